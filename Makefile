@@ -1,0 +1,51 @@
+# Entry points for newcomers and CI. `make run` and `make test` set everything up first.
+BUILD_DIR ?= build
+BENCH_DIR ?= build-bench
+FUZZ_DIR ?= build-fuzz
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+SAMPLES_DIR := $(BUILD_DIR)/samples/My Sketches
+
+PACKAGES := g++ cmake ninja-build pkg-config file \
+	libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
+
+.PHONY: all setup build run samples test bench fuzz format clean
+
+all: build
+
+setup:
+	@scripts/setup.sh $(PACKAGES)
+
+build: setup
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+samples: build
+	@rm -rf "$(SAMPLES_DIR)"
+	$(BUILD_DIR)/tools/qpe-synth/qpe-synth --count 12 --points 6000 --layers 3 --seed 7 \
+		--prefix "sketch" --out "$(SAMPLES_DIR)"
+
+run: samples
+	$(BUILD_DIR)/tools/cli/draftbay-cli info "$(SAMPLES_DIR)"/*.qpe
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: setup
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRAFTBAY_BUILD_TESTS=OFF \
+		-DDRAFTBAY_BUILD_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	scripts/run-benchmarks.sh $(BENCH_DIR)
+
+fuzz: setup
+	@scripts/setup.sh clang libclang-rt-14-dev
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DDRAFTBAY_BUILD_TESTS=OFF -DDRAFTBAY_BUILD_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	scripts/run-fuzzers.sh $(FUZZ_DIR)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR)

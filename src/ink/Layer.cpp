@@ -1,0 +1,19 @@
+// Layer growth at the front and box extension by a stroke.
+#include "ink/Layer.h"
+
+namespace Nivo {
+
+Layer::~Layer() = default;
+
+void Layer::prepend(const Stroke &stroke)
+{
+    takeBoundsOf(stroke);
+    elements().push_front(stroke);
+}
+
+void Layer::extendBounds(const Stroke &stroke)
+{
+    extendBoundsBy(boxEdgesOf(stroke));
+}
+
+} // namespace Nivo

@@ -1,0 +1,65 @@
+// A buffered binary input stream over a pen file (or bytes in memory) with C-stream
+// end-of-file semantics.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace Nivo {
+
+/// Reads a file through a buffer of its own. As with a C stream, the end-of-file state is
+/// set only by a read that comes up short, and a seek clears it; a short read leaves the
+/// rest of the caller's buffer untouched.
+class PenFileStream
+{
+public:
+    PenFileStream() = default;
+    ~PenFileStream();
+    PenFileStream(const PenFileStream &) = delete;
+    PenFileStream &operator=(const PenFileStream &) = delete;
+
+    /// Opens a file for binary reading; false when it cannot be opened or is a folder.
+    bool open(const std::string &path);
+    /// Reads from bytes owned by the caller, which must outlive the stream.
+    void openMemory(const unsigned char *data, size_t size);
+    bool isOpen() const { return m_open; }
+    bool atEnd() const { return m_atEnd; }
+    void close();
+
+    /// Reads up to count bytes; returns how many were read.
+    size_t read(void *destination, size_t count)
+    {
+        if (m_position + count <= m_available) {
+            std::memcpy(destination, m_data + m_position, count);
+            m_position += count;
+            return count;
+        }
+        return readSlow(static_cast<unsigned char *>(destination), count);
+    }
+    /// Position from the start of the file.
+    std::int64_t tell() const { return m_bufferStart + static_cast<std::int64_t>(m_position); }
+    /// Moves to an absolute position; false (and no move) for a negative one.
+    bool seek(std::int64_t position);
+
+private:
+    size_t readSlow(unsigned char *destination, size_t count);
+    bool refill();
+
+    static constexpr size_t kBufferSize = 64 * 1024;
+
+    int m_fd = -1;
+    bool m_open = false;
+    bool m_atEnd = false;
+    bool m_inMemory = false;
+    std::unique_ptr<unsigned char[]> m_buffer;
+    const unsigned char *m_data = nullptr;
+    size_t m_available = 0;
+    size_t m_position = 0;
+    std::int64_t m_bufferStart = 0;
+    std::int64_t m_memorySize = 0;
+};
+
+} // namespace Nivo

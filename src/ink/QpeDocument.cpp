@@ -1,0 +1,8 @@
+// Out-of-line destructor of the pen-file document.
+#include "ink/QpeDocument.h"
+
+namespace Nivo {
+
+QpeDocument::~QpeDocument() = default;
+
+} // namespace Nivo

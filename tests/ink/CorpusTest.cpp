@@ -1,0 +1,95 @@
+// Replays the corpus of tricky files through both readers and checks each verdict.
+#include "ink/DocumentSerializer.h"
+#include "ink/QpeParser.h"
+#include "ink/TextCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace Nivo;
+
+namespace {
+
+struct Expectation
+{
+    std::string file;
+    std::string penPoints;
+    std::string documentPoints;
+};
+
+std::vector<Expectation> readExpectations()
+{
+    std::vector<Expectation> expectations;
+    std::ifstream in(DRAFTBAY_TEST_DATA_DIR "/ink/corpus/EXPECTED");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        Expectation expectation;
+        std::getline(fields, expectation.file, '\t');
+        std::getline(fields, expectation.penPoints, '\t');
+        std::getline(fields, expectation.documentPoints, '\t');
+        expectations.push_back(expectation);
+    }
+    return expectations;
+}
+
+std::string verdict(const Document &document)
+{
+    if (!document.complete().value())
+        return "-";
+    size_t points = 0;
+    for (const Layer &layer : document.elements())
+        for (const Stroke &stroke : layer.elements())
+            points += stroke.elements().size();
+    return std::to_string(points);
+}
+
+void expectVerdict(const std::string &expected, const std::string &actual, const std::string &what)
+{
+    if (expected != "*") {
+        EXPECT_EQ(expected, actual) << what;
+    }
+}
+
+} // namespace
+
+TEST(Corpus, BothReadersGiveTheExpectedVerdictOnEveryFile)
+{
+    const std::vector<Expectation> expectations = readExpectations();
+    ASSERT_GE(expectations.size(), 20u);
+    for (const Expectation &expectation : expectations) {
+        const std::wstring path = fromUtf8(DRAFTBAY_TEST_DATA_DIR "/ink/corpus/" + expectation.file);
+        QpeParser parser(path);
+        parser.load();
+        expectVerdict(expectation.penPoints, verdict(*parser.document()), "pen reader: " + expectation.file);
+
+        Document document;
+        InkMLDefinitions definitions;
+        DocumentSerializer serializer(&document);
+        serializer.loadFile(path, definitions);
+        expectVerdict(expectation.documentPoints, verdict(document), "document reader: " + expectation.file);
+    }
+}
+
+TEST(Corpus, DocumentsReadFromTheCorpusSaveAndReadBackTheSame)
+{
+    for (const Expectation &expectation : readExpectations()) {
+        if (expectation.documentPoints == "-" || expectation.documentPoints == "*")
+            continue;
+        const std::wstring path = fromUtf8(DRAFTBAY_TEST_DATA_DIR "/ink/corpus/" + expectation.file);
+        Document document;
+        InkMLDefinitions definitions;
+        DocumentSerializer(&document).loadFile(path, definitions);
+        const std::string saved = ::testing::TempDir() + "/corpus-resaved.vmr";
+        ASSERT_TRUE(DocumentSerializer(&document).saveFileNarrow(saved, definitions)) << expectation.file;
+        Document again;
+        InkMLDefinitions definitionsAgain;
+        ASSERT_TRUE(DocumentSerializer(&again).loadFileNarrow(saved, definitionsAgain)) << expectation.file;
+        EXPECT_EQ(verdict(again), verdict(document)) << expectation.file;
+        EXPECT_EQ(again.annotations(), document.annotations()) << expectation.file;
+    }
+}

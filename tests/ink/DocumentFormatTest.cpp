@@ -1,0 +1,332 @@
+// The saved-document format: exact layout, reading tolerance, saving safety, cancellation.
+#include "TempDirectory.h"
+
+#include "ink/AtomicFile.h"
+#include "ink/DocumentSerializer.h"
+#include "ink/InkmlFileReader.h"
+#include "ink/StrokeSerializer.h"
+#include "ink/TextCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <clocale>
+#include <thread>
+
+using namespace Nivo;
+using TestSupport::readFile;
+using TestSupport::writeFile;
+
+namespace {
+
+class DocumentFormatTest : public ::testing::Test
+{
+protected:
+    std::string path(const std::string &name) const { return m_directory.file(name); }
+
+    bool save(Document &document, const std::string &name, const InkMLDefinitions &definitions)
+    {
+        DocumentSerializer serializer(&document);
+        return serializer.saveFile(fromUtf8(path(name)), definitions);
+    }
+    // Loads a file written with the given text.
+    std::unique_ptr<Document> load(const std::string &text, bool *result = nullptr,
+                                   InkMLDefinitions *definitions = nullptr)
+    {
+        writeFile(path("in.vmr"), text);
+        auto document = std::make_unique<Document>();
+        InkMLDefinitions scratch;
+        DocumentSerializer serializer(document.get());
+        const bool loaded = serializer.loadFile(fromUtf8(path("in.vmr")), definitions ? *definitions : scratch);
+        if (result)
+            *result = loaded;
+        return document;
+    }
+    static std::string inkWith(const std::string &body)
+    {
+        return "<?xml version=\"1.0\" ?>\n<ink>\n" + body + "\n</ink>\n";
+    }
+
+    TestSupport::TempDirectory m_directory;
+};
+
+Stroke strokeOf(std::initializer_list<Point> points)
+{
+    Stroke stroke;
+    for (const Point &point : points)
+        stroke.add(point);
+    return stroke;
+}
+
+} // namespace
+
+TEST_F(DocumentFormatTest, WritesTheDocumentLayoutLineByLine)
+{
+    Document document;
+    document.setAnnotation("tag", "Tom & Jerry's <b>");
+    Layer outline;
+    outline.setAnnotation("tag", "outline");
+    outline.add(strokeOf({Point(12.5, 30, 0, 512, -3, 4, 1000), Point(13, 30.5, 0, 520, -3, 4, 1007)}));
+    document.add(outline);
+    Layer empty;
+    empty.add(Stroke());
+    document.add(empty);
+    ASSERT_TRUE(save(document, "out.vmr", DefaultInkMLDefinitions()));
+    EXPECT_EQ(readFile(path("out.vmr")),
+              "<?xml version=\"1.0\" ?>\n"
+              "<ink>\n"
+              "    <definitions>\n"
+              "        <traceFormat id=\"default\">\n"
+              "            <channel name=\"X\" min=\"-3000\" max=\"3000\" units=\"0.1mm\" />\n"
+              "            <channel name=\"Y\" min=\"0\" max=\"6000\" units=\"0.1mm\" />\n"
+              "            <channel name=\"Pressure\" min=\"0\" max=\"10000\" units=\"none\" />\n"
+              "            <channel name=\"xtilt\" min=\"-127\" max=\"128\" units=\"none\" />\n"
+              "            <channel name=\"ytilt\" min=\"-127\" max=\"128\" units=\"none\" />\n"
+              "            <channel name=\"timestamp\" min=\"0\" max=\"128\" units=\"0.1sec\" />\n"
+              "        </traceFormat>\n"
+              "        <context id=\"default-context\" traceFormatRef=\"#default\" />\n"
+              "    </definitions>\n"
+              "    <annotation type=\"tag\">Tom &amp; Jerry&apos;s &lt;b&gt;</annotation>\n"
+              "    <tracegroup id=\"layer0\">\n"
+              "        <annotation type=\"tag\">outline</annotation>\n"
+              "        <trace contextRef=\"#default-context\">12.5 30 0 512 -3 4 1000,13 30.5 0 520 -3 4 1007</trace>\n"
+              "    </tracegroup>\n"
+              "    <tracegroup id=\"layer1\">\n"
+              "        <trace contextRef=\"#default-context\"></trace>\n"
+              "    </tracegroup>\n"
+              "</ink>\n");
+}
+
+TEST_F(DocumentFormatTest, EmptyDocumentWithEmptyDefinitions)
+{
+    Document document;
+    ASSERT_TRUE(save(document, "empty.vmr", InkMLDefinitions()));
+    EXPECT_EQ(readFile(path("empty.vmr")), "<?xml version=\"1.0\" ?>\n<ink>\n    <definitions />\n</ink>\n");
+    bool loaded = false;
+    auto read = load(readFile(path("empty.vmr")), &loaded);
+    EXPECT_TRUE(loaded);
+    EXPECT_TRUE(read->complete().value());
+    EXPECT_TRUE(read->isEmpty());
+}
+
+TEST_F(DocumentFormatTest, TraceNumbersUseSixSignificantDigitsWhateverTheLocale)
+{
+    // Adopt the environment's locale (CI runs this under a comma-decimal locale).
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "");
+    std::string text;
+    StrokeSerializer::appendTraceText(
+        text, strokeOf({Point(-4.37114e-07, 1234567.0, 0.1, 4294967295u, -128, 127, 16777215),
+                        Point(1050.25, -0.0001, 1e-5, 0, 0, 0, 0)}));
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(text, "-4.37114e-07 1.23457e+06 0.1 4294967295 -128 127 16777215,1050.25 -0.0001 1e-05 0 0 0 0");
+}
+
+TEST_F(DocumentFormatTest, RoundTripKeepsLayersStrokesPointsAndAnnotations)
+{
+    Document document;
+    document.setAnnotation("tag", "a \"quoted\"\ttag\nwith lines");
+    document.setAnnotation("author", "Zoë");
+    for (int l = 0; l < 3; ++l) {
+        Layer layer;
+        layer.setAnnotation("tag", "layer " + std::to_string(l));
+        for (int s = 0; s < 4; ++s)
+            layer.add(strokeOf({Point(12.5 + l, -30.25 * s, 0.5, 512, -3, 4, 1000 + s),
+                                Point(-4.37114e-07, 2970, 0, 16383, 127, -128, 16777215)}));
+        document.add(layer);
+    }
+    ASSERT_TRUE(save(document, "round.vmr", DefaultInkMLDefinitions()));
+    InkmlFileReader reader(fromUtf8(path("round.vmr")));
+    ASSERT_TRUE(reader.load());
+    const Document &read = *reader.document();
+    EXPECT_EQ(read.annotations(), document.annotations());
+    ASSERT_EQ(read.elements().size(), 3u);
+    for (size_t l = 0; l < 3; ++l) {
+        const Layer &a = document.elements()[l];
+        const Layer &b = read.elements()[l];
+        EXPECT_EQ(a.annotations(), b.annotations());
+        ASSERT_EQ(a.elements().size(), b.elements().size());
+        for (size_t s = 0; s < a.elements().size(); ++s) {
+            for (size_t p = 0; p < 2; ++p) {
+                const Point &pa = a.elements()[s].elements()[p];
+                const Point &pb = b.elements()[s].elements()[p];
+                EXPECT_EQ(pa.x.value(), pb.x.value());
+                EXPECT_EQ(pa.y.value(), pb.y.value());
+                EXPECT_EQ(pa.z.value(), pb.z.value());
+                EXPECT_EQ(pa.pressure.value(), pb.pressure.value());
+                EXPECT_EQ(pa.xtilt.value(), pb.xtilt.value());
+                EXPECT_EQ(pa.ytilt.value(), pb.ytilt.value());
+                EXPECT_EQ(pa.timestamp.value(), pb.timestamp.value());
+            }
+        }
+    }
+    EXPECT_EQ(read.topLeft().value().y.value(), -90.75);
+    EXPECT_EQ(reader.definitions()->traceFormats().front().size(), 6u);
+    EXPECT_EQ(reader.definitions()->contexts().size(), 1u);
+}
+
+TEST_F(DocumentFormatTest, TraceTextIsReadTolerantly)
+{
+    auto document = load(inkWith(R"(<tracegroup id="layer0">
+        <trace contextRef="#c">,,1 2,,3 4 5 6 7 8 9 10 11,12.9 -7.9 0 100 1 2 3,</trace>
+        <trace contextRef="#c">
+            5 5 0 1 1 1 1,
+            6  6   0 1 1 1 1
+        </trace>
+        <trace contextRef="#c"><![CDATA[7 7]]></trace>
+        <trace contextRef="#c">+1.5e2 abc 0x10 -5 9999999999 -3 -1</trace>
+    </tracegroup>)"));
+    ASSERT_TRUE(document->complete().value());
+    const auto &strokes = document->elements().at(0).elements();
+    ASSERT_EQ(strokes.size(), 4u);
+    const auto &points = strokes[0].elements();
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[0].x.value(), 1);
+    EXPECT_EQ(points[0].y.value(), 2);
+    EXPECT_EQ(points[0].pressure.value(), 0u);
+    EXPECT_EQ(points[1].z.value(), 5);
+    EXPECT_EQ(points[1].timestamp.value(), 9u);
+    EXPECT_EQ(points[2].x.value(), 12.9);
+    EXPECT_EQ(points[2].y.value(), -7.9);
+    EXPECT_EQ(points[2].pressure.value(), 100u);
+    EXPECT_EQ(points[2].ytilt.value(), 2);
+    EXPECT_EQ(points[2].timestamp.value(), 3u);
+    EXPECT_EQ(strokes[1].elements().size(), 2u);
+    EXPECT_EQ(strokes[1].elements()[1].x.value(), 6);
+    EXPECT_EQ(strokes[2].elements()[0].y.value(), 7);
+    const Point &odd = strokes[3].elements()[0];
+    EXPECT_EQ(odd.x.value(), 150);
+    EXPECT_EQ(odd.y.value(), 0);
+    EXPECT_EQ(odd.z.value(), 0);
+    EXPECT_EQ(odd.pressure.value(), static_cast<unsigned>(-5));
+    EXPECT_EQ(odd.ytilt.value(), -3);
+}
+
+TEST_F(DocumentFormatTest, DropsWhatItCannotUseAndKeepsTheRest)
+{
+    auto document = load(inkWith(R"(
+        <annotation type="tag">first</annotation>
+        <annotation>no type</annotation>
+        <annotation type="empty"></annotation>
+        <annotation type="tag">second</annotation>
+        <tracegroup id="layer7">
+            <trace contextRef="#c"></trace>
+            <trace>1 1</trace>
+            <trace contextRef="#c"><b/>2 2</trace>
+            <trace contextRef="#c">3 3</trace>
+            <annotation type="tag">seven</annotation>
+            <annotation type="">blank key</annotation>
+        </tracegroup>
+        <tracegroup id="layer2"><trace contextRef="#c">4 4</trace></tracegroup>
+        <tracegroup id="Layer0"><trace contextRef="#c">5 5</trace><annotation type="tag">x</annotation></tracegroup>
+        <tracegroup><trace contextRef="#c">6 6</trace></tracegroup>
+        <definitions><context/></definitions>)"));
+    ASSERT_TRUE(document->complete().value());
+    EXPECT_EQ(document->annotations().size(), 1u);
+    EXPECT_EQ(document->annotations().at("tag"), "second");
+    ASSERT_EQ(document->elements().size(), 4u);
+    const Layer &seven = document->elements()[0];
+    ASSERT_EQ(seven.elements().size(), 1u);
+    EXPECT_EQ(seven.elements()[0].elements()[0].x.value(), 3);
+    EXPECT_EQ(seven.annotations().at("tag"), "seven");
+    EXPECT_EQ(seven.annotations().at(""), "blank key");
+    EXPECT_EQ(document->elements()[1].elements()[0].elements()[0].x.value(), 4);
+    EXPECT_TRUE(document->elements()[2].isEmpty());
+    EXPECT_TRUE(document->elements()[2].annotations().empty());
+    EXPECT_TRUE(document->elements()[3].isEmpty());
+}
+
+TEST_F(DocumentFormatTest, RejectsFilesThatAreNotDocuments)
+{
+    for (const char *text : {"", "not xml", "<ink><tracegroup></ink>", "<?xml version=\"1.0\"?><other/>"}) {
+        bool loaded = true;
+        auto document = load(text, &loaded);
+        EXPECT_FALSE(loaded) << text;
+        EXPECT_FALSE(document->complete().value());
+        EXPECT_TRUE(document->isEmpty());
+    }
+    InkmlFileReader missing(fromUtf8(path("missing.vmr")));
+    EXPECT_FALSE(missing.load());
+    EXPECT_FALSE(missing.errorText().empty());
+    InkmlFileReader folder(fromUtf8(m_directory.path()));
+    EXPECT_FALSE(folder.load());
+}
+
+TEST_F(DocumentFormatTest, AFailedSaveLeavesThePreviousFileAndNoLitter)
+{
+    writeFile(path("keep.vmr"), "previous");
+    std::string error;
+    EXPECT_FALSE(writeFileAtomically(path("keep.vmr"), [](std::FILE *file) {
+        std::fputs("half", file);
+        return false;
+    }, &error));
+    EXPECT_EQ(readFile(path("keep.vmr")), "previous");
+    EXPECT_FALSE(error.empty());
+    size_t entries = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(m_directory.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1u);
+
+    Document document;
+    DocumentSerializer serializer(&document);
+    EXPECT_FALSE(serializer.saveFileNarrow(path("no/such/folder.vmr"), DefaultInkMLDefinitions()));
+    EXPECT_FALSE(serializer.saveFileNarrow(m_directory.path(), DefaultInkMLDefinitions()));
+    EXPECT_FALSE(serializer.errorText().empty());
+    EXPECT_TRUE(serializer.saveFileNarrow(path("keep.vmr"), DefaultInkMLDefinitions()));
+    EXPECT_NE(readFile(path("keep.vmr")).find("<ink>"), std::string::npos);
+}
+
+TEST_F(DocumentFormatTest, CancelBeforeLoadingLeavesTheDocumentEmpty)
+{
+    Document document;
+    document.add(Layer());
+    ASSERT_TRUE(save(document, "one.vmr", InkMLDefinitions()));
+    InkmlFileReader reader(fromUtf8(path("one.vmr")));
+    reader.stop();
+    EXPECT_FALSE(reader.load());
+    EXPECT_TRUE(reader.document()->isEmpty());
+    EXPECT_FALSE(reader.document()->complete().value());
+
+    Document target;
+    DocumentSerializer serializer(&target);
+    serializer.cancel();
+    InkMLDefinitions definitions;
+    EXPECT_FALSE(serializer.loadFileNarrow(path("one.vmr"), definitions));
+    EXPECT_TRUE(definitions.traceFormats().empty());
+}
+
+TEST_F(DocumentFormatTest, StopFromAnotherThreadRacesTheLoadSafely)
+{
+    Document document;
+    for (int l = 0; l < 40; ++l) {
+        Layer layer;
+        for (int s = 0; s < 50; ++s)
+            layer.add(strokeOf({Point(s, l, 0, 1, 1, 1, 1), Point(s + 1, l + 1, 0, 1, 1, 1, 1)}));
+        document.add(layer);
+    }
+    ASSERT_TRUE(save(document, "many.vmr", DefaultInkMLDefinitions()));
+    int stoppedEarly = 0;
+    for (int round = 0; round < 60; ++round) {
+        InkmlFileReader reader(fromUtf8(path("many.vmr")));
+        std::atomic<bool> go{false};
+        std::thread stopper([&] {
+            while (!go.load())
+                std::this_thread::yield();
+            for (int spin = 0; spin < round * 50; ++spin)
+                std::this_thread::yield();
+            reader.stop();
+        });
+        go = true;
+        const bool loaded = reader.load();
+        stopper.join();
+        EXPECT_EQ(loaded, reader.document()->complete().value());
+        if (!loaded) {
+            ++stoppedEarly;
+            EXPECT_LT(reader.document()->elements().size(), 40u);
+        } else {
+            EXPECT_EQ(reader.document()->elements().size(), 40u);
+        }
+    }
+    EXPECT_GT(stoppedEarly, 0);
+}

@@ -1,0 +1,47 @@
+// draftbay-cli: the sketch tools without a window, for scripts, tests and benchmarks.
+#include "Commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+const char kUsage[] =
+    "usage: draftbay-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "commands:\n"
+    "  info FILE...                 one JSON line per file: completeness, counts, box\n"
+    "  dump FILE                    the whole document as read, as JSON\n"
+    "  convert IN OUT.vmr [--empty-definitions]\n"
+    "                               save IN in the document format\n";
+
+struct Command
+{
+    const char *name;
+    std::function<int(const Cli::Arguments &)> run;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const Command commands[] = {
+        {"info", Cli::runInfo},
+        {"dump", Cli::runDump},
+        {"convert", Cli::runConvert},
+    };
+    if (argc < 2)
+        return Cli::usageError(std::string("no command given\n") + kUsage);
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        std::fputs(kUsage, stdout);
+        return Cli::ExitOk;
+    }
+    const Cli::Arguments arguments(argv + 2, argv + argc);
+    for (const Command &command : commands) {
+        if (name == command.name)
+            return command.run(arguments);
+    }
+    return Cli::usageError("unknown command \"" + name + "\"\n" + kUsage);
+}
