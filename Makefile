@@ -7,7 +7,9 @@ CMAKE_FLAGS ?=
 SAMPLES_DIR := $(BUILD_DIR)/samples/My Sketches
 
 PACKAGES := g++ cmake ninja-build pkg-config file \
-	libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
+	libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev \
+	qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
+	libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core
 
 .PHONY: all setup build run samples test bench fuzz format clean
 

@@ -1,0 +1,330 @@
+// Settings file loading, attribute access by entry path, the paper table and colours.
+#include "settings/ApplSettings.h"
+
+#include "settings/DialogService.h"
+
+#include <QCoreApplication>
+#include <QDomElement>
+#include <QDomNamedNodeMap>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ApplSettings", text);
+}
+
+void showCritical(const QString &text)
+{
+    dialogs().critical(nullptr, applicationTitle(), text);
+}
+
+// The first child element of a group with exactly the item's name.
+QDomElement itemOf(const QDomElement &group, const QString &item)
+{
+    return group.firstChildElement(item);
+}
+
+bool isGroup(const QDomElement &element, const QString &group)
+{
+    return element.tagName().compare(group, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+ApplSettings::ApplSettings()
+    : m_probe(createInstalledAppsProbe())
+{
+    const struct
+    {
+        const char *name;
+        int id;
+        double width;
+        double height;
+    } papers[] = {
+        {"A4", 0, 2100, 2970},    {"A5", 1, 1480, 2100},           {"A6", 2, 1050, 1480},
+        {"A7", 3, 740, 1050},     {"Legal", 4, 2160, 3560},        {"Junior Legal", 5, 1270, 2030},
+        {"Letter", 6, 2160, 2790},
+    };
+    for (const auto &paper : papers) {
+        m_papers.insert(QString::fromLatin1(paper.name),
+                        PaperSize{paper.id, QSizeF(paper.width, paper.height),
+                                  QSizeF(paper.height, paper.width)});
+    }
+    m_installedApplications = m_probe->applications();
+    m_probeText = m_probe->text();
+}
+
+ApplSettings::~ApplSettings() = default;
+
+bool ApplSettings::parseFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QDomDocument document;
+    if (!document.setContent(&file) || document.documentElement().isNull())
+        return false;
+    QMutexLocker locker(&m_lock);
+    m_document = document;
+    return true;
+}
+
+bool ApplSettings::load(const QString &userPath, const QString &factoryPath)
+{
+    {
+        QFile file(userPath);
+        if (!file.open(QIODevice::ReadOnly)) {
+            showCritical(tr("Cannot open settings file \n%1").arg(userPath));
+            return false;
+        }
+    }
+    if (!parseFile(userPath)) {
+        // A damaged user file is replaced by a fresh copy of the factory settings.
+        QFile::remove(userPath);
+        QFile::copy(factoryPath, userPath);
+        QFile::setPermissions(userPath, QFile::permissions(userPath) | QFileDevice::WriteOwner);
+        if (!parseFile(userPath)) {
+            showCritical(tr("Parsing error for settings file \n%1").arg(userPath));
+            return false;
+        }
+    }
+    {
+        QMutexLocker locker(&m_lock);
+        m_settingsPath = userPath;
+    }
+    updatePageSize();
+    validateDefaultPen();
+    return true;
+}
+
+std::optional<ApplSettings::EntryPath> ApplSettings::splitEntryPath(const QString &entryPath)
+{
+    const QStringList parts = entryPath.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    if (parts.size() != 2) {
+        showCritical(tr("Entry string \"%1\" does not exist in the settings file.").arg(entryPath));
+        return std::nullopt;
+    }
+    return EntryPath{parts[0], parts[1]};
+}
+
+void ApplSettings::reportMissing(const QString &entryPath, const QString &attributeName)
+{
+    showCritical(tr("Entry %1 does not have attribute name %2 in \n%3 settings file.")
+                     .arg(entryPath, attributeName, settingsPath()));
+}
+
+bool ApplSettings::getAttribute(const QString &entryPath, const QString &attributeName,
+                                QString &value)
+{
+    const auto path = splitEntryPath(entryPath);
+    if (!path)
+        return false;
+    bool found = false;
+    QString result;
+    {
+        QMutexLocker locker(&m_lock);
+        const QDomElement root = m_document.documentElement();
+        for (QDomElement group = root.firstChildElement(); !group.isNull();
+             group = group.nextSiblingElement()) {
+            if (!isGroup(group, path->group))
+                continue;
+            const QDomElement item = itemOf(group, path->item);
+            if (item.isNull() || item.attributes().isEmpty())
+                continue;
+            // The first matching item that has attributes answers, even without this one.
+            found = true;
+            result = item.attribute(attributeName);
+            break;
+        }
+    }
+    if (!found) {
+        reportMissing(entryPath, attributeName);
+        return false;
+    }
+    value = result;
+    return true;
+}
+
+bool ApplSettings::getAttributeNoCase(const QString &entryPath, const QString &attributeName,
+                                      QString &value)
+{
+    const auto path = splitEntryPath(entryPath);
+    if (!path)
+        return false;
+    bool found = false;
+    QString result;
+    {
+        QMutexLocker locker(&m_lock);
+        const QDomElement root = m_document.documentElement();
+        for (QDomElement group = root.firstChildElement(); !group.isNull();
+             group = group.nextSiblingElement()) {
+            if (!isGroup(group, path->group))
+                continue;
+            const QDomNamedNodeMap attributes = itemOf(group, path->item).attributes();
+            for (int i = 0; i < attributes.count(); ++i) {
+                const QDomAttr attribute = attributes.item(i).toAttr();
+                if (attribute.name().compare(attributeName, Qt::CaseInsensitive) == 0) {
+                    result = attribute.value();
+                    found = true;
+                    break;
+                }
+            }
+        }
+    }
+    if (!found) {
+        reportMissing(entryPath, attributeName);
+        return false;
+    }
+    value = result;
+    return true;
+}
+
+bool ApplSettings::setAttribute(const QString &entryPath, const QString &attributeName,
+                                const QString &value)
+{
+    const auto path = splitEntryPath(entryPath);
+    if (!path)
+        return false;
+    bool changed = false;
+    {
+        QMutexLocker locker(&m_lock);
+        const QDomElement root = m_document.documentElement();
+        for (QDomElement group = root.firstChildElement(); !group.isNull() && !changed;
+             group = group.nextSiblingElement()) {
+            if (!isGroup(group, path->group))
+                continue;
+            const QDomNamedNodeMap attributes = itemOf(group, path->item).attributes();
+            for (int i = 0; i < attributes.count(); ++i) {
+                QDomAttr attribute = attributes.item(i).toAttr();
+                if (attribute.name().compare(attributeName, Qt::CaseInsensitive) == 0) {
+                    attribute.setValue(value);
+                    changed = true;
+                    break;
+                }
+            }
+        }
+    }
+    if (!changed)
+        reportMissing(entryPath, attributeName);
+    return changed;
+}
+
+bool ApplSettings::save(const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    {
+        QTextStream stream(&file);
+        QMutexLocker locker(&m_lock);
+        m_document.save(stream, 1);
+        stream.flush();
+        if (stream.status() != QTextStream::Ok) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
+}
+
+bool ApplSettings::parseColor(const QString &text, QColor &color)
+{
+    int channels[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        channels[i] = text.section(QLatin1Char(' '), i, i).toInt(&ok, 10);
+        // Out-of-range numbers would make an invalid colour; treat them as unreadable.
+        if (!ok || channels[i] < 0 || channels[i] > 255)
+            return false;
+    }
+    color = QColor(channels[0], channels[1], channels[2], channels[3]);
+    return true;
+}
+
+void ApplSettings::updatePageSize()
+{
+    QString size;
+    QString orientation;
+    const bool read = getAttribute(QStringLiteral("page_properties/page"), QStringLiteral("size"), size)
+        && getAttribute(QStringLiteral("page_properties/page"), QStringLiteral("orientation"),
+                        orientation);
+    QMutexLocker locker(&m_lock);
+    if (read && m_papers.contains(size)) {
+        if (orientation == QLatin1String("Portrait"))
+            m_orientation = 0;
+        else if (orientation == QLatin1String("Landscape"))
+            m_orientation = 1;
+        const PaperSize &paper = m_papers[size];
+        m_pageSize = m_orientation == 1 ? paper.landscape : paper.portrait;
+    } else {
+        m_pageSize = QSizeF(2100, 2970);
+    }
+}
+
+QSizeF ApplSettings::pageSize() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_pageSize;
+}
+
+int ApplSettings::paperId()
+{
+    QString size;
+    if (!getAttribute(QStringLiteral("page_properties/page"), QStringLiteral("size"), size))
+        return 0;
+    const auto paper = m_papers.constFind(size);
+    return paper == m_papers.constEnd() ? 0 : paper->id;
+}
+
+void ApplSettings::setPaperById(int id)
+{
+    for (auto paper = m_papers.constBegin(); paper != m_papers.constEnd(); ++paper) {
+        if (paper->id == id)
+            setAttribute(QStringLiteral("page_properties/page"), QStringLiteral("size"), paper.key());
+    }
+    updatePageSize();
+}
+
+bool ApplSettings::isLandscape()
+{
+    QString orientation;
+    return getAttribute(QStringLiteral("page_properties/page"), QStringLiteral("orientation"),
+                        orientation)
+        && orientation == QLatin1String("Landscape");
+}
+
+void ApplSettings::setLandscape(bool landscape)
+{
+    setAttribute(QStringLiteral("page_properties/page"), QStringLiteral("Orientation"),
+                 landscape ? QStringLiteral("Landscape") : QStringLiteral("Portrait"));
+    updatePageSize();
+}
+
+void ApplSettings::validateDefaultPen()
+{
+    QString ignored;
+    const QString entry = QStringLiteral("visuality_properties/default_pen");
+    getAttribute(entry, QStringLiteral("rgba_color"), ignored);
+    getAttribute(entry, QStringLiteral("width"), ignored);
+    getAttribute(entry, QStringLiteral("ball_point_size"), ignored);
+}
+
+QList<InstalledApp> ApplSettings::installedApplications() const
+{
+    return m_installedApplications;
+}
+
+QString ApplSettings::probeText() const
+{
+    return m_probeText;
+}
+
+QString ApplSettings::settingsPath() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_settingsPath;
+}

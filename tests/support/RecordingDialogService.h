@@ -1,0 +1,60 @@
+// A dialog seam for tests: records every question and answers from a script.
+#pragma once
+
+#include "settings/DialogService.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+
+namespace TestSupport {
+
+class RecordingDialogService : public DialogService
+{
+public:
+    struct Message
+    {
+        Icon icon;
+        QString title;
+        QString text;
+    };
+
+    QMessageBox::StandardButton message(QWidget *parent, Icon icon, const QString &title,
+                                        const QString &text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
+    std::optional<QString> text(QWidget *parent, const QString &title, const QString &label,
+                                const QString &initial) override;
+    QString existingDirectory(QWidget *parent, const QString &caption,
+                              const QString &directory) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                         const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
+                         const QString &filter) override;
+
+    /// Answers of the next message boxes, in order; without one the default button.
+    std::deque<QMessageBox::StandardButton> buttonAnswers;
+    /// Answers of the next text, folder and file questions, in order; without one the
+    /// question counts as cancelled.
+    std::deque<std::optional<QString>> textAnswers;
+    std::deque<QString> pathAnswers;
+
+    QList<Message> messages;
+    QStringList askedTitles;
+};
+
+/// Installs a recording service for the scope of a test and restores the real one after.
+class ScopedDialogs
+{
+public:
+    ScopedDialogs();
+    ~ScopedDialogs();
+    RecordingDialogService &operator*() const { return *m_service; }
+    RecordingDialogService *operator->() const { return m_service; }
+
+private:
+    RecordingDialogService *m_service;
+};
+
+} // namespace TestSupport
