@@ -298,22 +298,28 @@ TEST_F(DocumentFormatTest, CancelBeforeLoadingLeavesTheDocumentEmpty)
 
 TEST_F(DocumentFormatTest, StopFromAnotherThreadRacesTheLoadSafely)
 {
+    // Large enough that a stop sent right after the load begins arrives while it runs.
     Document document;
-    for (int l = 0; l < 40; ++l) {
+    const size_t layers = 200;
+    for (size_t l = 0; l < layers; ++l) {
         Layer layer;
-        for (int s = 0; s < 50; ++s)
-            layer.add(strokeOf({Point(s, l, 0, 1, 1, 1, 1), Point(s + 1, l + 1, 0, 1, 1, 1, 1)}));
+        for (int s = 0; s < 50; ++s) {
+            Stroke stroke;
+            for (int p = 0; p < 10; ++p)
+                stroke.add(Point(s + p, l, 0, 1, 1, 1, 1));
+            layer.add(stroke);
+        }
         document.add(layer);
     }
     ASSERT_TRUE(save(document, "many.vmr", DefaultInkMLDefinitions()));
     int stoppedEarly = 0;
-    for (int round = 0; round < 60; ++round) {
+    for (int round = 0; round < 12; ++round) {
         InkmlFileReader reader(fromUtf8(path("many.vmr")));
         std::atomic<bool> go{false};
         std::thread stopper([&] {
             while (!go.load())
                 std::this_thread::yield();
-            for (int spin = 0; spin < round * 50; ++spin)
+            for (int spin = 0; spin < round * 100; ++spin)
                 std::this_thread::yield();
             reader.stop();
         });
@@ -323,9 +329,9 @@ TEST_F(DocumentFormatTest, StopFromAnotherThreadRacesTheLoadSafely)
         EXPECT_EQ(loaded, reader.document()->complete().value());
         if (!loaded) {
             ++stoppedEarly;
-            EXPECT_LT(reader.document()->elements().size(), 40u);
+            EXPECT_LT(reader.document()->elements().size(), layers);
         } else {
-            EXPECT_EQ(reader.document()->elements().size(), 40u);
+            EXPECT_EQ(reader.document()->elements().size(), layers);
         }
     }
     EXPECT_GT(stoppedEarly, 0);
