@@ -9,7 +9,7 @@ SAMPLES_DIR := $(BUILD_DIR)/samples/My Sketches
 PACKAGES := g++ cmake ninja-build pkg-config file \
 	libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
-	libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core
+	qt6-image-formats-plugins libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core
 
 .PHONY: all setup build run samples test bench fuzz format clean
 
@@ -24,11 +24,11 @@ build: setup
 
 samples: build
 	@rm -rf "$(SAMPLES_DIR)"
-	$(BUILD_DIR)/tools/qpe-synth/qpe-synth --count 12 --points 6000 --layers 3 --seed 7 \
+	$(BUILD_DIR)/bin/qpe-synth --count 12 --points 6000 --layers 3 --seed 7 \
 		--prefix "sketch" --out "$(SAMPLES_DIR)"
 
 run: samples
-	$(BUILD_DIR)/tools/cli/draftbay-cli info "$(SAMPLES_DIR)"/*.qpe
+	$(BUILD_DIR)/bin/draftbay-cli info "$(SAMPLES_DIR)"/*.qpe
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

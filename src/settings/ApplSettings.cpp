@@ -101,6 +101,28 @@ bool ApplSettings::load(const QString &userPath, const QString &factoryPath)
     return true;
 }
 
+bool ApplSettings::loadReadOnly(const QString &path)
+{
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            showCritical(tr("Cannot open settings file \n%1").arg(path));
+            return false;
+        }
+    }
+    if (!parseFile(path)) {
+        showCritical(tr("Parsing error for settings file \n%1").arg(path));
+        return false;
+    }
+    {
+        QMutexLocker locker(&m_lock);
+        m_settingsPath = path;
+    }
+    updatePageSize();
+    validateDefaultPen();
+    return true;
+}
+
 std::optional<ApplSettings::EntryPath> ApplSettings::splitEntryPath(const QString &entryPath)
 {
     const QStringList parts = entryPath.split(QLatin1Char('/'), Qt::KeepEmptyParts);

@@ -36,6 +36,9 @@ public:
     /// Loads the user file; one that does not parse is replaced by a copy of the factory
     /// file. False (after a message) when neither can be used.
     bool load(const QString &userPath, const QString &factoryPath);
+    /// Loads a settings file without changing anything on disc: a file that cannot be read
+    /// or parsed is reported and the load fails.
+    bool loadReadOnly(const QString &path);
     /// Reads an attribute by its exact name; an existing item without that attribute
     /// reads as an empty text.
     bool getAttribute(const QString &entryPath, const QString &attributeName, QString &value);

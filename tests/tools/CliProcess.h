@@ -35,7 +35,7 @@ inline ProcessResult runTool(const QString &program, const QStringList &argument
 
 inline QString cliPath()
 {
-    return QStringLiteral(DRAFTBAY_BINARY_DIR "/tools/cli/draftbay-cli");
+    return QStringLiteral(DRAFTBAY_BINARY_DIR "/bin/draftbay-cli");
 }
 
 } // namespace TestSupport

@@ -19,5 +19,6 @@ void printError(const std::string &message);
 int runInfo(const Arguments &arguments);
 int runDump(const Arguments &arguments);
 int runConvert(const Arguments &arguments);
+int runThumbnail(const Arguments &arguments);
 
 } // namespace Cli

@@ -3,7 +3,6 @@
 #include "InkFiles.h"
 #include "Json.h"
 
-#include "ink/DocumentSerializer.h"
 #include "ink/TextCodec.h"
 
 #include <cstdio>
@@ -210,41 +209,6 @@ int runDump(const Arguments &arguments)
     dumpDocument(output, *loaded.document);
     if (!output.flush()) {
         printError("cannot write to standard output");
-        return ExitFailed;
-    }
-    return ExitOk;
-}
-
-int runConvert(const Arguments &arguments)
-{
-    std::vector<std::string> paths;
-    bool emptyDefinitions = false;
-    for (const std::string &argument : arguments) {
-        if (argument == "--empty-definitions")
-            emptyDefinitions = true;
-        else if (argument.starts_with("--"))
-            return usageError("convert: unknown option " + argument);
-        else
-            paths.push_back(argument);
-    }
-    if (paths.size() != 2)
-        return usageError("convert needs IN and OUT.vmr");
-    const std::string &in = paths[0];
-    const std::string &out = paths[1];
-    if (!isSavedDocumentPath(out))
-        return usageError("convert: OUT must end in .vmr or .inkml: " + out);
-
-    const LoadedInk loaded = loadInk(in);
-    if (!loaded.isComplete()) {
-        reportNotLoaded(in, loaded);
-        return ExitFailed;
-    }
-    Nivo::DocumentSerializer serializer(loaded.document.get());
-    const bool saved = emptyDefinitions
-        ? serializer.saveFile(Nivo::fromUtf8(out), Nivo::InkMLDefinitions())
-        : serializer.saveFile(Nivo::fromUtf8(out), Nivo::DefaultInkMLDefinitions());
-    if (!saved) {
-        printError(out + ": not saved (" + serializer.errorText() + ")");
         return ExitFailed;
     }
     return ExitOk;

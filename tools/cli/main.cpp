@@ -13,8 +13,12 @@ const char kUsage[] =
     "commands:\n"
     "  info FILE...                 one JSON line per file: completeness, counts, box\n"
     "  dump FILE                    the whole document as read, as JSON\n"
-    "  convert IN OUT.vmr [--empty-definitions]\n"
-    "                               save IN in the document format\n";
+    "  convert IN OUT [--rotate DEGREES] [--settings FILE] [--empty-definitions]\n"
+    "                               render IN as the editor shows it, by OUT's suffix:\n"
+    "                               .png .jpg .jpeg .bmp .tif .tiff .pdf .svg, or .vmr/.inkml\n"
+    "                               (the document as seen, in the document format)\n"
+    "  thumbnail IN OUT.png [--size N] [--settings FILE]\n"
+    "                               the browser's thumbnail of IN (default side 230)\n";
 
 struct Command
 {
@@ -30,6 +34,7 @@ int main(int argc, char **argv)
         {"info", Cli::runInfo},
         {"dump", Cli::runDump},
         {"convert", Cli::runConvert},
+        {"thumbnail", Cli::runThumbnail},
     };
     if (argc < 2)
         return Cli::usageError(std::string("no command given\n") + kUsage);

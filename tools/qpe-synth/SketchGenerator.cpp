@@ -458,7 +458,7 @@ SynthStroke penStroke(Random &random, const Polyline &path, PenState &pen)
     const double total = lengths.back();
     const double topSpeed = random.uniform(6, 11); // tenths of a millimetre per 10 ms
     const double peakPressure = random.uniform(850, 1250);
-    const Wobble tremor(random, 1.2, 40);
+    const Wobble tremor(random, 0.5, 160);
     const Wobble pressureDrift(random, 90, 120);
     const Wobble tiltDrift(random, 5, 300);
     double s = 0;

@@ -1,0 +1,81 @@
+// One loaded sketch file: its ink document, definitions and graphic model.
+#pragma once
+
+#include "document/PenDescription.h"
+
+#include "ink/Document.h"
+#include "ink/InkMLDefinitions.h"
+#include "ink/SharedHandle.h"
+
+#include <QMutex>
+#include <QPointF>
+#include <QString>
+
+#include <memory>
+
+class DocumentGraphicModel;
+namespace Nivo {
+class InkmlFileReader;
+class QpeParser;
+} // namespace Nivo
+
+class DocumentMetaData;
+using MetadataPtr = Nivo::SharedHandle<DocumentMetaData>;
+
+class DocumentMetaData
+{
+public:
+    /// Takes the default pen from the settings store now.
+    explicit DocumentMetaData(const QString &path);
+    virtual ~DocumentMetaData();
+    DocumentMetaData(const DocumentMetaData &) = delete;
+    DocumentMetaData &operator=(const DocumentMetaData &) = delete;
+
+    /// Reads the file by its suffix ("qpe", "QPE", "eli", "ELI" pen files; "vmr", "VMR",
+    /// "inkml", "INKML" saved documents) and builds a plain-rendering model. Pen documents
+    /// are first normalised for the receiver position. False when the file was not read
+    /// completely, or when stop() cut the load short.
+    bool load();
+    /// Stops a running load; may be called from any thread, also as the load ends.
+    void stop();
+
+    /// A deep copy with a pressure-rendering model on the page, shifted up by half a page
+    /// and taking over this model's rotation and offset.
+    MetadataPtr createPressureCopy() const;
+    /// A new document of this document's layers followed by the other's, for this path;
+    /// nothing when either document is incomplete.
+    MetadataPtr merge(const DocumentMetaData &other) const;
+    /// Moves the ink back by the page shift of a pressure copy.
+    void undoPageShift();
+    /// A copy of the ink as the model shows it, turned and moved like the view, in the
+    /// coordinates of the receiver (the page shift undone): what a save writes.
+    std::unique_ptr<Nivo::Document> createDocumentAsSeen() const;
+
+    QString path() const { return m_path; }
+    void setPath(const QString &path) { m_path = path; }
+    const Nivo::SharedHandle<Nivo::Document> &document() const { return m_document; }
+    const Nivo::SharedHandle<Nivo::InkMLDefinitions> &definitions() const { return m_definitions; }
+    const Nivo::SharedHandle<DocumentGraphicModel> &model() const { return m_model; }
+    const PenDescription &pen() const { return m_pen; }
+    bool pressureRendering() const { return m_pressureRendering != 0; }
+    QPointF pageShift() const { return m_pageShift; }
+
+private:
+    bool loadPenFile();
+    bool loadSavedDocument();
+    bool isStopped();
+    void buildModel();
+
+    Nivo::SharedHandle<Nivo::Document> m_document;
+    Nivo::SharedHandle<Nivo::InkMLDefinitions> m_definitions;
+    Nivo::SharedHandle<DocumentGraphicModel> m_model;
+    QString m_path;
+    PenDescription m_pen;
+    int m_pressureRendering = 0;
+    QPointF m_pageShift;
+    // Guards the readers and the stop flag: stop() comes from another thread.
+    QMutex m_readerLock;
+    Nivo::QpeParser *m_penReader = nullptr;
+    Nivo::InkmlFileReader *m_documentReader = nullptr;
+    bool m_stopped = false;
+};

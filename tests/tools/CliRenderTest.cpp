@@ -1,0 +1,114 @@
+// draftbay-cli convert and thumbnail: every output format opens in a standard reader.
+#include "CliProcess.h"
+#include "TempDirectory.h"
+
+#include "SketchGenerator.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QImageReader>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using TestSupport::ProcessResult;
+
+namespace {
+
+class CliRenderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Synth::SketchOptions options;
+        options.points = 3000;
+        options.layers = 2;
+        ASSERT_TRUE(Synth::writeBytes(m_directory.file("sketch.qpe"),
+                                      Synth::encodePenFile(Synth::generateSketch(options))));
+        // The tool must not depend on (or touch) the user's own settings.
+        m_settings = QStringLiteral(DRAFTBAY_SOURCE_DIR "/resources/support/draftbayfactory.xml");
+    }
+    QString file(const std::string &name) const { return QString::fromStdString(m_directory.file(name)); }
+    ProcessResult cli(QStringList arguments)
+    {
+        arguments << "--settings" << m_settings;
+        return TestSupport::runTool(TestSupport::cliPath(), arguments, QString::fromStdString(m_directory.path()));
+    }
+
+    TestSupport::TempDirectory m_directory;
+    QString m_settings;
+};
+
+} // namespace
+
+TEST_F(CliRenderTest, ImagesHaveThePageSize)
+{
+    for (const char *name : {"out.png", "out.jpg", "out.jpeg", "out.bmp", "out.tif", "out.tiff"}) {
+        const ProcessResult result = cli({"convert", file("sketch.qpe"), file(name)});
+        ASSERT_EQ(result.exitCode, 0) << name << result.err.toStdString();
+        QImageReader reader(file(name));
+        EXPECT_EQ(reader.size(), QSize(2100, 2970)) << name;
+        EXPECT_FALSE(reader.read().isNull()) << name;
+    }
+    const ProcessResult turned = cli({"convert", file("sketch.qpe"), file("turned.png"), "--rotate", "90"});
+    ASSERT_EQ(turned.exitCode, 0);
+    EXPECT_NE(QImage(file("turned.png")), QImage(file("out.png")));
+}
+
+TEST_F(CliRenderTest, PdfAndSvgAreTheSheetInMillimetres)
+{
+    ASSERT_EQ(cli({"convert", file("sketch.qpe"), file("out.pdf")}).exitCode, 0);
+    QFile pdf(file("out.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QRegularExpressionMatch box =
+        QRegularExpression(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+))").match(QString::fromLatin1(pdf.readAll()));
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_NEAR(box.captured(1).toDouble(), 595.3, 1.0);
+    EXPECT_NEAR(box.captured(2).toDouble(), 841.9, 1.0);
+    EXPECT_LE(pdf.size(), 3 * 3000 + 8000);
+
+    ASSERT_EQ(cli({"convert", file("sketch.qpe"), file("out.svg")}).exitCode, 0);
+    QFile svgFile(file("out.svg"));
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    QDomDocument svg;
+    ASSERT_TRUE(svg.setContent(&svgFile));
+    EXPECT_EQ(svg.documentElement().attribute("width"), "210mm");
+    EXPECT_GT(svg.elementsByTagName("path").size(), 10);
+}
+
+TEST_F(CliRenderTest, DocumentAsSeenReadsBackAndThumbnailHasItsSize)
+{
+    ASSERT_EQ(cli({"convert", file("sketch.qpe"), file("seen.vmr"), "--rotate", "-45"}).exitCode, 0);
+    const ProcessResult info = TestSupport::runTool(TestSupport::cliPath(), {"info", file("seen.vmr")});
+    EXPECT_EQ(info.exitCode, 0);
+    EXPECT_TRUE(info.out.contains("\"points\": 3000"));
+    ASSERT_EQ(cli({"thumbnail", file("sketch.qpe"), file("thumb.png"), "--size", "120"}).exitCode, 0);
+    EXPECT_EQ(QImageReader(file("thumb.png")).size(), QSize(120, 120));
+    ASSERT_EQ(cli({"thumbnail", file("seen.vmr"), file("default.png")}).exitCode, 0);
+    EXPECT_EQ(QImageReader(file("default.png")).size(), QSize(230, 230));
+}
+
+TEST_F(CliRenderTest, RejectedInputsAndUnwritableOutputsExitWithOne)
+{
+    TestSupport::writeFile(m_directory.file("junk.qpe"), "not a pen file");
+    TestSupport::writeFile(m_directory.file("sketch.dat"), "whatever");
+    for (const char *input : {"junk.qpe", "missing.qpe", "sketch.dat"}) {
+        const ProcessResult result = cli({"convert", file(input), file("out.png")});
+        EXPECT_EQ(result.exitCode, 1) << input;
+        EXPECT_TRUE(result.err.contains("not loaded")) << input << result.err.toStdString();
+        EXPECT_FALSE(QFile::exists(file("out.png")));
+    }
+    for (const char *output : {"no/such/dir/out.png", "no/such/dir/out.pdf", "no/such/dir/out.svg",
+                               "no/such/dir/out.vmr"}) {
+        const ProcessResult result = cli({"convert", file("sketch.qpe"), file(output)});
+        EXPECT_EQ(result.exitCode, 1) << output;
+        EXPECT_FALSE(result.err.isEmpty()) << output;
+    }
+    EXPECT_EQ(cli({"convert", file("sketch.qpe"), file("out.gif")}).exitCode, 2);
+    EXPECT_EQ(cli({"convert", file("sketch.qpe"), file("out.png"), "--rotate", "30"}).exitCode, 2);
+    EXPECT_EQ(cli({"thumbnail", file("sketch.qpe"), file("out.jpg")}).exitCode, 2);
+    const ProcessResult badSettings = TestSupport::runTool(
+        TestSupport::cliPath(), {"convert", file("sketch.qpe"), file("x.png"), "--settings", file("missing.xml")});
+    EXPECT_EQ(badSettings.exitCode, 1);
+    EXPECT_TRUE(badSettings.err.contains("Cannot open settings file"));
+}
