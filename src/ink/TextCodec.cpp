@@ -121,6 +121,8 @@ void appendInteger(std::string &out, Integer value)
     out.append(buffer, result.ptr);
 }
 
+template void appendInteger<short>(std::string &, short);
+template void appendInteger<unsigned short>(std::string &, unsigned short);
 template void appendInteger<int>(std::string &, int);
 template void appendInteger<unsigned int>(std::string &, unsigned int);
 template void appendInteger<long>(std::string &, long);
