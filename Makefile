@@ -43,7 +43,7 @@ fuzz: setup
 	@scripts/setup.sh clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DDRAFTBAY_BUILD_TESTS=OFF -DDRAFTBAY_BUILD_FUZZ=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_qpe_parser fuzz_document_reader qpe-synth
 	scripts/run-fuzzers.sh $(FUZZ_DIR)
 
 format:
