@@ -39,6 +39,27 @@ public:
         }
         return readSlow(static_cast<unsigned char *>(destination), count);
     }
+    /// Reads one byte; false (and the end-of-file state) when there is none.
+    bool readByte(unsigned char &byte)
+    {
+        if (m_position < m_available) {
+            byte = m_data[m_position++];
+            return true;
+        }
+        return readSlow(&byte, 1) == 1;
+    }
+    /// Reads exactly N bytes when they are there (the common case inlined).
+    template<size_t N>
+    size_t readFixed(unsigned char (&destination)[N])
+    {
+        if (m_position + N <= m_available) {
+            std::memcpy(destination, m_data + m_position, N);
+            m_position += N;
+            return N;
+        }
+        return readSlow(destination, N);
+    }
+
     /// Position from the start of the file.
     std::int64_t tell() const { return m_bufferStart + static_cast<std::int64_t>(m_position); }
     /// Moves to an absolute position; false (and no move) for a negative one.

@@ -8,7 +8,7 @@ namespace Nivo {
 bool BasePacket::readHeader(PenFileStream &stream) const
 {
     unsigned char code = 0;
-    stream.read(&code, 1);
+    stream.readByte(code);
     return decodePacketLength(code) == m_length.value();
 }
 
@@ -83,7 +83,7 @@ CoordinatePoint::CoordinatePoint()
 bool CoordinatePoint::readFromStream(PenFileStream &stream)
 {
     unsigned char p[4];
-    if (!readHeader(stream) || !readPayload(stream, p))
+    if (!readHeader(stream) || stream.readFixed(p) != 4)
         return false;
     const auto rawX = static_cast<std::int16_t>((p[0] << 8) | p[1]);
     const auto rawY = static_cast<std::int16_t>((p[2] << 8) | p[3]);
@@ -101,7 +101,7 @@ PressureData::PressureData()
 bool PressureData::readFromStream(PenFileStream &stream)
 {
     unsigned char p[4];
-    if (!readHeader(stream) || !readPayload(stream, p))
+    if (!readHeader(stream) || stream.readFixed(p) != 4)
         return false;
     const unsigned raw = (p[2] << 8) | p[3];
     switch (p[0]) {
@@ -126,7 +126,7 @@ TiltData::TiltData()
 bool TiltData::readFromStream(PenFileStream &stream)
 {
     unsigned char p[4];
-    if (!readHeader(stream) || !readPayload(stream, p))
+    if (!readHeader(stream) || stream.readFixed(p) != 4)
         return false;
     m_tiltX = static_cast<std::int8_t>(p[0]);
     m_tiltY = static_cast<std::int8_t>(p[1]);
@@ -142,7 +142,7 @@ bool TimestampData::readFromStream(PenFileStream &stream)
 {
     m_timestamp = 0;
     unsigned char p[4];
-    if (!readHeader(stream) || !readPayload(stream, p))
+    if (!readHeader(stream) || stream.readFixed(p) != 4)
         return false;
     if (p[0] == 0x11)
         m_timestamp = (static_cast<std::uint32_t>(p[1]) << 16) | (p[2] << 8) | p[3];

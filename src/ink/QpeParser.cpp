@@ -84,7 +84,7 @@ bool QpeParser::parse()
             || m_stream.atEnd())
             break;
         unsigned char tag = 0;
-        m_stream.read(&tag, 1);
+        m_stream.readByte(tag);
         if (!isKnownTag(tag)) {
             skipUnknownPacket();
             continue;
@@ -169,7 +169,7 @@ void QpeParser::skipUnknownPacket()
     if (m_stream.atEnd())
         return;
     unsigned char code = 0;
-    if (m_stream.read(&code, 1) != 1)
+    if (!m_stream.readByte(code))
         return;
     // A zero length skips nothing beyond the two framing bytes; a length of one moves back
     // onto the length code, which is then read as the next tag.
@@ -190,6 +190,7 @@ void QpeParser::placePoint(const CoordinatePoint &coordinate)
     if (!m_newLayerPending && !layers.empty()) {
         Layer &layer = layers.back();
         if (!m_newStrokePending && !layer.isEmpty()) {
+            // The common case, once per point: append in place and let the boxes follow.
             Stroke &stroke = layer.elements().back();
             stroke.add(point);
             layer.extendBounds(stroke);

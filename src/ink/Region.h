@@ -28,6 +28,18 @@ struct BoxEdges
     double bottom;
 };
 
+/// Makes a corner the point (x, y) with its other channels 0.
+inline void setCorner(Point &corner, double x, double y)
+{
+    corner.x.set(x);
+    corner.y.set(y);
+    corner.z.set(0);
+    corner.pressure.set(0);
+    corner.xtilt.set(0);
+    corner.ytilt.set(0);
+    corner.timestamp.set(0);
+}
+
 inline BoxEdges boxEdgesOf(const Point &point)
 {
     return {point.x.value(), point.y.value(), point.x.value(), point.y.value()};
@@ -163,17 +175,13 @@ void Region<T>::takeBoundsOf(const T &element)
 template<typename T>
 void Region<T>::extendBoundsBy(const BoxEdges &edges)
 {
-    const Point &tl = m_topLeft.value();
-    if (edges.left < tl.x.value() || edges.top < tl.y.value()) {
-        m_topLeft = Property<Point>(Point(std::min(tl.x.value(), edges.left),
-                                          std::min(tl.y.value(), edges.top), 0, 0, 0, 0, 0));
-    }
-    const Point &br = m_bottomRight.value();
-    if (edges.right > br.x.value() || edges.bottom > br.y.value()) {
-        m_bottomRight = Property<Point>(Point(std::max(br.x.value(), edges.right),
-                                              std::max(br.y.value(), edges.bottom), 0, 0, 0, 0,
-                                              0));
-    }
+    // A moved corner keeps only its x and y; its other channels become 0.
+    Point &tl = m_topLeft.value();
+    if (edges.left < tl.x.value() || edges.top < tl.y.value())
+        setCorner(tl, std::min(tl.x.value(), edges.left), std::min(tl.y.value(), edges.top));
+    Point &br = m_bottomRight.value();
+    if (edges.right > br.x.value() || edges.bottom > br.y.value())
+        setCorner(br, std::max(br.x.value(), edges.right), std::max(br.y.value(), edges.bottom));
 }
 
 template<typename T>
@@ -213,8 +221,8 @@ void Region<T>::rotate(float angleRadians)
         right = std::max(right, corner.x.value());
         bottom = std::max(bottom, corner.y.value());
     }
-    m_topLeft = Property<Point>(Point(left, top, 0, 0, 0, 0, 0));
-    m_bottomRight = Property<Point>(Point(right, bottom, 0, 0, 0, 0, 0));
+    setCorner(m_topLeft.value(), left, top);
+    setCorner(m_bottomRight.value(), right, bottom);
 }
 
 template<typename T>
