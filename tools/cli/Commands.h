@@ -19,6 +19,8 @@ void printError(const std::string &message);
 int runInfo(const Arguments &arguments);
 int runDump(const Arguments &arguments);
 int runConvert(const Arguments &arguments);
+/// The receiver's state and settings, and its live points; see ReceiverCommands.cpp.
+int runReceiver(const Arguments &arguments);
 int runThumbnail(const Arguments &arguments);
 
 } // namespace Cli

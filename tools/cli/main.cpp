@@ -18,7 +18,9 @@ const char kUsage[] =
     "                               .png .jpg .jpeg .bmp .tif .tiff .pdf .svg, or .vmr/.inkml\n"
     "                               (the document as seen, in the document format)\n"
     "  thumbnail IN OUT.png [--size N] [--settings FILE]\n"
-    "                               the browser's thumbnail of IN (default side 230)\n";
+    "                               the browser's thumbnail of IN (default side 230)\n"
+    "  receiver status|set-clock [ISO-DATETIME]|threshold [VALUE]|event|live [--seconds N]\n"
+    "                               the plugged-in receiver, as JSON\n";
 
 struct Command
 {
@@ -34,6 +36,7 @@ int main(int argc, char **argv)
         {"info", Cli::runInfo},
         {"dump", Cli::runDump},
         {"convert", Cli::runConvert},
+        {"receiver", Cli::runReceiver},
         {"thumbnail", Cli::runThumbnail},
     };
     if (argc < 2)
