@@ -2,11 +2,11 @@
 #pragma once
 
 #include "document/PenDescription.h"
-
 #include "ink/Document.h"
 #include "ink/InkMLDefinitions.h"
 #include "ink/SharedHandle.h"
 
+#include <QImage>
 #include <QMutex>
 #include <QPointF>
 #include <QString>
@@ -58,6 +58,9 @@ public:
     const Nivo::SharedHandle<DocumentGraphicModel> &model() const { return m_model; }
     const PenDescription &pen() const { return m_pen; }
     bool pressureRendering() const { return m_pressureRendering != 0; }
+    /// A thumbnail rendered where the file was loaded (the loader thread), or null.
+    const QImage &thumbnail() const { return m_thumbnail; }
+    void setThumbnail(const QImage &thumbnail) { m_thumbnail = thumbnail; }
     QPointF pageShift() const { return m_pageShift; }
 
 private:
@@ -73,6 +76,7 @@ private:
     PenDescription m_pen;
     int m_pressureRendering = 0;
     QPointF m_pageShift;
+    QImage m_thumbnail;
     // Guards the readers and the stop flag: stop() comes from another thread.
     QMutex m_readerLock;
     Nivo::QpeParser *m_penReader = nullptr;

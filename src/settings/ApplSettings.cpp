@@ -45,14 +45,14 @@ ApplSettings::ApplSettings()
         double width;
         double height;
     } papers[] = {
-        {"A4", 0, 2100, 2970},    {"A5", 1, 1480, 2100},           {"A6", 2, 1050, 1480},
-        {"A7", 3, 740, 1050},     {"Legal", 4, 2160, 3560},        {"Junior Legal", 5, 1270, 2030},
+        {"A4", 0, 2100, 2970},     {"A5", 1, 1480, 2100},    {"A6", 2, 1050, 1480},
+        {"A7", 3, 740, 1050},      {"Legal", 4, 2160, 3560}, {"Junior Legal", 5, 1270, 2030},
         {"Letter", 6, 2160, 2790},
     };
     for (const auto &paper : papers) {
         m_papers.insert(QString::fromLatin1(paper.name),
-                        PaperSize{paper.id, QSizeF(paper.width, paper.height),
-                                  QSizeF(paper.height, paper.width)});
+                        PaperSize {paper.id, QSizeF(paper.width, paper.height),
+                                   QSizeF(paper.height, paper.width)});
     }
     m_installedApplications = m_probe->applications();
     m_probeText = m_probe->text();
@@ -130,7 +130,7 @@ std::optional<ApplSettings::EntryPath> ApplSettings::splitEntryPath(const QStrin
         showCritical(tr("Entry string \"%1\" does not exist in the settings file.").arg(entryPath));
         return std::nullopt;
     }
-    return EntryPath{parts[0], parts[1]};
+    return EntryPath {parts[0], parts[1]};
 }
 
 void ApplSettings::reportMissing(const QString &entryPath, const QString &attributeName)
@@ -271,7 +271,8 @@ void ApplSettings::updatePageSize()
 {
     QString size;
     QString orientation;
-    const bool read = getAttribute(QStringLiteral("page_properties/page"), QStringLiteral("size"), size)
+    const bool read
+        = getAttribute(QStringLiteral("page_properties/page"), QStringLiteral("size"), size)
         && getAttribute(QStringLiteral("page_properties/page"), QStringLiteral("orientation"),
                         orientation);
     QMutexLocker locker(&m_lock);
@@ -306,7 +307,8 @@ void ApplSettings::setPaperById(int id)
 {
     for (auto paper = m_papers.constBegin(); paper != m_papers.constEnd(); ++paper) {
         if (paper->id == id)
-            setAttribute(QStringLiteral("page_properties/page"), QStringLiteral("size"), paper.key());
+            setAttribute(QStringLiteral("page_properties/page"), QStringLiteral("size"),
+                         paper.key());
     }
     updatePageSize();
 }

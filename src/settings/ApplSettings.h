@@ -43,12 +43,10 @@ public:
     /// reads as an empty text.
     bool getAttribute(const QString &entryPath, const QString &attributeName, QString &value);
     /// Reads an attribute matched without regard to case; the last matching group wins.
-    bool getAttributeNoCase(const QString &entryPath, const QString &attributeName,
-                            QString &value);
+    bool getAttributeNoCase(const QString &entryPath, const QString &attributeName, QString &value);
     /// Changes an existing attribute (matched without regard to case) in memory; never
     /// creates one.
-    bool setAttribute(const QString &entryPath, const QString &attributeName,
-                      const QString &value);
+    bool setAttribute(const QString &entryPath, const QString &attributeName, const QString &value);
     /// Writes the whole document to path, replacing the file only when all was written.
     bool save(const QString &path);
 
@@ -86,7 +84,7 @@ private:
     std::unique_ptr<InstalledAppsProbe> m_probe;
     QList<InstalledApp> m_installedApplications;
     QHash<QString, PaperSize> m_papers;
-    QSizeF m_pageSize{2100, 2970};
+    QSizeF m_pageSize {2100, 2970};
     QString m_settingsPath;
     QDomDocument m_document;
     // Guards the document: the loader thread reads while the user-interface thread works.

@@ -34,8 +34,8 @@ public:
                                 const QString &initial) override
     {
         bool ok = false;
-        const QString answer =
-            QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &ok);
+        const QString answer
+            = QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &ok);
         if (!ok)
             return std::nullopt;
         return answer;

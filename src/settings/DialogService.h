@@ -20,14 +20,13 @@ public:
     /// A modal message box; returns the button chosen (the escape button when closed).
     /// May be called from any thread: from a worker thread the box is shown later on the
     /// user-interface thread and the default button is returned at once.
-    virtual QMessageBox::StandardButton message(QWidget *parent, Icon icon, const QString &title,
-                                                const QString &text,
-                                                QMessageBox::StandardButtons buttons,
-                                                QMessageBox::StandardButton defaultButton)
+    virtual QMessageBox::StandardButton
+    message(QWidget *parent, Icon icon, const QString &title, const QString &text,
+            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
         = 0;
     /// A line of text; nothing when cancelled.
-    virtual std::optional<QString> text(QWidget *parent, const QString &title,
-                                        const QString &label, const QString &initial)
+    virtual std::optional<QString> text(QWidget *parent, const QString &title, const QString &label,
+                                        const QString &initial)
         = 0;
     /// A folder to use; empty when cancelled.
     virtual QString existingDirectory(QWidget *parent, const QString &caption,

@@ -1,8 +1,7 @@
 // Process-wide access to one instance of a class, created on first use.
 #pragma once
 
-template<typename T>
-class Singleton
+template<typename T> class Singleton
 {
 public:
     virtual ~Singleton() = default;

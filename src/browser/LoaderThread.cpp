@@ -1,0 +1,260 @@
+// The loader thread: lists a folder, then loads one window of its files per wake-up.
+#include "browser/LoaderThread.h"
+
+#include "document/DocumentGraphicModel.h"
+#include "document/DocumentMetaData.h"
+#include "document/Thumbnail.h"
+
+#include <QDebug>
+#include <QDirIterator>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// Two names of one folder compare equal when they resolve to the same place; a folder that
+// does not exist (any more) has no canonical path and is compared by its cleaned path.
+QString folderKey(const QDir &folder)
+{
+    const QString canonical = folder.canonicalPath();
+    return canonical.isEmpty() ? QDir::cleanPath(folder.absolutePath()) : canonical;
+}
+
+} // namespace
+
+LoaderThread::LoaderThread(QObject *parent)
+    : QThread(parent)
+{
+    // Results cross to the receiver's thread as queued arguments.
+    qRegisterMetaType<DocumentMetaData *>();
+}
+
+LoaderThread::~LoaderThread()
+{
+    {
+        QMutexLocker wake(&m_wakeLock);
+        m_abortRequested = true;
+        stopCurrentRead();
+        m_wakeCondition.wakeAll();
+    }
+    wait();
+}
+
+void LoaderThread::setNameFilters(const QString &text)
+{
+    QMutexLocker window(&m_windowLock);
+    m_nameFilters = text.split(QLatin1Char(' '));
+}
+
+void LoaderThread::loadFolder(const QDir &folder, uint first, uint last, int flag)
+{
+    Q_UNUSED(flag)
+    const bool newFolder = folderKey(folder) != folderKey(QDir(m_folderPath));
+    QMutexLocker wake(&m_wakeLock);
+    // Ask the running window to stop first: the window lock below is free only once the
+    // loader has left its window, and a stopped read makes that a matter of moments.
+    const bool restarted = m_looping;
+    if (restarted)
+        restart();
+    {
+        QMutexLocker window(&m_windowLock);
+        // A thread that ended did so on an empty list; starting it again on that same list
+        // would end it again, so a fresh start always lists the folder anew.
+        if (newFolder || !m_looping) {
+            m_folderPath = QDir::cleanPath(folder.absolutePath());
+            listFiles();
+            m_windowStart = m_lastWindowEnd = m_nextIndex = 0;
+        }
+        m_windowStart = first;
+        m_nextIndex = first;
+        m_windowSize = last > first ? last - first : 0;
+    }
+    // One count of 0 answers every request, queued rather than sent at once: all results of
+    // earlier windows were posted before the loader let go of the window lock (or before
+    // the thread ended), and the new window posts nothing before it has the wake lock. So
+    // it reaches the receiver after every stale result and before any new one.
+    QMetaObject::invokeMethod(
+        this, [this] { emit filesCountSignal(0); }, Qt::QueuedConnection);
+    if (!restarted) {
+        // The thread may still be returning from an earlier run.
+        wait();
+        m_restartRequested = false;
+        m_looping = true;
+        start(QThread::InheritPriority);
+    }
+}
+
+bool LoaderThread::refreshFileList()
+{
+    QMutexLocker window(&m_windowLock);
+    listFiles();
+    m_windowStart = m_lastWindowEnd = m_nextIndex = 0;
+    return m_fileCount > 0;
+}
+
+void LoaderThread::refreshFileListKeepingWindow()
+{
+    // Waiting here for a window of large files to finish would freeze the caller's window;
+    // the loader lists the folder itself before and after its next window instead.
+    if (!m_windowLock.tryLock()) {
+        m_relistRequested = true;
+        return;
+    }
+    listFiles();
+    m_windowLock.unlock();
+}
+
+void LoaderThread::restart()
+{
+    m_restartRequested = true;
+    stopCurrentRead();
+    m_wakeCondition.wakeAll();
+}
+
+void LoaderThread::stopCurrentRead()
+{
+    QMutexLocker current(&m_currentFileLock);
+    if (m_currentMetadata)
+        m_currentMetadata->stop();
+}
+
+void LoaderThread::listFiles()
+{
+    m_relistRequested = false;
+    std::vector<QString> files;
+    // Before the first folder there is nothing to list (an empty path is the working folder).
+    if (!m_folderPath.isEmpty()) {
+        QDirIterator entries(m_folderPath, m_nameFilters, QDir::Files | QDir::Readable);
+        while (entries.hasNext()) {
+            entries.next();
+            files.push_back(entries.fileInfo().absoluteFilePath());
+        }
+    }
+    m_files = std::move(files);
+    m_fileCount = static_cast<uint>(m_files.size());
+}
+
+bool LoaderThread::sleepUntilWoken()
+{
+    QMutexLocker wake(&m_wakeLock);
+    while (!m_restartRequested && !m_abortRequested)
+        m_wakeCondition.wait(&m_wakeLock);
+    m_restartRequested = false;
+    return !m_abortRequested;
+}
+
+bool LoaderThread::folderExists()
+{
+    QMutexLocker window(&m_windowLock);
+    return QFileInfo(m_folderPath).isDir();
+}
+
+void LoaderThread::run()
+{
+    while (!m_abortRequested) {
+        if (!folderExists()) {
+            if (!sleepUntilWoken())
+                return;
+            continue;
+        }
+        if (!runWindow())
+            return;
+        if (!sleepUntilWoken())
+            return;
+    }
+}
+
+bool LoaderThread::runWindow()
+{
+    QMutexLocker wake(&m_wakeLock);
+    QMutexLocker window(&m_windowLock);
+    if (m_relistRequested)
+        listFiles();
+    if (m_files.empty()) {
+        // Decided under the wake lock, so that loadFolder knows to start the thread again.
+        m_looping = false;
+        emit filesCountSignal(0);
+        emit clearThumbnailListWidgetSignal();
+        return false;
+    }
+    wake.unlock();
+    emit filesCountSignal(static_cast<int>(m_windowSize));
+    if (m_abortRequested)
+        return false;
+
+    // Indices beyond the list have no file: the window ends with the list.
+    const uint end = std::min(m_windowStart + m_windowSize, m_fileCount);
+    uint processed = 0;
+    bool interrupted = false;
+    while (m_nextIndex < end) {
+        if (m_restartRequested) {
+            interrupted = true;
+            break;
+        }
+        if (m_abortRequested)
+            return false;
+        const QString path = m_files[m_nextIndex];
+        if (!path.isEmpty() && QFileInfo::exists(path)) {
+            loadFile(path, m_nextIndex);
+            if (m_restartRequested) {
+                interrupted = true;
+                break;
+            }
+            if (m_abortRequested)
+                return false;
+        }
+        ++m_nextIndex;
+        ++processed;
+    }
+
+    if (!interrupted) {
+        if (m_nextIndex >= m_fileCount) {
+            emit loadFilesFinishedSgnl();
+        } else if (processed == m_windowSize) {
+            m_lastWindowEnd = m_nextIndex;
+            emit filesLoadProgressChunkDone(m_windowSize, m_nextIndex);
+        }
+    }
+    if (m_relistRequested)
+        listFiles();
+    return true;
+}
+
+void LoaderThread::loadFile(const QString &path, uint index)
+{
+    auto metadata = std::make_unique<DocumentMetaData>(QDir::toNativeSeparators(path));
+    {
+        QMutexLocker current(&m_currentFileLock);
+        m_currentMetadata = metadata.get();
+    }
+    // A restart that came before the object was published could not stop it; it is seen here.
+    const bool cancelled = m_restartRequested || m_abortRequested;
+    const bool loaded = !cancelled && metadata->load();
+    {
+        // From here on nobody can stop() the object, so it may be handed out or destroyed.
+        QMutexLocker current(&m_currentFileLock);
+        m_currentMetadata = nullptr;
+    }
+    if (!loaded) {
+        if (!m_restartRequested && !m_abortRequested)
+            qDebug().noquote() << "failed to load " + metadata->path()
+                    + " file in loaderThread ActualReading";
+        return;
+    }
+    // A result finished after the user moved on belongs to an abandoned window, and one
+    // sent while the owner is being destroyed might never be received: neither is sent.
+    if (m_restartRequested || m_abortRequested)
+        return;
+
+    const int side = thumbnailSide();
+    if (side > 0 && metadata->model()) {
+        const int layers = static_cast<int>(metadata->document()->elements().size());
+        metadata->setThumbnail(renderThumbnail(*metadata->model(), side, layers));
+    }
+    // The receiver uses the scene on the thread that owns this object.
+    if (metadata->model())
+        metadata->model()->moveToThread(thread());
+    emit fileDocumentMetaDataReady(metadata.release(), index);
+}

@@ -1,0 +1,653 @@
+// The window frame: pages, menus, tray icon, status bar, folder history, files and help.
+#include "browser/MainWindow.h"
+
+#include "browser/AboutDialog.h"
+#include "browser/DirView.h"
+#include "browser/HelpFiles.h"
+#include "browser/KeyboardTrackingSlider.h"
+#include "browser/PagesStrip.h"
+#include "browser/PreviewThumbnailList.h"
+#include "browser/SketchBackup.h"
+#include "browser/ThumbnailItem.h"
+#include "document/DocumentGraphicModel.h"
+#include "editor/SketchViewer.h"
+#include "ink/DocumentSerializer.h"
+#include "settings/ApplSettings.h"
+#include "settings/DesktopServices.h"
+#include "settings/DialogService.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+QAction *makeAction(QObject *parent, const QString &text, const QString &icon,
+                    const QKeySequence &shortcut = {})
+{
+    auto *action = new QAction(QIcon(icon), text, parent);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+QString readStyleSheet(const QString &resource)
+{
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , m_settings(&ApplSettings::instance())
+{
+    setWindowTitle(tr("Quillo Draftbay"));
+    setObjectName(QStringLiteral("MainWindow"));
+    m_pages = new QStackedWidget(this);
+    auto *preview = new QSplitter(Qt::Horizontal, m_pages);
+    m_dirView = new DirView(preview);
+    m_thumbnailList = new PreviewThumbnailList(preview);
+    preview->addWidget(m_dirView);
+    preview->addWidget(m_thumbnailList);
+    preview->setStretchFactor(0, 0);
+    preview->setStretchFactor(1, 1);
+    preview->setSizes({280, 1000});
+    m_editorPage = new SketchViewer(m_pages);
+    m_pages->addWidget(preview);
+    m_pages->addWidget(m_editorPage);
+    setCentralWidget(m_pages);
+    createActions();
+}
+
+MainWindow::~MainWindow()
+{
+    if (m_trayIcon)
+        m_trayIcon->hide();
+}
+
+void MainWindow::createActions()
+{
+    action_Open = makeAction(this, tr("&Open File"), QStringLiteral(":/actions/open_file.png"),
+                             QKeySequence(tr("Ctrl+O")));
+    m_action_exit = makeAction(this, tr("Exit"), QStringLiteral(":/actions/exit.png"),
+                               QKeySequence(tr("Ctrl+X")));
+    actionUser_Guide
+        = makeAction(this, tr("User's Manual"), QStringLiteral(":/actions/user_guide.png"));
+    actionAbout = makeAction(this, tr("About Quillo"), QStringLiteral(":/actions/about.png"));
+    actionFileTree
+        = makeAction(this, tr("File System Tree"), QStringLiteral(":/actions/file_tree.png"),
+                     QKeySequence(tr("Ctrl+T")));
+    actionFileTree->setCheckable(true);
+    actionFileTree->setChecked(true);
+    actionOpen_Folder
+        = makeAction(this, tr("Open Folder"), QStringLiteral(":/actions/open_folder.png"),
+                     QKeySequence(tr("Ctrl+Shift+O")));
+    actionBack = makeAction(this, tr("Back"), QStringLiteral(":/actions/back.png"),
+                            QKeySequence(tr("Ctrl+B")));
+    actionForward = makeAction(this, tr("Forward"), QStringLiteral(":/actions/forward.png"),
+                               QKeySequence(tr("Ctrl+F")));
+    actionBack->setEnabled(false);
+    actionForward->setEnabled(false);
+    actionImportant_Product_Information_Folder = makeAction(
+        this, tr("Important Product Information"), QStringLiteral(":/actions/product_info.png"));
+    actionQuillo_Web_Tutorial
+        = makeAction(this, tr("Quillo Tutorial"), QStringLiteral(":/actions/tutorial.png"));
+
+    connect(action_Open, &QAction::triggered, this, &MainWindow::On_FileOpen_Clicked);
+    connect(m_action_exit, &QAction::triggered, this, &MainWindow::close);
+    connect(actionUser_Guide, &QAction::triggered, this,
+            &MainWindow::On_HelpAboutUserGuide_Clicked);
+    connect(actionAbout, &QAction::triggered, this, &MainWindow::On_About_Clicked);
+    connect(actionFileTree, &QAction::toggled, this, &MainWindow::viewFileTree);
+    connect(actionOpen_Folder, &QAction::triggered, this, &MainWindow::On_FolderOpen_Clicked);
+    connect(actionBack, &QAction::triggered, this, &MainWindow::actionBackSlot);
+    connect(actionForward, &QAction::triggered, this, &MainWindow::actionForwardSlot);
+    connect(actionImportant_Product_Information_Folder, &QAction::triggered, this,
+            &MainWindow::On_IPISlot);
+    connect(actionQuillo_Web_Tutorial, &QAction::triggered, this,
+            &MainWindow::On_QuilloWebTutorilaSlot);
+
+    m_toolBar = addToolBar(tr("Main"));
+    m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->addAction(actionOpen_Folder);
+    m_toolBar->addAction(action_Open);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(actionBack);
+    m_toolBar->addAction(actionForward);
+    m_toolBar->addAction(actionFileTree);
+}
+
+void MainWindow::init(const QString &documentsFolder, const QString &settingsPath)
+{
+    m_settingsPath = settingsPath;
+    // A documents folder that does not exist would show an empty tree: start at home then.
+    m_currentFolder = QDir::toNativeSeparators(
+        QFileInfo(documentsFolder).isDir() ? documentsFolder : QDir::homePath());
+    if (!m_receiverSketchesFolder.isEmpty()) {
+        m_currentFolder = m_receiverSketchesFolder;
+    } else {
+        QString start;
+        m_settings->getAttribute(QStringLiteral("startup_directory/directory"),
+                                 QStringLiteral("path"), start);
+        start = QDir::toNativeSeparators(start);
+        if (!start.isEmpty() && QFileInfo(start).isDir()) {
+            m_currentFolder = start;
+        } else {
+            m_settings->setAttribute(QStringLiteral("startup_directory/directory"),
+                                     QStringLiteral("path"), m_currentFolder);
+        }
+    }
+    createTrayIcon();
+    createStatusBar();
+    connectChildren();
+    m_dirView->init(m_currentFolder);
+    prepareUG_EULAlanguage();
+    currentTabChanged(0);
+}
+
+void MainWindow::createTrayIcon()
+{
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->addAction(tr("Mi&nimize"), this, &QWidget::hide);
+    m_trayMenu->addAction(tr("Ma&ximize"), this, &MainWindow::showMaximizedLocal);
+    m_trayMenu->addAction(tr("&Restore"), this, &QWidget::showNormal);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(tr("&Quit"), qApp, &QCoreApplication::quit);
+    m_trayIcon = new QSystemTrayIcon(
+        QIcon(QStringLiteral(":/misc/Resources/USB/USB_unplug_32X32.png")), this);
+    m_trayIcon->setToolTip(tr("Quillo Draftbay is disconnected"));
+    m_trayIcon->setContextMenu(m_trayMenu);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
+    if (isSystemTrayAvailable())
+        m_trayIcon->show();
+}
+
+void MainWindow::createStatusBar()
+{
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setFixedWidth(100);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->hide();
+    statusBar()->addWidget(m_progressBar);
+
+    m_pagesStrip = new PagesStrip(this);
+    m_pagesStrip->hide();
+    m_thumbsZoomOut = new QToolButton(this);
+    m_thumbsZoomOut->setObjectName(QStringLiteral("m_thumbs_zoom_out"));
+    m_thumbsZoomOut->setIcon(QIcon(QStringLiteral(":/actions/thumbs_zoom_out.png")));
+    m_thumbsZoomOut->setFixedSize(24, 24);
+    m_thumbsZoomOut->setAutoRaise(true);
+    m_thumbsZoomIn = new QToolButton(this);
+    m_thumbsZoomIn->setObjectName(QStringLiteral("m_thumbs_zoom_in"));
+    m_thumbsZoomIn->setIcon(QIcon(QStringLiteral(":/actions/thumbs_zoom_in.png")));
+    m_thumbsZoomIn->setFixedSize(24, 24);
+    m_thumbsZoomIn->setAutoRaise(true);
+    m_zoomSlider = new KeyboardTrackingSlider(this);
+    m_zoomSlider->setOrientation(Qt::Horizontal);
+    m_zoomSlider->setRange(120, 420);
+    m_zoomSlider->setSingleStep(5);
+    m_zoomSlider->setPageStep(20);
+    m_zoomSlider->setMinimumSize(250, 20);
+    m_zoomSlider->setMaximumSize(350, 20);
+    m_zoomSlider->setToolTip(tr("Zoom in or out"));
+    m_zoomSlider->setValue(m_thumbnailList->itemSize());
+    statusBar()->addPermanentWidget(m_pagesStrip);
+    statusBar()->addPermanentWidget(m_thumbsZoomOut);
+    statusBar()->addPermanentWidget(m_zoomSlider);
+    statusBar()->addPermanentWidget(m_thumbsZoomIn);
+}
+
+void MainWindow::connectChildren()
+{
+    PreviewThumbnailList *list = m_thumbnailList;
+    connect(m_dirView, &DirView::navigationEvent, list, &PreviewThumbnailList::previewEliFiles);
+    connect(m_dirView, &DirView::navigationEvent, this, &MainWindow::directoryNewEntrySlot);
+    connect(m_dirView, &DirView::moveFromUsbToSelectedFolderSgnl, this,
+            &MainWindow::moveFromUsbToSelectedFolderSlot);
+    connect(list, &PreviewThumbnailList::dragStarted, m_dirView, &DirView::onDragStarted);
+    connect(list, &PreviewThumbnailList::setFilesProgressBarRangeSignal, this,
+            &MainWindow::setFilesProgressBarRange);
+    connect(list, &PreviewThumbnailList::setFilesProgressBarValueSignal, this,
+            &MainWindow::setFilesProgressBarValue);
+    connect(list, &PreviewThumbnailList::loaderFinishedWorkSgnl, this,
+            &MainWindow::loaderFinishedWorkSlot);
+    connect(list, &PreviewThumbnailList::zoomSliderPosition, this,
+            &MainWindow::On_ZoomSliderPosition);
+    connect(list, &PreviewThumbnailList::enableEnterKeyHandling, this,
+            &MainWindow::enterKeyHandlingSlot);
+    connect(list, &PreviewThumbnailList::emitSetPagesStripInfo, this,
+            &MainWindow::setPagesStripInfo);
+    connect(list, &PreviewThumbnailList::emitSetPagesStripVisible, this,
+            &MainWindow::setPagesStripVisible);
+    connect(list, &PreviewThumbnailList::thumbnailSelectedEx, this,
+            &MainWindow::thumbnailSelectedExSlot);
+    connect(list, &PreviewThumbnailList::mergeDocSave, this, &MainWindow::saveDocumentSlot);
+    connect(list, &QListWidget::currentItemChanged, this, &MainWindow::On_FirstThumbnailSelected);
+    connect(m_pagesStrip, &PagesStrip::pageSelectionChange, list,
+            &PreviewThumbnailList::handlePageSelectionClick);
+    connect(m_pagesStrip, &PagesStrip::enableEnterKeyHandling, this,
+            &MainWindow::enterKeyHandlingSlot);
+    connect(m_zoomSlider, &QSlider::sliderMoved, list, &PreviewThumbnailList::sliderMovedSlot);
+    connect(m_zoomSlider, &KeyboardTrackingSlider::sliderEvent, list,
+            &PreviewThumbnailList::handleZoomSliderKeyEvent);
+    connect(m_thumbsZoomIn, &QToolButton::clicked, this, &MainWindow::thumbsZoomPlusSlot);
+    connect(m_thumbsZoomOut, &QToolButton::clicked, this, &MainWindow::thumbsZoomMinusSlot);
+    connect(m_editorPage, &SketchViewer::backToPreviewTab, this, &MainWindow::backToPreviewTab);
+    connect(m_editorPage, &SketchViewer::previousRequested, list,
+            &PreviewThumbnailList::navigateBackward);
+    connect(m_editorPage, &SketchViewer::nextRequested, list,
+            &PreviewThumbnailList::navigateForward);
+    connect(list, &PreviewThumbnailList::canEnableBackButton, m_editorPage,
+            &SketchViewer::enableBackButton);
+    connect(list, &PreviewThumbnailList::canEnableForwardButton, m_editorPage,
+            &SketchViewer::enableForwardButton);
+}
+
+void MainWindow::prepareUG_EULAlanguage()
+{
+    const HelpFileNames names = helpFilesFor(QLocale::system());
+    m_licenceFile = names.licence;
+    m_manualFile = names.manual;
+}
+
+void MainWindow::currentTabChanged(int page)
+{
+    m_currentPage = page;
+    QMenuBar *bar = menuBar();
+    bar->clear();
+    QMenu *file = bar->addMenu(tr("File"));
+    file->addAction(action_Open);
+    file->addAction(actionOpen_Folder);
+    file->addSeparator();
+    file->addAction(m_action_exit);
+    if (page == 1) {
+        QMenu *edit = bar->addMenu(tr("Edit"));
+        edit->addAction(tr("Previous Sketch"), QKeySequence(tr("Ctrl+PgUp")), m_thumbnailList,
+                        &PreviewThumbnailList::navigateBackward);
+        edit->addAction(tr("Next Sketch"), QKeySequence(tr("Ctrl+PgDown")), m_thumbnailList,
+                        &PreviewThumbnailList::navigateForward);
+    }
+    QMenu *view = bar->addMenu(tr("View"));
+    if (page == 0) {
+        view->addAction(actionFileTree);
+        view->addAction(actionBack);
+        view->addAction(actionForward);
+    } else {
+        view->addAction(QIcon(QStringLiteral(":/actions/zoom_in.png")), tr("Zoom In"),
+                        QKeySequence(tr("Ctrl+=")), m_editorPage, &SketchViewer::zoomViewInSlot);
+        view->addAction(QIcon(QStringLiteral(":/actions/zoom_out.png")), tr("Zoom Out"),
+                        QKeySequence(tr("Ctrl+-")), m_editorPage, &SketchViewer::zoomViewOutSlot);
+        view->addAction(QIcon(QStringLiteral(":/actions/back_to_preview.png")),
+                        tr("Back to Sketches"), QKeySequence(Qt::Key_Escape), this,
+                        &MainWindow::backToPreviewTab);
+    }
+    if (page == 0) {
+        QMenu *tools = bar->addMenu(tr("Tools"));
+        tools->addAction(tr("Reload Folder"), QKeySequence(QKeySequence::Refresh), m_thumbnailList,
+                         [this] { m_thumbnailList->reloadSameFolder(true); });
+    }
+    QMenu *help = bar->addMenu(tr("Help"));
+    help->addAction(actionUser_Guide);
+    help->addAction(actionQuillo_Web_Tutorial);
+    help->addAction(actionImportant_Product_Information_Folder);
+    help->addSeparator();
+    help->addAction(actionAbout);
+
+    const bool preview = page == 0;
+    m_toolBar->setVisible(preview);
+    m_zoomSlider->setVisible(preview);
+    m_thumbsZoomIn->setVisible(preview);
+    m_thumbsZoomOut->setVisible(preview);
+    setEnabledZoomSlider(preview && !m_thumbnailList->isLoading());
+    m_pagesStrip->setVisible(preview && m_thumbnailList->pageCount() > 1);
+    m_pages->setCurrentIndex(page);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Without a tray there is nowhere to find a hidden window: closing then quits.
+    if (!m_trayIcon || !isSystemTrayAvailable()) {
+        event->accept();
+        QCoreApplication::quit();
+        return;
+    }
+    hide();
+    event->ignore();
+}
+
+void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick)
+        showMaximized();
+}
+
+void MainWindow::showMaximizedLocal()
+{
+    raise();
+    showMaximized();
+}
+
+void MainWindow::handleSentMessageFromAnotherCopyOfApp(const QString &message)
+{
+    qDebug().noquote() << "MainWindow :: handleSentMessageFromAnotherCopyOfApp msg = " + message;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString prefix = QStringLiteral("Get the instance_");
+    QString file = message;
+    if (message.contains(prefix) && message.size() > prefix.size())
+        file = message.right(message.size() - prefix.size());
+    qDebug().noquote() << "MainWindow :: handleSentMessageFromAnotherCopyOfApp file = " + file;
+    openFile(file);
+    showNormal();
+    raise();
+    activateWindow();
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::setFilesProgressBarRange(int count)
+{
+    statusBar()->setUpdatesEnabled(false);
+    m_progressBar->reset();
+    m_progressBar->show();
+    m_progressBar->setValue(0);
+    m_progressBar->setRange(0, count);
+    statusBar()->setStyleSheet(readStyleSheet(QStringLiteral(":/stylesheet/qss/draftbay.qss")));
+    setEnabledZoomSlider(false);
+    statusBar()->setUpdatesEnabled(true);
+    if (count > 0 && !m_busyCursor) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        m_busyCursor = true;
+    }
+}
+
+void MainWindow::setFilesProgressBarValue()
+{
+    m_progressBar->setValue(m_progressBar->value() + 1);
+    if (m_progressBar->value() >= m_progressBar->maximum())
+        m_progressBar->hide();
+}
+
+void MainWindow::loaderFinishedWorkSlot()
+{
+    m_progressBar->hide();
+    statusBar()->setStyleSheet(
+        readStyleSheet(QStringLiteral(":/stylesheet/qss/draftbay_alternative.qss")));
+    setEnabledZoomSlider(m_currentPage == 0);
+    if (m_busyCursor) {
+        QApplication::restoreOverrideCursor();
+        m_busyCursor = false;
+    }
+}
+
+void MainWindow::setEnabledZoomSlider(bool enabled)
+{
+    m_zoomSlider->setEnabled(enabled);
+    m_thumbsZoomIn->setEnabled(enabled);
+    m_thumbsZoomOut->setEnabled(enabled);
+}
+
+void MainWindow::thumbsZoomPlusSlot()
+{
+    m_zoomSlider->setValue(m_zoomSlider->value() + 1);
+    m_thumbnailList->handleZoomSliderKeyEvent(m_zoomSlider->value(), Qt::SmoothTransformation);
+}
+
+void MainWindow::thumbsZoomMinusSlot()
+{
+    m_zoomSlider->setValue(m_zoomSlider->value() - 1);
+    m_thumbnailList->handleZoomSliderKeyEvent(m_zoomSlider->value(), Qt::SmoothTransformation);
+}
+
+void MainWindow::On_ZoomSliderPosition(int position)
+{
+    m_zoomSlider->setValue(position);
+    m_thumbnailList->handleZoomSliderKeyEvent(position, Qt::SmoothTransformation);
+}
+
+void MainWindow::setPagesStripVisible(bool visible)
+{
+    m_pagesStrip->setVisible(visible && m_currentPage == 0);
+}
+
+void MainWindow::setPagesStripInfo(uint first, uint end, uint count, bool reset)
+{
+    if (reset)
+        m_pagesStrip->reset();
+    m_pagesStrip->setInfo(first, end, count);
+}
+
+void MainWindow::enterKeyHandlingSlot(bool enabled)
+{
+    m_enterKeyHandling = enabled;
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_enterKeyHandling && m_currentPage == 0 && m_thumbnailList->hasFocus()) {
+        editSelectedThumbnail();
+        return;
+    }
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void MainWindow::directoryNewEntrySlot(const QDir &folder)
+{
+    const QString path = QDir::toNativeSeparators(folder.absolutePath());
+    if (path != m_currentFolder) {
+        if (!m_currentFolder.isEmpty())
+            m_backHistory.append(m_currentFolder);
+        m_forwardHistory.clear();
+    }
+    m_currentFolder = path;
+    actionForward->setEnabled(false);
+    actionForward->setToolTip(tr("Forward"));
+    actionBack->setEnabled(!m_backHistory.isEmpty());
+}
+
+void MainWindow::showFolderWithoutHistory(const QString &folder)
+{
+    disconnect(m_dirView, &DirView::navigationEvent, this, &MainWindow::directoryNewEntrySlot);
+    m_dirView->selectPath(folder);
+    connect(m_dirView, &DirView::navigationEvent, this, &MainWindow::directoryNewEntrySlot);
+    m_currentFolder = QDir::toNativeSeparators(folder);
+}
+
+void MainWindow::actionBackSlot()
+{
+    if (m_backHistory.isEmpty())
+        return;
+    m_forwardHistory.append(QDir::toNativeSeparators(m_dirView->currentDir().absolutePath()));
+    actionForward->setEnabled(true);
+    showFolderWithoutHistory(m_backHistory.takeLast());
+    actionBack->setEnabled(!m_backHistory.isEmpty());
+}
+
+void MainWindow::actionForwardSlot()
+{
+    if (m_forwardHistory.isEmpty())
+        return;
+    m_backHistory.append(QDir::toNativeSeparators(m_dirView->currentDir().absolutePath()));
+    actionBack->setEnabled(true);
+    showFolderWithoutHistory(m_forwardHistory.takeLast());
+    actionForward->setEnabled(!m_forwardHistory.isEmpty());
+}
+
+void MainWindow::viewFileTree(bool visible)
+{
+    m_dirView->setVisible(visible);
+}
+
+void MainWindow::On_FileOpen_Clicked()
+{
+    QString patterns;
+    m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
+                             patterns);
+    const QString file
+        = dialogs().openFileName(this, tr("Open File"), m_dirView->currentDir().absolutePath(),
+                                 tr("Sketches (%1)").arg(patterns));
+    if (!file.isEmpty())
+        openFile(file);
+}
+
+void MainWindow::On_FolderOpen_Clicked()
+{
+    const QString folder = dialogs().existingDirectory(this, tr("Open directory"),
+                                                       m_dirView->currentDir().absolutePath());
+    if (!folder.isEmpty())
+        m_dirView->selectPath(folder);
+}
+
+bool MainWindow::openFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || info.isDir() || !info.exists())
+        return false;
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (QDir::cleanPath(m_dirView->currentDir().absolutePath())
+        != QDir::cleanPath(info.absolutePath()))
+        m_dirView->selectPath(folder);
+    m_thumbnailList->selectFileName(info.fileName());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    MetadataPtr metadata(new DocumentMetaData(info.absoluteFilePath()));
+    const bool loaded = metadata->load();
+    QApplication::restoreOverrideCursor();
+    if (loaded)
+        thumbnailSelectedExSlot(metadata);
+    return true;
+}
+
+void MainWindow::moveFromUsbToSelectedFolderSlot(const QDir &source)
+{
+    const QString destination
+        = dialogs().existingDirectory(this, tr("Open destination folder"), QDir::rootPath());
+    if (destination.isEmpty()
+        || QDir::cleanPath(destination) == QDir::cleanPath(source.absolutePath()))
+        return;
+    const QString backup = backupFolderName(destination, QDateTime::currentDateTime());
+    if (dialogs().question(this, applicationTitle(),
+                           tr("Are you sure you want to move your sketches to \n") + backup
+                               + tr(" folder?"),
+                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+        != QMessageBox::Ok)
+        return;
+    QString patterns;
+    m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
+                             patterns);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const SketchBackupResult result
+        = moveSketchesToBackup(source.absolutePath(), backup, patterns.split(QLatin1Char(' ')));
+    QApplication::restoreOverrideCursor();
+    if (!result.folderCreated)
+        dialogs().warning(this, applicationTitle(),
+                          tr("Unable to create the folder\n%1").arg(backup));
+    else if (!result.failed.isEmpty())
+        dialogs().warning(this, applicationTitle(),
+                          tr("These sketches could not be moved and stay where they were:\n%1")
+                              .arg(result.failed.join(QLatin1Char('\n'))));
+    m_thumbnailList->reloadSameFolder(false);
+}
+
+void MainWindow::On_HelpAboutUserGuide_Clicked()
+{
+    QString manual = findHelpPath(QStringLiteral("userguides/") + m_manualFile);
+    if (manual.isEmpty())
+        manual = findHelpPath(QStringLiteral("userguides/Quillo_Manual_EN.pdf"));
+    if (manual.isEmpty()) {
+        qDebug() << "pdf is not there!";
+        return;
+    }
+    desktop().openUrl(QUrl::fromLocalFile(manual));
+}
+
+void MainWindow::On_IPISlot()
+{
+    const QString folder = findHelpPath(QStringLiteral("Important Product Information"));
+    if (!folder.isEmpty())
+        desktop().openUrl(QUrl::fromLocalFile(folder));
+}
+
+void MainWindow::On_QuilloWebTutorilaSlot()
+{
+    const QString tutorial = findHelpPath(QStringLiteral("tutorial/index.html"));
+    if (!tutorial.isEmpty())
+        desktop().openUrl(QUrl::fromLocalFile(tutorial));
+}
+
+void MainWindow::On_About_Clicked()
+{
+    QString licence = findHelpPath(QStringLiteral("eula/") + m_licenceFile);
+    if (licence.isEmpty())
+        licence = findHelpPath(QStringLiteral("eula/lic_english.htm"));
+    AboutDialog about(licence, this);
+    about.exec();
+}
+
+void MainWindow::On_FirstThumbnailSelected()
+{
+    // The actions on the current sketch follow with the later editor work.
+}
+
+void MainWindow::thumbnailSelectedExSlot(MetadataPtr metadata)
+{
+    if (!metadata || !metadata->model())
+        return;
+    m_editorPage->reset();
+    const int row = m_thumbnailList->currentRow();
+    m_editorPage->enableBackButton(row > 0);
+    m_editorPage->enableForwardButton(row >= 0 && row + 1 < m_thumbnailList->count());
+    m_progressBar->hide();
+    m_pagesStrip->hide();
+    currentTabChanged(1);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_editorPage->setDocument(metadata->createPressureCopy());
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::editSelectedThumbnail()
+{
+    if (const MetadataPtr metadata = m_thumbnailList->currentMetadata())
+        thumbnailSelectedExSlot(metadata);
+}
+
+void MainWindow::backToPreviewTab()
+{
+    m_editorPage->reset();
+    currentTabChanged(0);
+    if (m_thumbnailList->isLoading())
+        m_progressBar->show();
+    m_thumbnailList->setFocus();
+}
+
+void MainWindow::saveDocumentSlot(MetadataPtr metadata)
+{
+    if (!metadata || !metadata->document())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::unique_ptr<Nivo::Document> seen = metadata->createDocumentAsSeen();
+    Nivo::DocumentSerializer serializer(seen.get());
+    const bool saved = serializer.saveFile(
+        QDir::toNativeSeparators(metadata->path()).toStdWString(),
+        metadata->definitions() ? *metadata->definitions() : Nivo::InkMLDefinitions());
+    QApplication::restoreOverrideCursor();
+    if (!saved) {
+        dialogs().warning(this, applicationTitle(), tr("Unable to save file"));
+        return;
+    }
+    m_thumbnailList->reloadSameFolder(true);
+}

@@ -1,0 +1,141 @@
+// The application's one window: folder tree, thumbnails and pages strip, and the editor page.
+#pragma once
+
+#include "document/DocumentMetaData.h"
+
+#include <QDir>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <QSystemTrayIcon>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStackedWidget;
+class QToolBar;
+class QToolButton;
+class ApplSettings;
+class DirView;
+class KeyboardTrackingSlider;
+class PagesStrip;
+class PreviewThumbnailList;
+class SketchViewer;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    /// Chooses the start folder (the receiver's sketches, the settings' start folder, else
+    /// documentsFolder), builds tray icon, children, status bar and help file names.
+    void init(const QString &documentsFolder, const QString &settingsPath);
+    /// Shows the file's folder and selects its thumbnail, then opens it in the editor.
+    /// False for a folder or a file that does not exist.
+    bool openFile(const QString &path);
+    /// Whether the receiver's disc volume has been reported mounted.
+    bool isReceiverVolumeMounted() const { return m_receiverVolumeMounted; }
+
+    // The parts of the window, for the start-up and for tests.
+    PreviewThumbnailList *thumbnailList() const { return m_thumbnailList; }
+    DirView *folderTree() const { return m_dirView; }
+    PagesStrip *pagesStrip() const { return m_pagesStrip; }
+    SketchViewer *editorPage() const { return m_editorPage; }
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    int currentPage() const { return m_currentPage; }
+    QString currentFolder() const { return m_currentFolder; }
+    QStringList backHistory() const { return m_backHistory; }
+    QStringList forwardHistory() const { return m_forwardHistory; }
+    QString licenceFile() const { return m_licenceFile; }
+    QString manualFile() const { return m_manualFile; }
+
+public slots:
+    void handleSentMessageFromAnotherCopyOfApp(const QString &message);
+    void showMaximizedLocal();
+    void currentTabChanged(int page);
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void setFilesProgressBarRange(int count);
+    void setFilesProgressBarValue();
+    void loaderFinishedWorkSlot();
+    void thumbsZoomPlusSlot();
+    void thumbsZoomMinusSlot();
+    void On_ZoomSliderPosition(int position);
+    void directoryNewEntrySlot(const QDir &folder);
+    void moveFromUsbToSelectedFolderSlot(const QDir &source);
+    void enterKeyHandlingSlot(bool enabled);
+    void setEnabledZoomSlider(bool enabled);
+    void setPagesStripVisible(bool visible);
+    void setPagesStripInfo(uint first, uint end, uint count, bool reset);
+    void thumbnailSelectedExSlot(MetadataPtr metadata);
+    void editSelectedThumbnail();
+    void backToPreviewTab();
+    /// Writes a document that has no window of its own (a merge) to its path.
+    void saveDocumentSlot(MetadataPtr metadata);
+
+protected:
+    /// Whether the desktop shows tray icons (a window hidden without one cannot be found).
+    virtual bool isSystemTrayAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    void closeEvent(QCloseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private slots:
+    void On_FileOpen_Clicked();
+    void On_FolderOpen_Clicked();
+    void On_HelpAboutUserGuide_Clicked();
+    void On_About_Clicked();
+    void On_IPISlot();
+    void On_QuilloWebTutorilaSlot();
+    void viewFileTree(bool visible);
+    void actionBackSlot();
+    void actionForwardSlot();
+    void On_FirstThumbnailSelected();
+
+private:
+    void createActions();
+    void createTrayIcon();
+    void createStatusBar();
+    void connectChildren();
+    void prepareUG_EULAlanguage();
+    void showFolderWithoutHistory(const QString &folder);
+
+    ApplSettings *m_settings;
+    QString m_currentFolder;
+    QString m_settingsPath;
+    QString m_receiverSketchesFolder;
+    bool m_receiverVolumeMounted = false;
+    int m_currentPage = 0;
+    QStringList m_backHistory;
+    QStringList m_forwardHistory;
+    QString m_licenceFile;
+    QString m_manualFile;
+    bool m_enterKeyHandling = true;
+    bool m_busyCursor = false;
+
+    QStackedWidget *m_pages = nullptr;
+    DirView *m_dirView = nullptr;
+    PreviewThumbnailList *m_thumbnailList = nullptr;
+    PagesStrip *m_pagesStrip = nullptr;
+    SketchViewer *m_editorPage = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    KeyboardTrackingSlider *m_zoomSlider = nullptr;
+    QToolButton *m_thumbsZoomOut = nullptr;
+    QToolButton *m_thumbsZoomIn = nullptr;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QMenu *m_trayMenu = nullptr;
+
+    QAction *action_Open = nullptr;
+    QAction *m_action_exit = nullptr;
+    QAction *actionUser_Guide = nullptr;
+    QAction *actionAbout = nullptr;
+    QAction *actionFileTree = nullptr;
+    QAction *actionOpen_Folder = nullptr;
+    QAction *actionBack = nullptr;
+    QAction *actionForward = nullptr;
+    QAction *actionImportant_Product_Information_Folder = nullptr;
+    QAction *actionQuillo_Web_Tutorial = nullptr;
+};

@@ -1,0 +1,566 @@
+// Paging, loader results, thumbnails, resizing, navigation, drag and drop, file commands.
+#include "browser/PreviewThumbnailList.h"
+
+#include "browser/LoaderThread.h"
+#include "browser/SketchFileOperations.h"
+#include "browser/ThumbnailItem.h"
+#include "document/DocumentGraphicModel.h"
+#include "document/Thumbnail.h"
+#include "settings/ApplSettings.h"
+#include "settings/DesktopServices.h"
+#include "settings/DialogService.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDataStream>
+#include <QDrag>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+
+const char *const PreviewThumbnailList::kMimeType = "image/x-tarsel-piece";
+
+namespace {
+
+const QColor kItemBackground(166, 173, 176, 255);
+const QColor kDropHighlight(110, 160, 205, 255);
+
+QString pathFromMime(const QMimeData *mime)
+{
+    QByteArray bytes = mime->data(QString::fromLatin1(PreviewThumbnailList::kMimeType));
+    QDataStream stream(&bytes, QIODevice::ReadOnly);
+    QString path;
+    stream >> path;
+    return path;
+}
+
+} // namespace
+
+PreviewThumbnailList::PreviewThumbnailList(QWidget *parent)
+    : QListWidget(parent)
+    , m_loader(new LoaderThread(this))
+    , m_settings(&ApplSettings::instance())
+{
+    QString filters;
+    if (m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
+                                 filters))
+        m_loader->setNameFilters(filters);
+    m_loader->setThumbnailSide(kRenderedThumbnailSide);
+    // Static items (set first: it turns dragging and dropping off), dragged out as files.
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    // Drops land on the viewport, whose coordinates are those of the items.
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(true);
+    setViewMode(QListView::IconMode);
+    setFlow(QListView::LeftToRight);
+    setSpacing(20);
+    setUniformItemSizes(true);
+    setResizeMode(QListView::Adjust);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setIconSize(QSize(m_itemSize - 20, m_itemSize - 20));
+
+    connect(m_loader, &LoaderThread::fileDocumentMetaDataReady, this,
+            &PreviewThumbnailList::handle_fileDocumentMetaDataReady);
+    connect(m_loader, &LoaderThread::filesCountSignal, this,
+            &PreviewThumbnailList::handle_filesCountSignal);
+    connect(m_loader, &LoaderThread::loadFilesFinishedSgnl, this,
+            &PreviewThumbnailList::loadFilesFinishedSlot);
+    connect(m_loader, &LoaderThread::filesLoadProgressChunkDone, this,
+            &PreviewThumbnailList::handlefilesLoadProgressChunkDone);
+    connect(m_loader, &LoaderThread::clearThumbnailListWidgetSignal, this,
+            &PreviewThumbnailList::clearThumbnailListWidgetSlot);
+    buildContextMenu();
+}
+
+PreviewThumbnailList::~PreviewThumbnailList()
+{
+    // Join the loader first, then take the results it sent meanwhile, so none leaks. The
+    // window around the list may be half destroyed already: tell it nothing more.
+    blockSignals(true);
+    delete m_loader;
+    m_loader = nullptr;
+    m_windowStart = m_windowEnd = 0;
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void PreviewThumbnailList::buildContextMenu()
+{
+    m_contextMenu = new QMenu(this);
+    m_contextMenu->addAction(tr("&Edit Layers"), this, &PreviewThumbnailList::editCurrentFileSlot);
+    m_contextMenu->addSeparator();
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(tr("&Delete"), this, &PreviewThumbnailList::deleteCurrentFile);
+    m_contextMenu->addAction(tr("&Copy to..."), this, &PreviewThumbnailList::copyFileSlot);
+    m_contextMenu->addAction(tr("&Rename..."), this, &PreviewThumbnailList::renameFileSlot);
+    m_contextMenu->addAction(tr("&Open file location..."), this,
+                             &PreviewThumbnailList::openFileLocationSlot);
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(tr("&Save Document as..."), this, &PreviewThumbnailList::saveAsSlot);
+    m_contextMenu->addAction(tr("&Save as Different Format"), this,
+                             &PreviewThumbnailList::saveAsDiffrentFormatSlot);
+    m_contextMenu->addSeparator();
+    const QList<InstalledApp> applications = m_settings->installedApplications();
+    if (applications.isEmpty())
+        return;
+    QMenu *exportMenu = m_contextMenu->addMenu(tr("&Export to"));
+    for (const InstalledApp &application : applications) {
+        const QString label
+            = QStringLiteral("&") + application.name + QLatin1Char(' ') + application.version;
+        const QString name = application.name.toLower();
+        if (name.contains(QLatin1String("photoshop")))
+            exportMenu->addAction(label, this, &PreviewThumbnailList::exportPsSlot);
+        else if (name.contains(QLatin1String("illustrator")))
+            exportMenu->addAction(label, this, &PreviewThumbnailList::exportAiSlot);
+        else if (name.contains(QLatin1String("pro")))
+            exportMenu->addAction(label, this, &PreviewThumbnailList::exportSPBSlot);
+        else if (name.contains(QLatin1String("designer")))
+            exportMenu->addAction(label, this, &PreviewThumbnailList::exportASSlot);
+    }
+}
+
+void PreviewThumbnailList::accept(ThumbnailListVisitor &visitor)
+{
+    for (int row = 0; row < count(); ++row)
+        visitor.visit(item(row));
+}
+
+ThumbnailItem *PreviewThumbnailList::thumbnailAt(int row) const
+{
+    QListWidgetItem *found = item(row);
+    return found && found->type() == ThumbnailItem::kType ? static_cast<ThumbnailItem *>(found)
+                                                          : nullptr;
+}
+
+ThumbnailItem *PreviewThumbnailList::currentThumbnail() const
+{
+    return thumbnailAt(currentRow());
+}
+
+MetadataPtr PreviewThumbnailList::currentMetadata() const
+{
+    const ThumbnailItem *current = currentThumbnail();
+    return current ? current->metadata() : MetadataPtr();
+}
+
+bool PreviewThumbnailList::selectFileName(const QString &fileName)
+{
+    ItemFinderByFileName finder(fileName);
+    accept(finder);
+    if (!finder.found())
+        return false;
+    clearSelection();
+    setCurrentItem(finder.found());
+    finder.found()->setSelected(true);
+    scrollToItem(finder.found());
+    return true;
+}
+
+void PreviewThumbnailList::previewEliFiles(const QDir &folder)
+{
+    if (QDir::cleanPath(folder.absolutePath()) != QDir::cleanPath(m_folder.absolutePath()))
+        m_folder = folder;
+    reloadSameFolder(false);
+}
+
+void PreviewThumbnailList::reloadSameFolder(bool loadActivePage)
+{
+    if (loadActivePage && m_pageCount > 1)
+        handlePageSelectionClick(std::max(1u, m_currentPage), m_currentPage);
+    else
+        loadFolderPartially();
+}
+
+void PreviewThumbnailList::startWindow(uint start, uint end)
+{
+    m_windowStart = start;
+    m_windowEnd = end;
+    // The loader answers every new window with a count of 0, queued after every result of
+    // the windows before it: until then, results belong to an abandoned window.
+    ++m_unansweredWindows;
+    m_loader->loadFolder(m_folder, start, end, 1);
+}
+
+void PreviewThumbnailList::loadFolderPartially()
+{
+    QDir listing(m_folder);
+    QString patterns;
+    if (m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
+                                 patterns))
+        listing.setNameFilters(patterns.split(QLatin1Char(' ')));
+    listing.setFilter(QDir::Files | QDir::Readable);
+    m_fileCount = static_cast<uint>(listing.entryList().size());
+    m_currentPage = 1;
+    if (m_fileCount == 0) {
+        m_pageCount = 0;
+        m_windowSize = 0;
+        m_loading = false;
+        clear();
+        emit emitSetPagesStripVisible(false);
+        startWindow(0, 0);
+        return;
+    }
+    if (m_fileCount <= kPageSize) {
+        clear();
+        m_pageFileCount = m_fileCount;
+        m_pageCount = 1;
+        emit emitSetPagesStripInfo(0, 0, 0, true);
+        emit emitSetPagesStripVisible(false);
+        emit zoomSliderPosition(270);
+        m_windowSize = m_fileCount;
+        m_loading = true;
+        startWindow(0, m_fileCount);
+        return;
+    }
+    if (m_pageCount < 2)
+        emit emitSetPagesStripVisible(true);
+    clear();
+    m_pageCount = (m_fileCount + kPageSize - 1) / kPageSize;
+    emit zoomSliderPosition(270);
+    emit emitSetPagesStripInfo(0, kPageSize, m_fileCount, true);
+    m_windowSize = kPageSize;
+    m_loading = true;
+    startWindow(0, kPageSize);
+}
+
+void PreviewThumbnailList::handlePageSelectionClick(uint page, uint)
+{
+    if (m_windowSize == 0 || page == 0)
+        return;
+    const uint start = std::min((page - 1) * kPageSize, m_fileCount);
+    m_currentPage = page;
+    m_loading = true;
+    startWindow(start, start + m_windowSize);
+    emit emitSetPagesStripInfo(m_windowStart, m_windowEnd, m_fileCount, false);
+    clear();
+}
+
+void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *metadata, uint index)
+{
+    MetadataPtr owned(metadata);
+    if (m_unansweredWindows > 0 || index < m_windowStart || index >= m_windowEnd)
+        return;
+    const QString folderOfFile = QDir::cleanPath(QFileInfo(metadata->path()).absolutePath());
+    if (folderOfFile != QDir::cleanPath(m_folder.absolutePath()) || !metadata->model())
+        return;
+    emit setFilesProgressBarValueSignal();
+    QImage picture = metadata->thumbnail();
+    if (picture.isNull()) {
+        picture = renderThumbnail(*metadata->model(), kRenderedThumbnailSide,
+                                  static_cast<int>(metadata->document()->elements().size()));
+    }
+    if (picture.isNull())
+        return;
+    const bool first = count() == 0;
+    auto *thumbnail = new ThumbnailItem(owned, picture, m_itemSize);
+    addItem(thumbnail);
+    if (first) {
+        setIconSize(QSize(m_itemSize - 20, m_itemSize - 20));
+        setCurrentItem(thumbnail);
+        thumbnail->setSelected(true);
+    }
+}
+
+void PreviewThumbnailList::handle_filesCountSignal(int count)
+{
+    if (count == 0 && m_unansweredWindows > 0)
+        --m_unansweredWindows;
+    emit setFilesProgressBarRangeSignal(count);
+}
+
+void PreviewThumbnailList::handlefilesLoadProgressChunkDone(uint, uint)
+{
+    emit loaderFinishedWorkSgnl();
+    m_loading = false;
+    QApplication::restoreOverrideCursor();
+}
+
+void PreviewThumbnailList::loadFilesFinishedSlot()
+{
+    m_loading = false;
+    emit loaderFinishedWorkSgnl();
+}
+
+void PreviewThumbnailList::clearThumbnailListWidgetSlot()
+{
+    m_loading = false;
+    clear();
+}
+
+void PreviewThumbnailList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QListWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+        editCurrentFileSlot();
+}
+
+void PreviewThumbnailList::editCurrentFileSlot()
+{
+    if (const MetadataPtr metadata = currentMetadata())
+        emit thumbnailSelectedEx(metadata);
+}
+
+void PreviewThumbnailList::navigateForward()
+{
+    emit checkIfSaveNeeded();
+    const int row = currentRow();
+    if (row + 1 < count())
+        setCurrentRow(row + 1);
+    emit canEnableForwardButton(currentRow() + 1 < count());
+    emit canEnableBackButton(currentRow() > 0);
+    editCurrentFileSlot();
+}
+
+void PreviewThumbnailList::navigateBackward()
+{
+    emit checkIfSaveNeeded();
+    const int row = currentRow();
+    if (row > 0)
+        setCurrentRow(row - 1);
+    emit canEnableBackButton(currentRow() > 0);
+    emit canEnableForwardButton(currentRow() + 1 < count());
+    editCurrentFileSlot();
+}
+
+void PreviewThumbnailList::refreshLoaderList()
+{
+    m_loader->refreshFileListKeepingWindow();
+}
+
+void PreviewThumbnailList::deleteCurrentFile()
+{
+    ThumbnailItem *current = currentThumbnail();
+    if (!current)
+        return;
+    if (!SketchFileOperations::deleteFile(this, current->filePath()))
+        return;
+    const int row = currentRow();
+    delete takeItem(row);
+    if (count() > 0) {
+        const int next = std::min(row, count() - 1);
+        setCurrentRow(next);
+        item(next)->setSelected(true);
+    }
+    viewport()->update();
+    refreshLoaderList();
+}
+
+void PreviewThumbnailList::copyFileSlot()
+{
+    QStringList paths;
+    for (QListWidgetItem *selected : selectedItems())
+        paths << selected->data(Qt::UserRole).toString();
+    if (paths.isEmpty())
+        return;
+    const QString folder
+        = dialogs().existingDirectory(this, tr("Open directory for copy"), QDir::rootPath());
+    if (folder.isEmpty())
+        return;
+    SketchFileOperations::copyFiles(this, paths, folder);
+}
+
+void PreviewThumbnailList::renameFileSlot()
+{
+    ThumbnailItem *current = currentThumbnail();
+    if (!current)
+        return;
+    emit enableEnterKeyHandling(false);
+    const std::optional<QString> answer = dialogs().text(
+        this, applicationTitle(), tr("Rename file:"), QFileInfo(current->filePath()).baseName());
+    emit enableEnterKeyHandling(true);
+    if (!answer)
+        return;
+    const QString renamed = SketchFileOperations::renameFile(this, current->filePath(), *answer);
+    if (renamed.isEmpty())
+        return;
+    current->setFilePath(renamed);
+    refreshLoaderList();
+}
+
+void PreviewThumbnailList::openFileLocationSlot()
+{
+    if (const ThumbnailItem *current = currentThumbnail())
+        desktop().openUrl(QUrl::fromLocalFile(QFileInfo(current->filePath()).absolutePath()));
+}
+
+void PreviewThumbnailList::saveAsSlot()
+{
+    emit saveDocumentAs();
+}
+
+void PreviewThumbnailList::saveAsDiffrentFormatSlot()
+{
+    emit saveAsDiffrentFormatSignal();
+}
+
+void PreviewThumbnailList::exportPsSlot()
+{
+    emit exportPsSignal();
+}
+
+void PreviewThumbnailList::exportAiSlot()
+{
+    emit exportAiSignal();
+}
+
+void PreviewThumbnailList::exportSPBSlot()
+{
+    emit exportSPBSignal();
+}
+
+void PreviewThumbnailList::exportASSlot()
+{
+    emit exportASSignal();
+}
+
+void PreviewThumbnailList::sliderMovedSlot(int position)
+{
+    // Dragging the slider rescales only every few pixels, and fast; the release smooths.
+    if (std::abs(position - m_itemSize) > 3)
+        handleZoomSliderKeyEvent(position, Qt::FastTransformation);
+}
+
+void PreviewThumbnailList::handleZoomSliderKeyEvent(int size, Qt::TransformationMode mode)
+{
+    if (size == m_itemSize && mode == m_transformationMode)
+        return;
+    setIconSize(QSize(size - 20, size - 20));
+    m_itemSize = size;
+    m_transformationMode = mode;
+    Resizer resizer(size, mode);
+    accept(resizer);
+}
+
+void PreviewThumbnailList::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (itemAt(event->pos()))
+        m_contextMenu->popup(event->globalPos());
+}
+
+void PreviewThumbnailList::startDrag(Qt::DropActions)
+{
+    const ThumbnailItem *current = currentThumbnail();
+    if (!current)
+        return;
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << current->filePath();
+    auto *mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kMimeType), bytes);
+    auto *drag = new QDrag(this);
+    drag->setMimeData(mime);
+    drag->setPixmap(current->icon().pixmap(iconSize() / 2));
+    emit dragStarted();
+    drag->exec(Qt::MoveAction);
+}
+
+void PreviewThumbnailList::markDropTarget(QListWidgetItem *item)
+{
+    if (m_dropTarget == item)
+        return;
+    if (m_dropTarget)
+        m_dropTarget->setBackground(kItemBackground);
+    m_dropTarget = item;
+    if (m_dropTarget)
+        m_dropTarget->setBackground(kDropHighlight);
+}
+
+void PreviewThumbnailList::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(QString::fromLatin1(kMimeType)))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void PreviewThumbnailList::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!event->mimeData()->hasFormat(QString::fromLatin1(kMimeType))) {
+        event->ignore();
+        return;
+    }
+    markDropTarget(itemAt(event->position().toPoint()));
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void PreviewThumbnailList::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    markDropTarget(nullptr);
+    QListWidget::dragLeaveEvent(event);
+}
+
+void PreviewThumbnailList::dropEvent(QDropEvent *event)
+{
+    markDropTarget(nullptr);
+    if (!event->mimeData()->hasFormat(QString::fromLatin1(kMimeType))) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    auto *target = dynamic_cast<ThumbnailItem *>(itemAt(event->position().toPoint()));
+    const QString dragged = pathFromMime(event->mimeData());
+    if (!target || dragged.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    if (mergeDroppedFile(dragged, target))
+        event->accept();
+    else
+        event->ignore();
+}
+
+MetadataPtr PreviewThumbnailList::metadataForPath(const QString &path) const
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (int row = 0; row < count(); ++row) {
+        const ThumbnailItem *thumbnail = thumbnailAt(row);
+        if (thumbnail && QFileInfo(thumbnail->filePath()).absoluteFilePath() == wanted)
+            return thumbnail->metadata();
+    }
+    // Dragged from elsewhere: read it now.
+    MetadataPtr loaded(new DocumentMetaData(path));
+    return loaded->load() ? loaded : MetadataPtr();
+}
+
+bool PreviewThumbnailList::mergeDroppedFile(const QString &dragged, ThumbnailItem *target)
+{
+    const QString targetPath = QDir::toNativeSeparators(QFileInfo(dragged).absolutePath()
+                                                        + QLatin1Char('/') + target->text());
+    if (QFileInfo(dragged).absoluteFilePath() == QFileInfo(targetPath).absoluteFilePath())
+        return false;
+    const QString question
+        = QStringLiteral("%1 \n%2 %3 \n%4 %5?")
+              .arg(tr("Are you sure you want to merge"), QFileInfo(dragged).absoluteFilePath(),
+                   tr(" and"), QFileInfo(targetPath).absoluteFilePath(), tr(" files"));
+    if (dialogs().question(this, applicationTitle(), question,
+                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+        != QMessageBox::Ok)
+        return false;
+    const QString merged = SketchFileOperations::mergedPath(dragged, targetPath);
+    // Never replace an existing file without asking.
+    if (QFileInfo::exists(merged)
+        && dialogs().question(
+               this, applicationTitle(),
+               QStringLiteral("%1  %2?").arg(tr("Are you sure you want to overwrite file"), merged),
+               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+            != QMessageBox::Ok)
+        return false;
+    const MetadataPtr first = metadataForPath(dragged);
+    const MetadataPtr second = target->metadata();
+    const MetadataPtr result = first && second ? first->merge(*second) : MetadataPtr();
+    if (!result) {
+        dialogs().warning(this, applicationTitle(),
+                          tr("Unable to merge") + QLatin1Char('\n')
+                              + QDir::toNativeSeparators(dragged) + QLatin1Char('\n')
+                              + QDir::toNativeSeparators(targetPath));
+        return false;
+    }
+    result->setPath(merged);
+    emit mergeDocSave(result);
+    refreshLoaderList();
+    return true;
+}

@@ -1,0 +1,113 @@
+// Questions, file-system calls and failure reports of the thumbnail list's commands.
+#include "browser/SketchFileOperations.h"
+
+#include "settings/DialogService.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace SketchFileOperations {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PreviewThumbnailList", text);
+}
+
+bool confirm(QWidget *parent, const QString &text)
+{
+    return dialogs().question(parent, applicationTitle(), text,
+                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+        == QMessageBox::Ok;
+}
+
+} // namespace
+
+bool deleteFile(QWidget *parent, const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    if (!confirm(parent,
+                 QStringLiteral("%1  %2?").arg(tr("Do you want to delete this file?"), native)))
+        return false;
+    if (!QFile::remove(path)) {
+        dialogs().warning(parent, applicationTitle(), tr("Failed to delete file") + native);
+        return false;
+    }
+    return true;
+}
+
+QStringList copyFiles(QWidget *parent, const QStringList &paths, const QString &folder)
+{
+    QStringList written;
+    QStringList failed;
+    for (const QString &source : paths) {
+        const QString target
+            = QDir::toNativeSeparators(folder + QLatin1Char('/') + QFileInfo(source).fileName());
+        if (QString::compare(QFileInfo(target).absoluteFilePath(),
+                             QFileInfo(source).absoluteFilePath(), Qt::CaseInsensitive)
+            == 0)
+            continue;
+        if (QFile::exists(target)) {
+            if (!confirm(parent,
+                         QStringLiteral("%1  %2?").arg(
+                             tr("Are you sure you want to overwrite file"), target)))
+                continue;
+            // Copy to a temporary name first, so that a failed copy keeps the old file.
+            const QString temporary = target + QStringLiteral(".part");
+            QFile::remove(temporary);
+            if (!QFile::copy(source, temporary) || !QFile::remove(target)
+                || !QFile::rename(temporary, target)) {
+                QFile::remove(temporary);
+                failed << QDir::toNativeSeparators(source) + QStringLiteral(" -> ") + target;
+                continue;
+            }
+        } else if (!QFile::copy(source, target)) {
+            failed << QDir::toNativeSeparators(source) + QStringLiteral(" -> ") + target;
+            continue;
+        }
+        written << target;
+    }
+    if (!failed.isEmpty())
+        dialogs().warning(parent, applicationTitle(),
+                          tr("Failed to copy") + QLatin1Char('\n') + failed.join('\n'));
+    return written;
+}
+
+QString renameFile(QWidget *parent, const QString &path, const QString &newBaseName)
+{
+    if (newBaseName.isEmpty())
+        return QString();
+    const QFileInfo old(path);
+    const QString renamed
+        = QDir::toNativeSeparators(old.absolutePath() + QLatin1Char('/') + newBaseName
+                                   + QLatin1Char('.') + old.completeSuffix());
+    if (QFileInfo(renamed).absoluteFilePath() == old.absoluteFilePath())
+        return QString();
+    if (QFileInfo::exists(renamed)) {
+        dialogs().warning(parent, applicationTitle(),
+                          tr("Failed to rename file") + QLatin1Char('\n')
+                              + QDir::toNativeSeparators(path) + QStringLiteral(" -> ") + renamed
+                              + QLatin1Char('\n') + tr("A file of that name exists already."));
+        return QString();
+    }
+    if (!QFile::rename(path, renamed)) {
+        dialogs().warning(parent, applicationTitle(),
+                          tr("Failed to rename file") + QLatin1Char('\n')
+                              + QDir::toNativeSeparators(path) + QStringLiteral(" -> ") + renamed);
+        return QString();
+    }
+    return renamed;
+}
+
+QString mergedPath(const QString &dragged, const QString &target)
+{
+    const QFileInfo first(dragged);
+    return QDir::toNativeSeparators(first.absolutePath() + QLatin1Char('/') + first.baseName()
+                                    + QLatin1Char('_') + QFileInfo(target).baseName()
+                                    + QStringLiteral(".vmr"));
+}
+
+} // namespace SketchFileOperations

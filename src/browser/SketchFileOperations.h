@@ -1,0 +1,30 @@
+// File work behind the thumbnail list's commands: delete, copy, rename and the merge name.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+/// Every question and report goes through the dialog seam, titled with the product name.
+namespace SketchFileOperations {
+
+/// Asks, then deletes; false when the user declined or the file could not be removed (which
+/// is reported).
+bool deleteFile(QWidget *parent, const QString &path);
+
+/// Copies the files into the folder, asking before it overwrites; a file already in that
+/// folder is skipped. Failures are reported together with the names involved. Returns the
+/// paths written.
+QStringList copyFiles(QWidget *parent, const QStringList &paths, const QString &folder);
+
+/// Renames to newBaseName plus the old complete suffix. An empty name cancels (returns an
+/// empty text); a name that is taken, or a rename that fails, is reported and returns an
+/// empty text, the file keeping its name. Otherwise the new path.
+QString renameFile(QWidget *parent, const QString &path, const QString &newBaseName);
+
+/// The document a merge of dragged onto target is saved as: dragged's folder, both base
+/// names joined by "_", suffix ".vmr".
+QString mergedPath(const QString &dragged, const QString &target);
+
+} // namespace SketchFileOperations

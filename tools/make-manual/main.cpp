@@ -1,0 +1,35 @@
+// make-manual: turns the HTML user's manual into the PDF the Help menu opens.
+#include <QApplication>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make-manual IN.html OUT.pdf\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QFile in(QString::fromLocal8Bit(argv[1]));
+    if (!in.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "make-manual: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    document.setHtml(QString::fromUtf8(in.readAll()));
+    QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20)));
+    writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+    writer.setCreator(QStringLiteral("Quillo Draftbay"));
+    document.print(&writer);
+    return QFile::exists(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+}
