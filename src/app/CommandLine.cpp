@@ -1,0 +1,27 @@
+// Reading the first argument and choosing the window's first state.
+#include "app/CommandLine.h"
+
+#include <QFileInfo>
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    CommandLine commandLine;
+    commandLine.handOverMessage = QStringLiteral("Get the instance");
+    if (arguments.size() < 2)
+        return commandLine;
+    const QString &first = arguments.at(1);
+    commandLine.hasArgument = true;
+    commandLine.isTray = first == QLatin1String("tray");
+    if (commandLine.isTray)
+        return commandLine;
+    commandLine.file = first;
+    commandLine.openAfterStart = !first.isEmpty() && QFileInfo::exists(first);
+    commandLine.handOverMessage += QLatin1Char('_') + first;
+    return commandLine;
+}
+
+bool startsHidden(const CommandLine &commandLine, bool isReceiverVolumeMounted,
+                  bool isSystemTrayAvailable)
+{
+    return commandLine.isTray && !isReceiverVolumeMounted && isSystemTrayAvailable;
+}
