@@ -5,6 +5,8 @@ FUZZ_DIR ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 SAMPLES_DIR := $(BUILD_DIR)/samples/My Sketches
+RUN_PROFILE := $(BUILD_DIR)/run-profile
+SYNTH := $(BUILD_DIR)/bin/qpe-synth
 
 PACKAGES := g++ cmake ninja-build pkg-config file \
 	libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev \
@@ -22,13 +24,23 @@ build: setup
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# 120 sample sketches (three pages): drawings, illustrated pages and handwritten notes.
 samples: build
 	@rm -rf "$(SAMPLES_DIR)"
-	$(BUILD_DIR)/bin/qpe-synth --count 12 --points 6000 --layers 3 --seed 7 \
-		--prefix "sketch" --out "$(SAMPLES_DIR)"
+	$(SYNTH) --count 40 --points 0 --kind drawing --seed 11 --prefix "drawing-" --out "$(SAMPLES_DIR)"
+	$(SYNTH) --count 40 --points 0 --kind mixed --seed 12 --prefix "page-" --out "$(SAMPLES_DIR)"
+	$(SYNTH) --count 30 --points 7000 --kind handwriting --seed 13 --prefix "notes-" --out "$(SAMPLES_DIR)"
+	$(SYNTH) --count 10 --points 0 --kind handwriting --seed 14 --prefix "letter-" --out "$(SAMPLES_DIR)"
 
+# Runs the application with a profile of its own (build/run-profile), which starts in the
+# sample folder; the user's own settings are not touched.
 run: samples
-	$(BUILD_DIR)/bin/draftbay-cli info "$(SAMPLES_DIR)"/*.qpe
+	@mkdir -p "$(RUN_PROFILE)/Quillo"
+	@sed 's|<directory path=""/>|<directory path="$(CURDIR)/$(SAMPLES_DIR)"/>|' \
+		resources/support/draftbayfactory.xml > "$(RUN_PROFILE)/Quillo/draftbayuser.xml"
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		echo "No display: run 'make run' in a desktop session (or under xvfb-run)."; exit 1; fi
+	XDG_DATA_HOME="$(CURDIR)/$(RUN_PROFILE)" $(BUILD_DIR)/bin/draftbay
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

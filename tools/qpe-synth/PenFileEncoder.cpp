@@ -14,8 +14,7 @@ class PacketWriter
 public:
     explicit PacketWriter(std::vector<unsigned char> &out)
         : m_out(out)
-    {
-    }
+    { }
     void packet(unsigned char tag, std::initializer_list<unsigned char> payload)
     {
         m_out.push_back(tag);
@@ -30,9 +29,10 @@ public:
     }
     void tilt(int x, int y)
     {
-        packet(0x65, {static_cast<unsigned char>(static_cast<signed char>(std::clamp(x, -128, 127))),
-                      static_cast<unsigned char>(static_cast<signed char>(std::clamp(y, -128, 127))),
-                      0x00, 0x00});
+        packet(0x65,
+               {static_cast<unsigned char>(static_cast<signed char>(std::clamp(x, -128, 127))),
+                static_cast<unsigned char>(static_cast<signed char>(std::clamp(y, -128, 127))),
+                0x00, 0x00});
     }
     void position(double x, double y)
     {
@@ -43,9 +43,10 @@ public:
     }
     void time(std::uint32_t ms)
     {
-        packet(0xC2, {0x11, static_cast<unsigned char>((ms >> 16) & 0xFF),
-                      static_cast<unsigned char>((ms >> 8) & 0xFF),
-                      static_cast<unsigned char>(ms & 0xFF)});
+        packet(0xC2,
+               {0x11, static_cast<unsigned char>((ms >> 16) & 0xFF),
+                static_cast<unsigned char>((ms >> 8) & 0xFF),
+                static_cast<unsigned char>(ms & 0xFF)});
     }
 
 private:
@@ -66,11 +67,11 @@ std::vector<unsigned char> encodePenFile(const SynthSketch &sketch)
     // Sheet size in tenths of a millimetre, as the receiver reports it.
     writer.packet(0x11, {0x01, 0x08, 0x34, 0x0B, 0x9A, 0x00, 0x00});
     const int *date = sketch.date;
-    writer.packet(0x31, {static_cast<unsigned char>(date[0] >> 8),
-                         static_cast<unsigned char>(date[0] & 0xFF),
-                         static_cast<unsigned char>(date[1]), static_cast<unsigned char>(date[2]),
-                         static_cast<unsigned char>(date[3]), static_cast<unsigned char>(date[4]),
-                         static_cast<unsigned char>(date[5])});
+    writer.packet(0x31,
+                  {static_cast<unsigned char>(date[0] >> 8),
+                   static_cast<unsigned char>(date[0] & 0xFF), static_cast<unsigned char>(date[1]),
+                   static_cast<unsigned char>(date[2]), static_cast<unsigned char>(date[3]),
+                   static_cast<unsigned char>(date[4]), static_cast<unsigned char>(date[5])});
     bool firstLayer = true;
     for (const SynthLayer &layer : sketch.layers) {
         if (!firstLayer)

@@ -24,8 +24,7 @@ public:
     // Seeds are mixed first, so that neighbouring seeds give unrelated sequences.
     explicit Random(std::uint64_t seed)
         : m_state(mix(seed ^ 0x632BE59BD9B4E019ull))
-    {
-    }
+    { }
     // splitmix64
     std::uint64_t next() { return mix(m_state += 0x9E3779B97F4A7C15ull); }
     double uniform(double low, double high)
@@ -109,7 +108,8 @@ Polyline chaikin(const Polyline &line, int iterations)
 
 Polyline line(double x0, double y0, double x1, double y1)
 {
-    return sampleCurve([=](double u) { return std::make_pair(x0 + (x1 - x0) * u, y0 + (y1 - y0) * u); }, 40);
+    return sampleCurve(
+        [=](double u) { return std::make_pair(x0 + (x1 - x0) * u, y0 + (y1 - y0) * u); }, 40);
 }
 
 Polyline ellipse(double cx, double cy, double rx, double ry, double start, double turns)
@@ -145,7 +145,8 @@ std::pair<double, double> letterOffset(const Letter &letter, double u)
     case LetterShape::Arch:
         return {a * u - a * 0.08 * std::sin(t), -h * std::pow(std::sin(kPi * u), 0.7)};
     case LetterShape::DoubleArch:
-        return {a * u - a * 0.05 * std::sin(2 * t), -h * std::pow(std::fabs(std::sin(2 * kPi * u)), 0.7)};
+        return {a * u - a * 0.05 * std::sin(2 * t),
+                -h * std::pow(std::fabs(std::sin(2 * kPi * u)), 0.7)};
     case LetterShape::Round:
         return {a * u - a * 0.45 * std::sin(t), -h * (1 - std::cos(t)) / 2};
     case LetterShape::Descender:
@@ -172,8 +173,8 @@ Letter randomLetter(Random &random, double size)
 }
 
 // One handwritten word: joined letters, slanted, with an occasional dot or bar after it.
-Group cursiveWord(Random &random, double x0, double baseline, double size, int count,
-                  double slant, double &endX)
+Group cursiveWord(Random &random, double x0, double baseline, double size, int count, double slant,
+                  double &endX)
 {
     std::vector<Letter> letters;
     std::vector<double> starts;
@@ -196,7 +197,7 @@ Group cursiveWord(Random &random, double x0, double baseline, double size, int c
     }
     word.emplace_back(x0 + x + size * 0.3, baseline - size * 0.35);
     endX = x0 + x + size * 0.3;
-    Group group{chaikin(word, 1)};
+    Group group {chaikin(word, 1)};
     if (random.chance(0.35)) {
         const int at = random.integer(0, count - 1);
         const double cx = x0 + starts[at] + letters[at].advance * 0.5;
@@ -242,13 +243,21 @@ Group house(Random &random, double cx, double cy, double size)
     const double eaves = cy - h / 2;
     Group group;
     group.push_back(chaikin({{left, eaves}, {left, floor}, {right, floor}, {right, eaves}}, 1));
-    group.push_back(chaikin({{left - w * 0.08, eaves + 4}, {cx, eaves - h * 0.7}, {right + w * 0.08, eaves + 4}}, 1));
+    group.push_back(chaikin(
+        {{left - w * 0.08, eaves + 4}, {cx, eaves - h * 0.7}, {right + w * 0.08, eaves + 4}}, 1));
     const double doorW = w * 0.18;
-    group.push_back(chaikin({{cx - doorW, floor}, {cx - doorW, floor - h * 0.45}, {cx + doorW, floor - h * 0.45}, {cx + doorW, floor}}, 1));
+    group.push_back(chaikin({{cx - doorW, floor},
+                             {cx - doorW, floor - h * 0.45},
+                             {cx + doorW, floor - h * 0.45},
+                             {cx + doorW, floor}},
+                            1));
     const double win = w * 0.13;
-    group.push_back(chaikin({{left + w * 0.12, eaves + h * 0.18}, {left + w * 0.12 + 2 * win, eaves + h * 0.18},
+    group.push_back(chaikin({{left + w * 0.12, eaves + h * 0.18},
+                             {left + w * 0.12 + 2 * win, eaves + h * 0.18},
                              {left + w * 0.12 + 2 * win, eaves + h * 0.18 + 2 * win},
-                             {left + w * 0.12, eaves + h * 0.18 + 2 * win}, {left + w * 0.12, eaves + h * 0.18}}, 1));
+                             {left + w * 0.12, eaves + h * 0.18 + 2 * win},
+                             {left + w * 0.12, eaves + h * 0.18}},
+                            1));
     return group;
 }
 
@@ -301,7 +310,10 @@ Group flower(Random &random, double cx, double cy, double size)
         },
         360));
     group.push_back(ellipse(cx, headY, r * 0.18, r * 0.18, 0, 1.1));
-    group.push_back(chaikin({{cx, headY + r * 0.3}, {cx + size * 0.05, cy + size * 0.15}, {cx - size * 0.02, cy + size * 0.5}}, 3));
+    group.push_back(chaikin({{cx, headY + r * 0.3},
+                             {cx + size * 0.05, cy + size * 0.15},
+                             {cx - size * 0.02, cy + size * 0.5}},
+                            3));
     group.push_back(ellipse(cx + size * 0.12, cy + size * 0.2, size * 0.1, size * 0.04, 0.4, 1.0));
     return group;
 }
@@ -323,9 +335,16 @@ Group boat(Random &random, double cx, double cy, double size)
 {
     Group group;
     const double w = size * 0.9;
-    group.push_back(chaikin({{cx - w / 2, cy}, {cx - w * 0.35, cy + size * 0.18}, {cx + w * 0.35, cy + size * 0.18}, {cx + w / 2, cy}, {cx - w / 2, cy}}, 1));
+    group.push_back(chaikin({{cx - w / 2, cy},
+                             {cx - w * 0.35, cy + size * 0.18},
+                             {cx + w * 0.35, cy + size * 0.18},
+                             {cx + w / 2, cy},
+                             {cx - w / 2, cy}},
+                            1));
     group.push_back(line(cx, cy, cx, cy - size * 0.6));
-    group.push_back(chaikin({{cx + 5, cy - size * 0.55}, {cx + w * 0.35, cy - size * 0.08}, {cx + 5, cy - size * 0.08}}, 1));
+    group.push_back(chaikin(
+        {{cx + 5, cy - size * 0.55}, {cx + w * 0.35, cy - size * 0.08}, {cx + 5, cy - size * 0.08}},
+        1));
     for (int k = 0; k < 2; ++k) {
         const double y = cy + size * (0.28 + 0.1 * k);
         const double phase = random.uniform(0, kPi);
@@ -392,7 +411,8 @@ Group scribble(Random &random, double cx, double cy, double size)
 
 using ObjectMaker = Group (*)(Random &, double, double, double);
 
-constexpr ObjectMaker kObjects[] = {house, tree, sun, flower, spiral, boat, star, hatching, scribble};
+constexpr ObjectMaker kObjects[]
+    = {house, tree, sun, flower, spiral, boat, star, hatching, scribble};
 
 std::vector<Group> drawing(Random &random, double top, double bottom)
 {
@@ -470,7 +490,8 @@ SynthStroke penStroke(Random &random, const Polyline &path, PenState &pen)
         double y = path.back().second;
         if (path.size() > 1 && total > 0) {
             const double span = lengths[segment] - lengths[segment - 1];
-            const double f = span > 0 ? std::clamp((s - lengths[segment - 1]) / span, 0.0, 1.0) : 0.0;
+            const double f
+                = span > 0 ? std::clamp((s - lengths[segment - 1]) / span, 0.0, 1.0) : 0.0;
             x = path[segment - 1].first + (path[segment].first - path[segment - 1].first) * f;
             y = path[segment - 1].second + (path[segment].second - path[segment - 1].second) * f;
         }
@@ -478,7 +499,8 @@ SynthStroke penStroke(Random &random, const Polyline &path, PenState &pen)
         Sample sample;
         sample.x = std::clamp(x + tremor.at(s), -1045.0, 1045.0);
         sample.y = std::clamp(y + tremor.at(s + 17.0), 1.0, 2965.0);
-        const double envelope = std::pow(std::sin(kPi * std::clamp(progress * 0.92 + 0.04, 0.0, 1.0)), 0.45);
+        const double envelope
+            = std::pow(std::sin(kPi * std::clamp(progress * 0.92 + 0.04, 0.0, 1.0)), 0.45);
         sample.pressure = static_cast<int>(std::clamp(
             180 + (peakPressure - 180) * envelope + pressureDrift.at(s) + random.uniform(-12, 12),
             60.0, 16383.0));
@@ -494,7 +516,8 @@ SynthStroke penStroke(Random &random, const Polyline &path, PenState &pen)
         if (s >= total)
             break;
         // Slower at both ends of a stroke, as a hand is.
-        const double speed = topSpeed * (0.35 + 0.65 * std::sin(kPi * std::clamp(progress, 0.05, 0.95)));
+        const double speed
+            = topSpeed * (0.35 + 0.65 * std::sin(kPi * std::clamp(progress, 0.05, 0.95)));
         s = std::min(total, s + speed);
     }
     return stroke;
@@ -539,7 +562,8 @@ SynthSketch generateSketch(const SketchOptions &options)
 
     SketchKind kind = options.kind;
     if (kind == SketchKind::Any) {
-        const SketchKind kinds[] = {SketchKind::Handwriting, SketchKind::Drawing, SketchKind::Mixed};
+        const SketchKind kinds[]
+            = {SketchKind::Handwriting, SketchKind::Drawing, SketchKind::Mixed};
         kind = kinds[random.integer(0, 2)];
     }
     PenState pen;
@@ -550,7 +574,8 @@ SynthSketch generateSketch(const SketchOptions &options)
     // Strokes as groups, page after page until there are enough samples.
     std::vector<std::vector<SynthStroke>> groups;
     std::size_t total = 0;
-    while (total < options.points) {
+    const bool onePage = options.points == 0;
+    while (onePage ? groups.empty() : total < options.points) {
         for (const Group &group : composePage(random, kind)) {
             std::vector<SynthStroke> strokes;
             for (const Polyline &path : group) {
@@ -561,13 +586,13 @@ SynthSketch generateSketch(const SketchOptions &options)
             }
             groups.push_back(std::move(strokes));
             pen.clock += static_cast<std::uint32_t>(random.integer(300, 1200));
-            if (total >= options.points)
+            if (!onePage && total >= options.points)
                 break;
         }
     }
 
     // Cut to the exact number of samples.
-    std::size_t excess = total - options.points;
+    std::size_t excess = onePage ? 0 : total - options.points;
     while (excess > 0 && !groups.empty()) {
         auto &strokes = groups.back();
         auto &samples = strokes.back().samples;
@@ -588,8 +613,8 @@ SynthSketch generateSketch(const SketchOptions &options)
         for (auto &stroke : strokes)
             flat.push_back(std::move(stroke));
     }
-    const std::size_t layerCount =
-        std::max<std::size_t>(1, std::min<std::size_t>(options.layers, std::max<std::size_t>(1, flat.size())));
+    const std::size_t layerCount = std::max<std::size_t>(
+        1, std::min<std::size_t>(options.layers, std::max<std::size_t>(1, flat.size())));
     sketch.layers.resize(layerCount);
     const bool byGroup = groups.size() >= layerCount;
     for (std::size_t layer = 0; layer < layerCount; ++layer) {

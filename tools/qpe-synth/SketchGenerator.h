@@ -45,7 +45,7 @@ enum class SketchKind { Any, Handwriting, Drawing, Mixed };
 struct SketchOptions
 {
     std::uint64_t seed = 1;
-    /// Exact number of samples in the sketch.
+    /// Exact number of samples in the sketch; 0 draws exactly one page, whatever it takes.
     std::size_t points = 3000;
     /// Number of layers (at least 1); each holds at least one stroke when points allow.
     int layers = 1;

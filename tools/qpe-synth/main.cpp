@@ -9,13 +9,14 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: qpe-synth [--count N] [--points N] [--layers N] [--seed N]\n"
-    "                 [--kind any|handwriting|drawing|mixed] [--prefix NAME] [--out DIR]\n"
-    "\n"
-    "Writes N pen files (default 10) of about 3000 points each into DIR (default .), named\n"
-    "PREFIX0001.qpe and on. --layers gives the most layers a file has (default 3); each file\n"
-    "gets 1 to that many. The same seed always gives the same files.\n";
+const char kUsage[]
+    = "usage: qpe-synth [--count N] [--points N] [--layers N] [--seed N]\n"
+      "                 [--kind any|handwriting|drawing|mixed] [--prefix NAME] [--out DIR]\n"
+      "\n"
+      "Writes N pen files (default 10) of 3000 points each into DIR (default .), named\n"
+      "PREFIX0001.qpe and on; --points 0 draws exactly one page per file. --layers gives the\n"
+      "most layers a file has (default 3); each file gets 1 to that many. The same seed always\n"
+      "gives the same files.\n";
 
 bool parseNumber(const char *text, unsigned long long &value)
 {
@@ -78,13 +79,14 @@ int main(int argc, char **argv)
             return usageError("unknown option " + option);
         }
     }
-    if (points == 0 || layers == 0)
-        return usageError("--points and --layers must be at least 1");
+    if (layers == 0)
+        return usageError("--layers must be at least 1");
 
     std::error_code error;
     std::filesystem::create_directories(out, error);
     if (error) {
-        std::fprintf(stderr, "qpe-synth: cannot create %s: %s\n", out.c_str(), error.message().c_str());
+        std::fprintf(stderr, "qpe-synth: cannot create %s: %s\n", out.c_str(),
+                     error.message().c_str());
         return 1;
     }
     for (unsigned long long i = 0; i < count; ++i) {
@@ -92,7 +94,8 @@ int main(int argc, char **argv)
         options.seed = seed * 1000003ull + i;
         options.points = points;
         // Files differ in their number of layers, up to the maximum.
-        options.layers = static_cast<int>(layers <= 1 ? 1 : 1 + (options.seed * 2654435761ull >> 7) % layers);
+        options.layers
+            = static_cast<int>(layers <= 1 ? 1 : 1 + (options.seed * 2654435761ull >> 7) % layers);
         options.kind = kind;
         char name[64];
         std::snprintf(name, sizeof name, "%04llu.qpe", i + 1);
