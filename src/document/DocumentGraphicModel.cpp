@@ -4,7 +4,6 @@
 #include "document/BackgroundLayerPath.h"
 #include "document/GraphicsInkPathItem.h"
 #include "document/GraphicsItemsGroup.h"
-
 #include "ink/Document.h"
 #include "settings/ApplSettings.h"
 

@@ -3,7 +3,6 @@
 
 #include "document/LayerGroupSnapshot.h"
 #include "document/PenDescription.h"
-
 #include "ink/Property.h"
 
 #include <QGraphicsScene>
@@ -23,11 +22,11 @@ class DocumentGraphicModel : public QGraphicsScene
 public:
     /// Page rectangle from the settings' page size, centred on the origin. Under pressure
     /// rendering the document is first shifted up by half a page.
-    DocumentGraphicModel(Nivo::Document &document, const PenDescription &pen, bool pressureRendering,
-                         QObject *parent = nullptr);
+    DocumentGraphicModel(Nivo::Document &document, const PenDescription &pen,
+                         bool pressureRendering, QObject *parent = nullptr);
     /// Pressure rendering on the given page rectangle; the document is not moved.
-    DocumentGraphicModel(Nivo::Document &document, const PenDescription &pen, const QRectF &pageRect,
-                         QObject *parent = nullptr);
+    DocumentGraphicModel(Nivo::Document &document, const PenDescription &pen,
+                         const QRectF &pageRect, QObject *parent = nullptr);
     ~DocumentGraphicModel() override;
 
     void populate(Nivo::Document &document);
@@ -71,7 +70,7 @@ private:
     BackgroundLayerPath *m_background = nullptr;
     PenDescription m_pen;
     bool m_pressureRendering;
-    Nivo::Property<QRectF> m_pageRect{QRectF(-1050, -1485, 2100, 2970)};
+    Nivo::Property<QRectF> m_pageRect {QRectF(-1050, -1485, 2100, 2970)};
     QPointF m_offset;
     int m_rotation = 0;
 };

@@ -3,7 +3,6 @@
 
 #include "document/DocumentGraphicModel.h"
 #include "document/ReceiverPosition.h"
-
 #include "ink/InkmlFileReader.h"
 #include "ink/QpeParser.h"
 #include "settings/ApplSettings.h"
@@ -16,8 +15,7 @@
 DocumentMetaData::DocumentMetaData(const QString &path)
     : m_path(path)
     , m_pen(ApplSettings::instance())
-{
-}
+{ }
 
 DocumentMetaData::~DocumentMetaData() = default;
 
@@ -58,7 +56,8 @@ bool DocumentMetaData::isStopped()
 
 bool DocumentMetaData::loadPenFile()
 {
-    auto reader = std::make_unique<Nivo::QpeParser>(QDir::toNativeSeparators(m_path).toStdWString());
+    auto reader
+        = std::make_unique<Nivo::QpeParser>(QDir::toNativeSeparators(m_path).toStdWString());
     {
         QMutexLocker locker(&m_readerLock);
         m_penReader = reader.get();
@@ -80,7 +79,8 @@ bool DocumentMetaData::loadPenFile()
 
 bool DocumentMetaData::loadSavedDocument()
 {
-    auto reader = std::make_unique<Nivo::InkmlFileReader>(QDir::toNativeSeparators(m_path).toStdWString());
+    auto reader
+        = std::make_unique<Nivo::InkmlFileReader>(QDir::toNativeSeparators(m_path).toStdWString());
     {
         QMutexLocker locker(&m_readerLock);
         m_documentReader = reader.get();
@@ -159,8 +159,8 @@ MetadataPtr DocumentMetaData::merge(const DocumentMetaData &other) const
         document->add(layer);
     for (const Nivo::Layer &layer : other.m_document->elements())
         document->add(layer);
-    auto *definitions = m_definitions ? new Nivo::InkMLDefinitions(*m_definitions)
-                                      : new Nivo::InkMLDefinitions;
+    auto *definitions
+        = m_definitions ? new Nivo::InkMLDefinitions(*m_definitions) : new Nivo::InkMLDefinitions;
     if (other.m_definitions)
         definitions->append(*other.m_definitions);
     merged->m_definitions = Nivo::SharedHandle<Nivo::InkMLDefinitions>(definitions);

@@ -2,7 +2,6 @@
 #include "document/GraphicsInkPathItem.h"
 
 #include "document/GraphicsItemsGroup.h"
-
 #include "ink/Stroke.h"
 
 #include <QPaintEngine>
@@ -38,7 +37,7 @@ void simplify(const QPointF *points, int count, qreal tolerance, std::vector<cha
     if (count == 0)
         return;
     keep.front() = keep.back() = 1;
-    std::vector<std::pair<int, int>> spans{{0, count - 1}};
+    std::vector<std::pair<int, int>> spans {{0, count - 1}};
     while (!spans.empty()) {
         const auto [first, last] = spans.back();
         spans.pop_back();
@@ -233,7 +232,8 @@ QPainterPath GraphicsInkPathItem::vectorOutline(const QTransform &toDevice, qrea
     QPointF last;
     for (const QPointF &point : m_vectorSides) {
         const QPointF mapped = toDevice.map(point);
-        const QPointF vertex(std::round(mapped.x() / grid) * grid, std::round(mapped.y() / grid) * grid);
+        const QPointF vertex(std::round(mapped.x() / grid) * grid,
+                             std::round(mapped.y() / grid) * grid);
         if (first)
             path.moveTo(vertex);
         else if (vertex != last)
@@ -245,8 +245,7 @@ QPainterPath GraphicsInkPathItem::vectorOutline(const QTransform &toDevice, qrea
     return path;
 }
 
-void GraphicsInkPathItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *,
-                                QWidget *)
+void GraphicsInkPathItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     const auto *group = dynamic_cast<const GraphicsItemsGroup *>(parentItem());
     if (group && !group->isLayerVisible())
@@ -258,8 +257,8 @@ void GraphicsInkPathItem::paint(QPainter *painter, const QStyleOptionGraphicsIte
     }
     const bool usePen = group && group->usePen();
     const QColor colour = usePen ? group->penColor() : m_pen.color;
-    const qreal pixelsPerUnit =
-        QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform());
+    const qreal pixelsPerUnit
+        = QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform());
     const std::vector<int> *indices = simplifiedIndices(pixelsPerUnit);
     painter->setRenderHint(QPainter::Antialiasing, true);
     if (m_pressureRendering) {
@@ -276,7 +275,8 @@ void GraphicsInkPathItem::paint(QPainter *painter, const QStyleOptionGraphicsIte
             // device unit is 1/1200 inch, an SVG one a tenth of a millimetre).
             const QTransform toDevice = painter->worldTransform();
             painter->resetTransform();
-            painter->drawPath(vectorOutline(toDevice, engine->type() == QPaintEngine::Pdf ? 1.0 : 0.25));
+            painter->drawPath(
+                vectorOutline(toDevice, engine->type() == QPaintEngine::Pdf ? 1.0 : 0.25));
         } else if (indices && static_cast<qsizetype>(indices->size()) * 2 < m_outline.size()) {
             const int n = static_cast<int>(m_outline.size() / 2);
             QPolygonF polygon;

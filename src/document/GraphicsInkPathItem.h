@@ -22,7 +22,8 @@ public:
     /// width at each point is the parent group's pen width times pressure / 1024 (pressure 0
     /// counts as 1024). The item keeps no reference to the stroke.
     GraphicsInkPathItem(const Nivo::Stroke &stroke, const PenDescription &pen,
-                        GraphicsItemsGroup *parent, bool pressureRendering, bool drawBounds = false);
+                        GraphicsItemsGroup *parent, bool pressureRendering,
+                        bool drawBounds = false);
     ~GraphicsInkPathItem() override;
 
     int type() const override { return Type; }

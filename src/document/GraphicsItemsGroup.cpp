@@ -9,8 +9,7 @@ GraphicsItemsGroup::GraphicsItemsGroup(const PenDescription &pen, QGraphicsItem 
     , m_visible(visible)
     , m_layerIndex(layerIndex)
     , m_pen(pen)
-{
-}
+{ }
 
 GraphicsItemsGroup::~GraphicsItemsGroup() = default;
 

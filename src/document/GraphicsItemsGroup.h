@@ -2,7 +2,6 @@
 #pragma once
 
 #include "document/PenDescription.h"
-
 #include "ink/Property.h"
 
 #include <QGraphicsItemGroup>
@@ -12,7 +11,8 @@ class GraphicsItemsGroup : public QGraphicsItemGroup
 public:
     enum { Type = UserType + 1 };
 
-    GraphicsItemsGroup(const PenDescription &pen, QGraphicsItem *parent, bool visible, int layerIndex);
+    GraphicsItemsGroup(const PenDescription &pen, QGraphicsItem *parent, bool visible,
+                       int layerIndex);
     ~GraphicsItemsGroup() override;
 
     int type() const override { return Type; }

@@ -11,7 +11,8 @@
 void normaliseReceiverPosition(Nivo::Document &document, ApplSettings &settings)
 {
     QString text;
-    if (!settings.getAttribute(QStringLiteral("page_properties/page"), QStringLiteral("angle"), text)) {
+    if (!settings.getAttribute(QStringLiteral("page_properties/page"), QStringLiteral("angle"),
+                               text)) {
         qDebug() << " mindReaderPosition cant find correct angle";
         return;
     }

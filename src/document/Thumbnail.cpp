@@ -36,7 +36,8 @@ QImage renderThumbnail(QGraphicsScene &scene, int side, int layerCount)
     image.fill(Qt::white);
     // Centred with a narrow margin, so that strokes on the edge of the sketch stay whole.
     const qreal margin = side * 0.03;
-    QSizeF fitted = source.size().scaled(QSizeF(side - 2 * margin, side - 2 * margin), Qt::KeepAspectRatio);
+    QSizeF fitted
+        = source.size().scaled(QSizeF(side - 2 * margin, side - 2 * margin), Qt::KeepAspectRatio);
     const QRectF target(QPointF((side - fitted.width()) / 2, (side - fitted.height()) / 2), fitted);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -2,7 +2,6 @@
 #include "export/DocumentExport.h"
 
 #include "export/ExportProgress.h"
-
 #include "settings/DialogService.h"
 
 #include <QBuffer>
@@ -107,7 +106,8 @@ bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &sou
             // keeps a sheet small instead of storing every pixel raw.
             writer.setQuality(isPng ? 50 : 100);
             const bool isJpeg = formatName.startsWith(QLatin1String("JP"), Qt::CaseInsensitive);
-            const QImage output = isJpeg ? image.convertToFormat(QImage::Format_RGB32) : compactForSaving(image);
+            const QImage output
+                = isJpeg ? image.convertToFormat(QImage::Format_RGB32) : compactForSaving(image);
             saved = writer.write(output) && file.commit();
         }
     }
@@ -145,7 +145,8 @@ bool savePdf(QGraphicsScene &scene, const QString &fileName, const QRectF &sourc
     progress.setValue(8);
     const bool saved = written && buffer.size() > 0 && writeAtomically(fileName, buffer.data());
     if (!saved)
-        reportFailure(tr("Unable to save file") + QLatin1Char('\n') + QDir::toNativeSeparators(fileName));
+        reportFailure(tr("Unable to save file") + QLatin1Char('\n')
+                      + QDir::toNativeSeparators(fileName));
     return saved;
 }
 
@@ -178,6 +179,7 @@ bool saveSvg(QGraphicsScene &scene, const QString &fileName, const QRectF &sourc
     progress.setValue(8);
     const bool saved = written && buffer.size() > 0 && writeAtomically(fileName, buffer.data());
     if (!saved)
-        reportFailure(tr("Unable to save file") + QLatin1Char('\n') + QDir::toNativeSeparators(fileName));
+        reportFailure(tr("Unable to save file") + QLatin1Char('\n')
+                      + QDir::toNativeSeparators(fileName));
     return saved;
 }

@@ -10,8 +10,7 @@ namespace Nivo {
 
 /// Annotation keys are unique and kept in byte-wise order; the key "tag" holds a layer's
 /// name or a document's tag.
-template<typename T>
-class AnnotatedRegion : public Region<T>
+template<typename T> class AnnotatedRegion : public Region<T>
 {
 public:
     using Annotations = std::map<std::string, std::string>;

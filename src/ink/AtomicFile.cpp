@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,7 +14,7 @@ namespace {
 
 std::string temporaryNameFor(const std::string &path, int attempt)
 {
-    static std::atomic<unsigned> counter{0};
+    static std::atomic<unsigned> counter {0};
     return path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-"
         + std::to_string(attempt);
 }
@@ -31,7 +30,8 @@ void setError(std::string *errorText, const std::string &what, int error)
 bool writeFileAtomically(const std::string &path, const std::function<bool(std::FILE *)> &writer,
                          std::string *errorText)
 {
-    struct stat existing{};
+    struct stat existing
+    { };
     const bool targetExists = ::stat(path.c_str(), &existing) == 0;
     if (targetExists && S_ISDIR(existing.st_mode)) {
         setError(errorText, "cannot write " + path, EISDIR);

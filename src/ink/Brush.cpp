@@ -45,8 +45,7 @@ unsigned int readNumber(const pugi::xml_node &annotation, const char *field)
 
 Brush::Brush()
     : IXmlSerializable("brush")
-{
-}
+{ }
 
 bool Brush::write(pugi::xml_node parent) const
 {

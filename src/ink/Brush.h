@@ -19,14 +19,14 @@ public:
     /// Requires "id" and an "annotationXML" child, and takes every field from that child.
     bool read(const pugi::xml_node &element) override;
 
-    Property<std::string> color{std::string("Black")};
-    Property<unsigned int> width{1u};
-    Property<unsigned int> height{10u};
-    Property<unsigned int> transparency{100u};
-    Property<bool> antialiased{false};
-    Property<bool> fittocurve{true};
-    Property<bool> ignorePressure{true};
-    Property<std::string> pentip{std::string("Ball")};
+    Property<std::string> color {std::string("Black")};
+    Property<unsigned int> width {1u};
+    Property<unsigned int> height {10u};
+    Property<unsigned int> transparency {100u};
+    Property<bool> antialiased {false};
+    Property<bool> fittocurve {true};
+    Property<bool> ignorePressure {true};
+    Property<std::string> pentip {std::string("Ball")};
 
     const std::string &id() const { return m_id; }
     void setId(const std::string &id) { m_id = id; }

@@ -15,8 +15,7 @@ constexpr const char *kTypeNames[] = {"INTEGER", "DECIMAL", "BOOLEAN"};
 
 Channel::Channel()
     : IXmlSerializable("channel")
-{
-}
+{ }
 
 Channel::Channel(const std::string &name, Type type, long min, long max, const std::string &units)
     : IXmlSerializable("channel")
@@ -25,8 +24,7 @@ Channel::Channel(const std::string &name, Type type, long min, long max, const s
     , min(min)
     , max(max)
     , units(units)
-{
-}
+{ }
 
 const char *Channel::typeName(Type type)
 {

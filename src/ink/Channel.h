@@ -28,11 +28,11 @@ public:
     /// The XML name of a type ("INTEGER", "DECIMAL", "BOOLEAN").
     static const char *typeName(Type type);
 
-    Property<std::string> name{std::string("none")};
-    Property<Type> type{INTEGER};
-    Property<long> min{0};
-    Property<long> max{0};
-    Property<std::string> units{std::string("0.01mm")};
+    Property<std::string> name {std::string("none")};
+    Property<Type> type {INTEGER};
+    Property<long> min {0};
+    Property<long> max {0};
+    Property<std::string> units {std::string("0.01mm")};
 
 private:
     bool readAttributes(const pugi::xml_node &element, bool typeRequired);

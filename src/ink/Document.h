@@ -17,7 +17,7 @@ public:
     const Property<bool> &complete() const { return m_complete; }
 
 private:
-    Property<bool> m_complete{false};
+    Property<bool> m_complete {false};
 };
 
 } // namespace Nivo

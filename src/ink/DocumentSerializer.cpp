@@ -8,9 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <memory>
-
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,7 +25,8 @@ bool readWholeFile(const std::string &path, std::string &contents, std::string &
         errorText = std::string("cannot open file: ") + std::strerror(errno);
         return false;
     }
-    struct stat info{};
+    struct stat info
+    { };
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
         errorText = S_ISDIR(info.st_mode) ? "is a folder" : std::strerror(errno);
         ::close(fd);
@@ -57,8 +57,7 @@ bool readWholeFile(const std::string &path, std::string &contents, std::string &
 
 DocumentSerializer::DocumentSerializer(Document *document)
     : m_document(document)
-{
-}
+{ }
 
 DocumentSerializer::~DocumentSerializer() = default;
 
@@ -115,8 +114,8 @@ bool DocumentSerializer::saveFileNarrow(const std::string &path,
         m_errorText = "the document could not be written";
         return false;
     }
-    return writeFileAtomically(path, [&xml](std::FILE *file) { return printXml(xml, file); },
-                               &m_errorText);
+    return writeFileAtomically(
+        path, [&xml](std::FILE *file) { return printXml(xml, file); }, &m_errorText);
 }
 
 bool DocumentSerializer::loadFile(const std::wstring &path, InkMLDefinitions &definitions)
@@ -126,9 +125,8 @@ bool DocumentSerializer::loadFile(const std::wstring &path, InkMLDefinitions &de
     if (!readWholeFile(toUtf8(path), contents, m_errorText))
         return false;
     pugi::xml_document xml;
-    const pugi::xml_parse_result parsed =
-        xml.load_buffer_inplace(contents.data(), contents.size(), pugi::parse_default,
-                                pugi::encoding_auto);
+    const pugi::xml_parse_result parsed = xml.load_buffer_inplace(
+        contents.data(), contents.size(), pugi::parse_default, pugi::encoding_auto);
     if (!parsed) {
         m_errorText = std::string("not well-formed XML: ") + parsed.description() + " at offset "
             + std::to_string(parsed.offset);
@@ -146,8 +144,7 @@ bool DocumentSerializer::loadFileNarrow(const std::string &path, InkMLDefinition
     return loadFile(fromUtf8(path), definitions);
 }
 
-bool DocumentSerializer::readDocument(const pugi::xml_document &xml,
-                                      InkMLDefinitions &definitions)
+bool DocumentSerializer::readDocument(const pugi::xml_document &xml, InkMLDefinitions &definitions)
 {
     if (!m_document)
         return false;

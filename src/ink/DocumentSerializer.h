@@ -4,10 +4,9 @@
 #include "ink/Document.h"
 #include "ink/InkMLDefinitions.h"
 
-#include <pugixml.hpp>
-
 #include <atomic>
 #include <mutex>
+#include <pugixml.hpp>
 #include <string>
 
 namespace Nivo {
@@ -48,7 +47,7 @@ private:
     bool isCancelled() const { return m_cancelled.load(std::memory_order_relaxed); }
     void setCurrentLayerReader(LayerSerializer *reader);
 
-    std::atomic<bool> m_cancelled{false};
+    std::atomic<bool> m_cancelled {false};
     Document *m_document;
     // Guards currentLayerReader against a cancel() racing the end of a layer read.
     std::mutex m_readerLock;

@@ -1,7 +1,6 @@
 // Definitions in XML, and copies that keep context references inside their own lists.
 #include "ink/InkMLDefinitions.h"
 
-
 namespace Nivo {
 
 namespace {
@@ -45,8 +44,7 @@ bool resolveReference(const pugi::xml_attribute &reference, std::list<T> &items,
 
 InkMLDefinitions::InkMLDefinitions()
     : IXmlSerializable("definitions")
-{
-}
+{ }
 
 InkMLDefinitions::InkMLDefinitions(const InkMLDefinitions &other)
     : IXmlSerializable(other)
@@ -74,13 +72,14 @@ void InkMLDefinitions::append(const InkMLDefinitions &other)
         append(copy);
         return;
     }
-    const auto firstNewBrush = m_brushes.insert(m_brushes.end(), other.m_brushes.begin(),
-                                                other.m_brushes.end());
+    const auto firstNewBrush
+        = m_brushes.insert(m_brushes.end(), other.m_brushes.begin(), other.m_brushes.end());
     const auto firstNewFormat = m_traceFormats.insert(
         m_traceFormats.end(), other.m_traceFormats.begin(), other.m_traceFormats.end());
     for (const Context &context : other.m_contexts) {
         Brush *brush = counterpart(other.m_brushes, context.brush.value(), firstNewBrush);
-        TraceFormat *format = counterpart(other.m_traceFormats, context.traceFormat.value(), firstNewFormat);
+        TraceFormat *format
+            = counterpart(other.m_traceFormats, context.traceFormat.value(), firstNewFormat);
         m_contexts.emplace_back(brush, context.id, format);
     }
 }

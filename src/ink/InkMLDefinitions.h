@@ -17,8 +17,7 @@ struct Context
         : traceFormat(traceFormat)
         , brush(brush)
         , id(id)
-    {
-    }
+    { }
 
     Property<TraceFormat *> traceFormat;
     Property<Brush *> brush;

@@ -8,8 +8,7 @@ InkmlFileReader::InkmlFileReader(const std::wstring &path)
     , m_document(new Document)
     , m_definitions(new InkMLDefinitions)
     , m_serializer(m_document.get())
-{
-}
+{ }
 
 bool InkmlFileReader::load()
 {

@@ -20,7 +20,8 @@ void readAnnotation(const pugi::xml_node &element, std::map<std::string, std::st
 {
     const pugi::xml_attribute type = element.attribute("type");
     const pugi::xml_node first = element.first_child();
-    if (!element || !type || !first || (first.type() != pugi::node_pcdata && first.type() != pugi::node_cdata))
+    if (!element || !type || !first
+        || (first.type() != pugi::node_pcdata && first.type() != pugi::node_cdata))
         return;
     annotations[type.value()] = first.value();
 }
@@ -29,8 +30,7 @@ LayerSerializer::LayerSerializer(const std::string &tagName, Layer *layer, int l
     : IXmlSerializable(tagName)
     , m_layer(layer)
     , m_layerIndex(layerIndex)
-{
-}
+{ }
 
 bool LayerSerializer::write(pugi::xml_node parent) const
 {

@@ -29,7 +29,7 @@ public:
 private:
     bool isCancelled() const { return m_cancelled.load(std::memory_order_relaxed); }
 
-    std::atomic<bool> m_cancelled{false};
+    std::atomic<bool> m_cancelled {false};
     Layer *m_layer;
     int m_layerIndex;
 };

@@ -5,7 +5,6 @@
 #include <ctime>
 #include <mutex>
 #include <string>
-
 #include <unistd.h>
 
 namespace Nivo {
@@ -36,7 +35,7 @@ std::string formatLine(int level, const char *className, const char *methodName,
 {
     char timeText[254] = {};
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
+    std::tm local {};
     if (localtime_r(&now, &local))
         std::strftime(timeText, sizeof timeText, "[%Y.%m.%d %H:%M:%S]", &local);
 

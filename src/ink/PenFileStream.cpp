@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,7 +20,8 @@ bool PenFileStream::open(const std::string &path)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat info{};
+    struct stat info
+    { };
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
         ::close(fd);
         return false;

@@ -49,8 +49,7 @@ public:
         return readSlow(&byte, 1) == 1;
     }
     /// Reads exactly N bytes when they are there (the common case inlined).
-    template<size_t N>
-    size_t readFixed(unsigned char (&destination)[N])
+    template<size_t N> size_t readFixed(unsigned char (&destination)[N])
     {
         if (m_position + N <= m_available) {
             std::memcpy(destination, m_data + m_position, N);

@@ -23,8 +23,7 @@ Point::Point(double x, double y, double z, unsigned int pressure, int xtilt, int
     , xtilt(xtilt)
     , ytilt(ytilt)
     , timestamp(timestamp)
-{
-}
+{ }
 
 bool Point::operator==(const Point &other) const
 {

@@ -31,8 +31,7 @@ struct Point
 };
 
 /// Assignment of a point property goes channel by channel, each with the property rule.
-template<>
-inline Property<Point> &Property<Point>::operator=(const Property<Point> &other)
+template<> inline Property<Point> &Property<Point>::operator=(const Property<Point> &other)
 {
     if (this != &other && !(*this == other)) {
         m_value.x = other.m_value.x;

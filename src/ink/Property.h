@@ -6,18 +6,15 @@ namespace Nivo {
 /// Wraps one value of the ink model. Assignment from an equal property is a no-op,
 /// which matters for points: equality looks at x, y and z only, so assigning an equal
 /// point keeps the target's pressure, tilt and timestamp.
-template<typename T>
-class Property
+template<typename T> class Property
 {
 public:
     Property()
         : m_value()
-    {
-    }
+    { }
     Property(const T &value)
         : m_value(value)
-    {
-    }
+    { }
     Property(const Property &other) = default;
 
     virtual bool operator==(const Property<T> &other) const { return m_value == other.m_value; }

@@ -20,8 +20,7 @@ bool BasePacket::readPayload(PenFileStream &stream, unsigned char *payload) cons
 
 FileDescriptor::FileDescriptor()
     : BasePacket(6, TagFileDescriptor)
-{
-}
+{ }
 
 bool FileDescriptor::readFromStream(PenFileStream &stream)
 {
@@ -35,7 +34,7 @@ bool FileDescriptor::readFromStream(PenFileStream &stream)
     }
     if (!readHeader(stream))
         return false;
-    std::array<unsigned char, 4> bytes{};
+    std::array<unsigned char, 4> bytes {};
     if (!readPayload(stream, bytes.data()))
         return false;
     m_bytes = bytes;
@@ -49,12 +48,11 @@ bool FileDescriptor::readFromStream(PenFileStream &stream)
 
 PhysicalParams::PhysicalParams()
     : BasePacket(9, TagPhysicalParams)
-{
-}
+{ }
 
 bool PhysicalParams::readFromStream(PenFileStream &stream)
 {
-    std::array<unsigned char, 7> bytes{};
+    std::array<unsigned char, 7> bytes {};
     if (!readHeader(stream) || !readPayload(stream, bytes.data()))
         return false;
     m_bytes = bytes;
@@ -63,12 +61,11 @@ bool PhysicalParams::readFromStream(PenFileStream &stream)
 
 FileDateTime::FileDateTime()
     : BasePacket(9, TagFileDateTime)
-{
-}
+{ }
 
 bool FileDateTime::readFromStream(PenFileStream &stream)
 {
-    std::array<unsigned char, 7> bytes{};
+    std::array<unsigned char, 7> bytes {};
     if (!readHeader(stream) || !readPayload(stream, bytes.data()))
         return false;
     m_bytes = bytes;
@@ -77,8 +74,7 @@ bool FileDateTime::readFromStream(PenFileStream &stream)
 
 CoordinatePoint::CoordinatePoint()
     : BasePacket(6, TagCoordinate)
-{
-}
+{ }
 
 bool CoordinatePoint::readFromStream(PenFileStream &stream)
 {
@@ -95,8 +91,7 @@ bool CoordinatePoint::readFromStream(PenFileStream &stream)
 
 PressureData::PressureData()
     : BasePacket(6, TagPressure)
-{
-}
+{ }
 
 bool PressureData::readFromStream(PenFileStream &stream)
 {
@@ -120,8 +115,7 @@ bool PressureData::readFromStream(PenFileStream &stream)
 
 TiltData::TiltData()
     : BasePacket(6, TagTilt)
-{
-}
+{ }
 
 bool TiltData::readFromStream(PenFileStream &stream)
 {
@@ -135,8 +129,7 @@ bool TiltData::readFromStream(PenFileStream &stream)
 
 TimestampData::TimestampData()
     : BasePacket(6, TagTimestamp)
-{
-}
+{ }
 
 bool TimestampData::readFromStream(PenFileStream &stream)
 {
@@ -151,8 +144,7 @@ bool TimestampData::readFromStream(PenFileStream &stream)
 
 Status::Status()
     : BasePacket(3, TagStatus)
-{
-}
+{ }
 
 bool Status::readFromStream(PenFileStream &stream)
 {

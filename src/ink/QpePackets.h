@@ -36,8 +36,7 @@ public:
     BasePacket(unsigned char length, unsigned char tag)
         : m_length(length)
         , m_tag(tag)
-    {
-    }
+    { }
 
     /// Reads the packet with the stream placed just after its tag (the file descriptor
     /// reads its own tag). False when the packet is malformed or cut short by the end of
@@ -68,7 +67,7 @@ public:
     const std::array<unsigned char, 4> &bytes() const { return m_bytes; }
 
 private:
-    std::array<unsigned char, 4> m_bytes{};
+    std::array<unsigned char, 4> m_bytes {};
 };
 
 class PhysicalParams final : public BasePacket
@@ -80,7 +79,7 @@ public:
     const std::array<unsigned char, 7> &bytes() const { return m_bytes; }
 
 private:
-    std::array<unsigned char, 7> m_bytes{};
+    std::array<unsigned char, 7> m_bytes {};
 };
 
 class FileDateTime final : public BasePacket
@@ -91,7 +90,7 @@ public:
     const std::array<unsigned char, 7> &bytes() const { return m_bytes; }
 
 private:
-    std::array<unsigned char, 7> m_bytes{};
+    std::array<unsigned char, 7> m_bytes {};
 };
 
 class CoordinatePoint final : public BasePacket

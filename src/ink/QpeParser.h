@@ -49,7 +49,7 @@ private:
     TimestampData m_timestamp;
     Status m_status;
     SharedHandle<QpeDocument> m_document;
-    std::atomic<bool> m_stopRequested{false};
+    std::atomic<bool> m_stopRequested {false};
     bool m_newLayerPending = true;
     bool m_newStrokePending = true;
     bool m_strokeBreakSeen = false;

@@ -11,8 +11,7 @@
 namespace Nivo {
 
 /// Walks the elements of a region; visit() returns false to stop the walk.
-template<typename T>
-class RegionVisitor
+template<typename T> class RegionVisitor
 {
 public:
     virtual ~RegionVisitor() = default;
@@ -45,8 +44,7 @@ inline BoxEdges boxEdgesOf(const Point &point)
     return {point.x.value(), point.y.value(), point.x.value(), point.y.value()};
 }
 
-template<typename R>
-BoxEdges boxEdgesOf(const R &region)
+template<typename R> BoxEdges boxEdgesOf(const R &region)
 {
     return {region.topLeft().value().x.value(), region.topLeft().value().y.value(),
             region.bottomRight().value().x.value(), region.bottomRight().value().y.value()};
@@ -54,8 +52,7 @@ BoxEdges boxEdgesOf(const R &region)
 
 /// An ordered sequence of elements, owned by value, with a box that only grows as elements
 /// are added. Direct edits through elements() leave the box alone.
-template<typename T>
-class Region
+template<typename T> class Region
 {
 public:
     using Container = std::deque<T>;
@@ -103,14 +100,12 @@ private:
 };
 
 /// Rotates each element of a region: points directly, regions through their own rotate().
-template<typename T>
-class Rotator : public RegionVisitor<T>
+template<typename T> class Rotator : public RegionVisitor<T>
 {
 public:
     explicit Rotator(float angleRadians)
         : m_angle(angleRadians)
-    {
-    }
+    { }
     bool visit(T &element) override
     {
         element.rotate(m_angle);
@@ -122,15 +117,13 @@ private:
 };
 
 /// Shifts each element of a region: points directly, regions through their own shift().
-template<typename T>
-class Shifter : public RegionVisitor<T>
+template<typename T> class Shifter : public RegionVisitor<T>
 {
 public:
     Shifter(double dx, double dy)
         : m_dx(dx)
         , m_dy(dy)
-    {
-    }
+    { }
     bool visit(T &element) override
     {
         element.shift(m_dx, m_dy);
@@ -142,22 +135,19 @@ private:
     double m_dy;
 };
 
-template<typename T>
-void Region<T>::add(const T &element)
+template<typename T> void Region<T>::add(const T &element)
 {
     takeBoundsOf(element);
     m_elements.push_back(element);
 }
 
-template<typename T>
-void Region<T>::addMoved(T &&element)
+template<typename T> void Region<T>::addMoved(T &&element)
 {
     takeBoundsOf(element);
     m_elements.push_back(std::move(element));
 }
 
-template<typename T>
-void Region<T>::takeBoundsOf(const T &element)
+template<typename T> void Region<T>::takeBoundsOf(const T &element)
 {
     if (!m_elements.empty()) {
         extendBounds(element);
@@ -172,8 +162,7 @@ void Region<T>::takeBoundsOf(const T &element)
     }
 }
 
-template<typename T>
-void Region<T>::extendBoundsBy(const BoxEdges &edges)
+template<typename T> void Region<T>::extendBoundsBy(const BoxEdges &edges)
 {
     // A moved corner keeps only its x and y; its other channels become 0.
     Point &tl = m_topLeft.value();
@@ -184,8 +173,7 @@ void Region<T>::extendBoundsBy(const BoxEdges &edges)
         setCorner(br, std::max(br.x.value(), edges.right), std::max(br.y.value(), edges.bottom));
 }
 
-template<typename T>
-bool Region<T>::accept(RegionVisitor<T> &visitor)
+template<typename T> bool Region<T>::accept(RegionVisitor<T> &visitor)
 {
     for (T &element : m_elements) {
         if (!visitor.visit(element))
@@ -194,8 +182,7 @@ bool Region<T>::accept(RegionVisitor<T> &visitor)
     return true;
 }
 
-template<typename T>
-void Region<T>::rotate(float angleRadians)
+template<typename T> void Region<T>::rotate(float angleRadians)
 {
     if (angleRadians == 0.0f)
         return;
@@ -225,8 +212,7 @@ void Region<T>::rotate(float angleRadians)
     setCorner(m_bottomRight.value(), right, bottom);
 }
 
-template<typename T>
-void Region<T>::shift(double dx, double dy)
+template<typename T> void Region<T>::shift(double dx, double dy)
 {
     Shifter<T> shifter(dx, dy);
     accept(shifter);

@@ -10,20 +10,17 @@ namespace Nivo {
 /// Shares one heap object between owners. The count lives in a block of its own, guarded
 /// by a lock that protects only the count; the object itself is not synchronised. The
 /// last release deletes the object through its virtual destructor.
-template<typename T>
-class SharedHandle
+template<typename T> class SharedHandle
 {
 public:
     SharedHandle() = default;
     explicit SharedHandle(T *object)
-        : m_block(new Block{{}, 1, object})
-    {
-    }
+        : m_block(new Block {{}, 1, object})
+    { }
     template<typename U>
     explicit SharedHandle(std::unique_ptr<U> object)
         : SharedHandle(static_cast<T *>(object.release()))
-    {
-    }
+    { }
     SharedHandle(const SharedHandle &other)
         : m_block(other.m_block)
     {
@@ -31,8 +28,7 @@ public:
     }
     SharedHandle(SharedHandle &&other) noexcept
         : m_block(std::exchange(other.m_block, nullptr))
-    {
-    }
+    { }
     SharedHandle &operator=(SharedHandle other) noexcept
     {
         std::swap(m_block, other.m_block);

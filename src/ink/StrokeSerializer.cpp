@@ -38,7 +38,8 @@ Point parsePoint(std::string_view token)
             point.z.set(parseLeadingDouble(piece));
             break;
         case 3:
-            point.pressure.set(static_cast<unsigned int>(static_cast<int>(parseLeadingInteger(piece))));
+            point.pressure.set(
+                static_cast<unsigned int>(static_cast<int>(parseLeadingInteger(piece))));
             break;
         case 4:
             point.xtilt.set(static_cast<int>(parseLeadingInteger(piece)));
@@ -47,7 +48,8 @@ Point parsePoint(std::string_view token)
             point.ytilt.set(static_cast<int>(parseLeadingInteger(piece)));
             break;
         case 6:
-            point.timestamp.set(static_cast<unsigned long>(static_cast<int>(parseLeadingInteger(piece))));
+            point.timestamp.set(
+                static_cast<unsigned long>(static_cast<int>(parseLeadingInteger(piece))));
             break;
         }
         ++channel;
@@ -63,8 +65,7 @@ StrokeSerializer::StrokeSerializer(const std::string &tagName, Stroke *stroke,
     : IXmlSerializable(tagName)
     , m_stroke(stroke)
     , m_contextRef(contextRef)
-{
-}
+{ }
 
 void StrokeSerializer::appendTraceText(std::string &out, const Stroke &stroke)
 {

@@ -101,8 +101,8 @@ std::wstring fromUtf8(std::string_view text)
 void appendShortDouble(std::string &out, double value)
 {
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
     out.append(buffer, result.ptr);
 }
 
@@ -113,8 +113,7 @@ void appendExactDouble(std::string &out, double value)
     out.append(buffer, result.ptr);
 }
 
-template<typename Integer>
-void appendInteger(std::string &out, Integer value)
+template<typename Integer> void appendInteger(std::string &out, Integer value)
 {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -167,8 +166,8 @@ double parseLeadingDouble(std::string_view text)
     if (i >= text.size() || !((text[i] >= '0' && text[i] <= '9') || text[i] == '.'))
         return 0.0;
     double value = 0.0;
-    const auto result =
-        std::from_chars(text.data() + i, text.data() + text.size(), value, std::chars_format::general);
+    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value,
+                                        std::chars_format::general);
     if (result.ec != std::errc() || !std::isfinite(value))
         return 0.0;
     return negative ? -value : value;

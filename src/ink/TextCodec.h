@@ -17,8 +17,7 @@ std::wstring fromUtf8(std::string_view text);
 void appendShortDouble(std::string &out, double value);
 /// The shortest text that reads back to exactly the same double.
 void appendExactDouble(std::string &out, double value);
-template<typename Integer>
-void appendInteger(std::string &out, Integer value);
+template<typename Integer> void appendInteger(std::string &out, Integer value);
 
 /// Reads a leading integer the way atoi does: optional blanks, an optional sign, then
 /// digits; anything else stops the number, and no digits give 0.

@@ -5,14 +5,12 @@ namespace Nivo {
 
 TraceFormat::TraceFormat()
     : IXmlSerializable("traceFormat")
-{
-}
+{ }
 
 TraceFormat::TraceFormat(const std::string &id)
     : IXmlSerializable("traceFormat")
     , m_id(id)
-{
-}
+{ }
 
 bool TraceFormat::write(pugi::xml_node parent) const
 {

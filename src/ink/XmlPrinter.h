@@ -1,9 +1,8 @@
 // Prints an XML tree in the saved-document layout.
 #pragma once
 
-#include <pugixml.hpp>
-
 #include <cstdio>
+#include <pugixml.hpp>
 
 namespace Nivo {
 

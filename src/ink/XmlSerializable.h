@@ -2,7 +2,6 @@
 #pragma once
 
 #include <pugixml.hpp>
-
 #include <string>
 
 namespace Nivo {
@@ -12,8 +11,7 @@ class IXmlSerializable
 public:
     explicit IXmlSerializable(std::string tagName)
         : m_tagName(std::move(tagName))
-    {
-    }
+    { }
     virtual ~IXmlSerializable() = default;
     /// Appends one element named elementName() to parent and writes into it.
     virtual bool write(pugi::xml_node parent) const = 0;

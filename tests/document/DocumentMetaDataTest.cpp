@@ -1,12 +1,11 @@
 // Loading sketch files by suffix, stopping a load from another thread, copies and merges.
-#include "DocumentTestSupport.h"
-#include "TempDirectory.h"
-
-#include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
-#include "ink/DocumentSerializer.h"
 
+#include "DocumentTestSupport.h"
 #include "SketchGenerator.h"
+#include "TempDirectory.h"
+#include "document/DocumentGraphicModel.h"
+#include "ink/DocumentSerializer.h"
 
 #include <QFile>
 
@@ -20,21 +19,25 @@ namespace {
 class DocumentMetaDataTest : public SettingsFixture
 {
 protected:
-    QString path(const std::string &name) const { return QString::fromStdString(m_directory.file(name)); }
+    QString path(const std::string &name) const
+    {
+        return QString::fromStdString(m_directory.file(name));
+    }
     QString writeSketch(const std::string &name, size_t points, int layers, std::uint64_t seed = 1)
     {
         Synth::SketchOptions options;
         options.points = points;
         options.layers = layers;
         options.seed = seed;
-        EXPECT_TRUE(Synth::writeBytes(m_directory.file(name), Synth::encodePenFile(Synth::generateSketch(options))));
+        EXPECT_TRUE(Synth::writeBytes(m_directory.file(name),
+                                      Synth::encodePenFile(Synth::generateSketch(options))));
         return path(name);
     }
     QString writeDocument(const std::string &name, const Nivo::Document &document)
     {
         Nivo::Document copy = document;
-        EXPECT_TRUE(Nivo::DocumentSerializer(&copy).saveFileNarrow(m_directory.file(name),
-                                                                     Nivo::DefaultInkMLDefinitions()));
+        EXPECT_TRUE(Nivo::DocumentSerializer(&copy).saveFileNarrow(
+            m_directory.file(name), Nivo::DefaultInkMLDefinitions()));
         return path(name);
     }
 
@@ -140,7 +143,8 @@ TEST_F(DocumentMetaDataTest, DocumentAsSeenIsTurnedAndInReceiverCoordinates)
 
 TEST_F(DocumentMetaDataTest, MergeJoinsCompleteDocumentsOnly)
 {
-    const Nivo::Document a = documentOf({{lineStroke({0, 0}, {10, 0}, 2, 1)}, {lineStroke({0, 5}, {10, 5}, 2, 1)}});
+    const Nivo::Document a
+        = documentOf({{lineStroke({0, 0}, {10, 0}, 2, 1)}, {lineStroke({0, 5}, {10, 5}, 2, 1)}});
     const Nivo::Document b = documentOf({{lineStroke({50, 50}, {60, 60}, 4, 1)}});
     DocumentMetaData first(writeDocument("a.vmr", a));
     DocumentMetaData second(writeSketch("b.qpe", 100, 1));
@@ -170,7 +174,7 @@ TEST_F(DocumentMetaDataTest, StopRacesTheLoadWithoutHarm)
     int stopped = 0;
     for (int round = 0; round < 40; ++round) {
         DocumentMetaData metadata(pen);
-        std::atomic<bool> started{false};
+        std::atomic<bool> started {false};
         std::thread stopper([&] {
             while (!started.load())
                 std::this_thread::yield();

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "RecordingDialogService.h"
-
 #include "ink/Document.h"
 #include "settings/ApplSettings.h"
 
@@ -22,7 +21,10 @@ inline QString factorySettingsPath()
 class SettingsFixture : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(ApplSettings::instance().loadReadOnly(factorySettingsPath())); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(ApplSettings::instance().loadReadOnly(factorySettingsPath()));
+    }
     ApplSettings &settings() { return ApplSettings::instance(); }
 
     ScopedDialogs m_dialogs;

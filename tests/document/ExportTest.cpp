@@ -1,7 +1,6 @@
 // Image, PDF and SVG files of a model: sizes, formats, vectors and failures.
 #include "DocumentTestSupport.h"
 #include "TempDirectory.h"
-
 #include "document/DocumentGraphicModel.h"
 #include "export/DocumentExport.h"
 
@@ -23,10 +22,14 @@ protected:
         m_document = documentOf({{lineStroke({-500, 0}, {500, 0}, 80, 1024)},
                                  {lineStroke({0, -800}, {0, 800}, 80, 700)}});
         PenDescription pen(settings());
-        m_model = std::make_unique<DocumentGraphicModel>(m_document, pen, QRectF(-1050, -1485, 2100, 2970));
+        m_model = std::make_unique<DocumentGraphicModel>(m_document, pen,
+                                                         QRectF(-1050, -1485, 2100, 2970));
         m_model->setPageVisible(true, true);
     }
-    QString path(const std::string &name) const { return QString::fromStdString(m_directory.file(name)); }
+    QString path(const std::string &name) const
+    {
+        return QString::fromStdString(m_directory.file(name));
+    }
 
     TempDirectory m_directory;
     Nivo::Document m_document;
@@ -37,8 +40,11 @@ protected:
 
 TEST_F(ExportTest, ImagesArePageSizedWithAWhitePageInEveryFormat)
 {
-    for (const auto &[name, format] : {std::pair{"a.png", "PNG"}, {"a.jpg", "JPG"}, {"a.jpeg", "JPEG"},
-                                       {"a.bmp", "BMP"}, {"a.tiff", "TIFF"}}) {
+    for (const auto &[name, format] : {std::pair {"a.png", "PNG"},
+                                       {"a.jpg", "JPG"},
+                                       {"a.jpeg", "JPEG"},
+                                       {"a.bmp", "BMP"},
+                                       {"a.tiff", "TIFF"}}) {
         ASSERT_TRUE(saveImage(*m_model, path(name), m_model->pageRect(), format)) << name;
         QImageReader reader(path(name));
         EXPECT_EQ(reader.size(), QSize(2100, 2970)) << name;
@@ -71,7 +77,8 @@ TEST_F(ExportTest, PdfPageIsTheSheetInMillimetresAndKeepsVectors)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     ASSERT_TRUE(pdf.startsWith("%PDF-"));
-    const QRegularExpression mediaBox(QStringLiteral(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])"));
+    const QRegularExpression mediaBox(
+        QStringLiteral(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])"));
     const QRegularExpressionMatch match = mediaBox.match(QString::fromLatin1(pdf));
     ASSERT_TRUE(match.hasMatch());
     // 210 x 297 mm in points.

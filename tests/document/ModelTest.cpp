@@ -1,7 +1,6 @@
 // Layer groups (z-order, ownership, snapshots), the receiver-position table and thumbnails.
 #include "DocumentTestSupport.h"
 #include "TempDirectory.h"
-
 #include "document/BackgroundLayerPath.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/GraphicsInkPathItem.h"
@@ -20,9 +19,10 @@ class ModelTest : public SettingsFixture
 protected:
     Nivo::Document threeLayers()
     {
-        return documentOf({{lineStroke({0, 0}, {100, 0}, 5, 1024), lineStroke({0, 10}, {100, 10}, 5, 1024)},
-                           {lineStroke({0, 20}, {100, 20}, 5, 1024)},
-                           {lineStroke({0, 30}, {100, 30}, 5, 1024)}});
+        return documentOf(
+            {{lineStroke({0, 0}, {100, 0}, 5, 1024), lineStroke({0, 10}, {100, 10}, 5, 1024)},
+             {lineStroke({0, 20}, {100, 20}, 5, 1024)},
+             {lineStroke({0, 30}, {100, 30}, 5, 1024)}});
     }
     static std::vector<qreal> zValues(const DocumentGraphicModel &model)
     {
@@ -39,7 +39,7 @@ TEST_F(ModelTest, GroupsAndStrokesFollowTheDocument)
 {
     Nivo::Document document = threeLayers();
     DocumentGraphicModel model(document, PenDescription(settings()), false);
-    EXPECT_EQ(zValues(model), (std::vector<qreal>{1, 101, 201}));
+    EXPECT_EQ(zValues(model), (std::vector<qreal> {1, 101, 201}));
     EXPECT_EQ(model.groups()[0]->childItems().size(), 2);
     for (const GraphicsInkPathItem *item : model.inkItems())
         EXPECT_EQ(item->zValue(), item->parentItem()->zValue());
@@ -66,7 +66,7 @@ TEST_F(ModelTest, InsertingGroupsKeepsTheZOrder)
     ASSERT_TRUE(model.insertLayerGroup(3, {}));
     ASSERT_TRUE(model.insertLayerGroup(1, {}));
     ASSERT_TRUE(model.insertLayerGroup(0, {}));
-    EXPECT_EQ(zValues(model), (std::vector<qreal>{0.5, 1, 51, 101, 201, 301}));
+    EXPECT_EQ(zValues(model), (std::vector<qreal> {0.5, 1, 51, 101, 201, 301}));
     EXPECT_DOUBLE_EQ(model.background()->zValue(), 0.25);
 }
 
@@ -96,7 +96,7 @@ TEST_F(ModelTest, RemovedGroupsHandTheirItemsOverAndMovesKeepThem)
         EXPECT_EQ(static_cast<GraphicsInkPathItem *>(item)->rotation(), 45);
         EXPECT_EQ(item->boundingRect(), model.pageRect());
     }
-    EXPECT_EQ(zValues(model), (std::vector<qreal>{101, 201, 301}));
+    EXPECT_EQ(zValues(model), (std::vector<qreal> {101, 201, 301}));
 
     ASSERT_TRUE(model.moveLayerGroup(2, 0));
     EXPECT_EQ(model.groups()[0]->childItems().size(), 2);
@@ -118,8 +118,7 @@ struct AngleCase
 };
 
 class ReceiverPositionTest : public SettingsFixture, public ::testing::WithParamInterface<AngleCase>
-{
-};
+{ };
 
 TEST_P(ReceiverPositionTest, TurnsAndMovesBackOntoTheSheet)
 {
@@ -147,22 +146,21 @@ QPointF turned(double degrees, QPointF shift)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryAngle, ReceiverPositionTest,
-    ::testing::Values(AngleCase{"0", {100, 200}}, AngleCase{"360", {100, 200}},
-                      AngleCase{"-720", {100, 200}},
-                      AngleCase{"45", turned(45, {1050 - 176, 176})},
-                      AngleCase{"-45", turned(-45, {-(1050 - 176), 176})},
-                      AngleCase{"90", turned(90, {1050, 1485})},
-                      AngleCase{"-90", turned(-90, {-1050, 1485})},
-                      AngleCase{"135", turned(135, {1050 - 176, 2970 - 176})},
-                      AngleCase{"-135", turned(-135, {-(1050 - 176), 2970 - 176})},
-                      AngleCase{"180", turned(180, {0, 2970})},
-                      AngleCase{"450", turned(90, {1050, 1485})}));
+    ::testing::Values(
+        AngleCase {"0", {100, 200}}, AngleCase {"360", {100, 200}}, AngleCase {"-720", {100, 200}},
+        AngleCase {"45", turned(45, {1050 - 176, 176})},
+        AngleCase {"-45", turned(-45, {-(1050 - 176), 176})},
+        AngleCase {"90", turned(90, {1050, 1485})}, AngleCase {"-90", turned(-90, {-1050, 1485})},
+        AngleCase {"135", turned(135, {1050 - 176, 2970 - 176})},
+        AngleCase {"-135", turned(-135, {-(1050 - 176), 2970 - 176})},
+        AngleCase {"180", turned(180, {0, 2970})}, AngleCase {"450", turned(90, {1050, 1485})}));
 
 TEST_F(ModelTest, MissingAngleLeavesTheDocumentAlone)
 {
     TempDirectory directory;
-    writeFile(directory.file("no-angle.xml"),
-              R"(<s><page_properties><page size="A4" orientation="Portrait"/></page_properties></s>)");
+    writeFile(
+        directory.file("no-angle.xml"),
+        R"(<s><page_properties><page size="A4" orientation="Portrait"/></page_properties></s>)");
     ASSERT_TRUE(settings().loadReadOnly(QString::fromStdString(directory.file("no-angle.xml"))));
     Nivo::Document document = documentOf({{lineStroke({100, 200}, {100, 200}, 2, 0)}});
     normaliseReceiverPosition(document, settings());
@@ -201,8 +199,10 @@ TEST_F(ModelTest, PenComesFromTheSettings)
     PenDescription pen(settings());
     EXPECT_EQ(pen.color, QColor(Qt::black));
     EXPECT_DOUBLE_EQ(pen.width, 2.0);
-    ASSERT_TRUE(settings().setAttribute("visuality_properties/default_pen", "ball_point_size", "1.4"));
-    ASSERT_TRUE(settings().setAttribute("visuality_properties/default_pen", "rgba_color", "12 34 56"));
+    ASSERT_TRUE(
+        settings().setAttribute("visuality_properties/default_pen", "ball_point_size", "1.4"));
+    ASSERT_TRUE(
+        settings().setAttribute("visuality_properties/default_pen", "rgba_color", "12 34 56"));
     pen = PenDescription(settings());
     EXPECT_DOUBLE_EQ(pen.width, 2.8);
     EXPECT_EQ(pen.color, QColor(Qt::black));

@@ -1,6 +1,5 @@
 // What the model paints, measured in pixels: widths, visibility, pens, page and transforms.
 #include "DocumentTestSupport.h"
-
 #include "document/BackgroundLayerPath.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/GraphicsInkPathItem.h"
@@ -30,14 +29,14 @@ QImage render(DocumentGraphicModel &model)
 }
 
 class RenderingTest : public SettingsFixture
-{
-};
+{ };
 
 } // namespace
 
 TEST_F(RenderingTest, PressureSetsTheWidthAndNoPressureMeansFullWidth)
 {
-    for (const auto &[pressure, expectedWidth] : {std::pair{1024u, 8}, {0u, 8}, {512u, 4}, {2048u, 16}}) {
+    for (const auto &[pressure, expectedWidth] :
+         {std::pair {1024u, 8}, {0u, 8}, {512u, 4}, {2048u, 16}}) {
         Nivo::Document document = documentOf({{lineStroke({-500, 0}, {500, 0}, 60, pressure)}});
         DocumentGraphicModel model(document, penOfWidth(4), kPage);
         const QImage image = render(model);
@@ -50,7 +49,7 @@ TEST_F(RenderingTest, PressureSetsTheWidthAndNoPressureMeansFullWidth)
 TEST_F(RenderingTest, VerticalAndDiagonalStrokesKeepTheirWidth)
 {
     Nivo::Document document = documentOf({{lineStroke({0, -500}, {0, 500}, 60, 1024),
-                                            lineStroke({300, 300}, {700, 700}, 60, 1024)}});
+                                           lineStroke({300, 300}, {700, 700}, 60, 1024)}});
     DocumentGraphicModel model(document, penOfWidth(5), kPage);
     const QImage image = render(model);
     EXPECT_NEAR(darkInRow(image, 1485 - 200), 10, 1);
@@ -138,7 +137,8 @@ TEST_F(RenderingTest, ThePageIsWhiteBelowEveryLayer)
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(2099, 2969), qRgb(255, 255, 255));
 
-    auto *extra = new GraphicsInkPathItem(document.elements()[0].elements()[0], model.pen(), nullptr, true);
+    auto *extra
+        = new GraphicsInkPathItem(document.elements()[0].elements()[0], model.pen(), nullptr, true);
     ASSERT_TRUE(model.insertLayerGroup(0, {extra}));
     ASSERT_TRUE(model.insertLayerGroup(0, {}));
     for (GraphicsItemsGroup *group : model.groups())

@@ -62,16 +62,19 @@ TEST(Corpus, BothReadersGiveTheExpectedVerdictOnEveryFile)
     const std::vector<Expectation> expectations = readExpectations();
     ASSERT_GE(expectations.size(), 20u);
     for (const Expectation &expectation : expectations) {
-        const std::wstring path = fromUtf8(DRAFTBAY_TEST_DATA_DIR "/ink/corpus/" + expectation.file);
+        const std::wstring path
+            = fromUtf8(DRAFTBAY_TEST_DATA_DIR "/ink/corpus/" + expectation.file);
         QpeParser parser(path);
         parser.load();
-        expectVerdict(expectation.penPoints, verdict(*parser.document()), "pen reader: " + expectation.file);
+        expectVerdict(expectation.penPoints, verdict(*parser.document()),
+                      "pen reader: " + expectation.file);
 
         Document document;
         InkMLDefinitions definitions;
         DocumentSerializer serializer(&document);
         serializer.loadFile(path, definitions);
-        expectVerdict(expectation.documentPoints, verdict(document), "document reader: " + expectation.file);
+        expectVerdict(expectation.documentPoints, verdict(document),
+                      "document reader: " + expectation.file);
     }
 }
 
@@ -80,15 +83,18 @@ TEST(Corpus, DocumentsReadFromTheCorpusSaveAndReadBackTheSame)
     for (const Expectation &expectation : readExpectations()) {
         if (expectation.documentPoints == "-" || expectation.documentPoints == "*")
             continue;
-        const std::wstring path = fromUtf8(DRAFTBAY_TEST_DATA_DIR "/ink/corpus/" + expectation.file);
+        const std::wstring path
+            = fromUtf8(DRAFTBAY_TEST_DATA_DIR "/ink/corpus/" + expectation.file);
         Document document;
         InkMLDefinitions definitions;
         DocumentSerializer(&document).loadFile(path, definitions);
         const std::string saved = ::testing::TempDir() + "/corpus-resaved.vmr";
-        ASSERT_TRUE(DocumentSerializer(&document).saveFileNarrow(saved, definitions)) << expectation.file;
+        ASSERT_TRUE(DocumentSerializer(&document).saveFileNarrow(saved, definitions))
+            << expectation.file;
         Document again;
         InkMLDefinitions definitionsAgain;
-        ASSERT_TRUE(DocumentSerializer(&again).loadFileNarrow(saved, definitionsAgain)) << expectation.file;
+        ASSERT_TRUE(DocumentSerializer(&again).loadFileNarrow(saved, definitionsAgain))
+            << expectation.file;
         EXPECT_EQ(verdict(again), verdict(document)) << expectation.file;
         EXPECT_EQ(again.annotations(), document.annotations()) << expectation.file;
     }

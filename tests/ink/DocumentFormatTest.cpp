@@ -1,6 +1,5 @@
 // The saved-document format: exact layout, reading tolerance, saving safety, cancellation.
 #include "TempDirectory.h"
-
 #include "ink/AtomicFile.h"
 #include "ink/DocumentSerializer.h"
 #include "ink/InkmlFileReader.h"
@@ -10,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <filesystem>
 #include <clocale>
+#include <filesystem>
 #include <thread>
 
 using namespace Nivo;
@@ -38,7 +37,8 @@ protected:
         auto document = std::make_unique<Document>();
         InkMLDefinitions scratch;
         DocumentSerializer serializer(document.get());
-        const bool loaded = serializer.loadFile(fromUtf8(path("in.vmr")), definitions ? *definitions : scratch);
+        const bool loaded
+            = serializer.loadFile(fromUtf8(path("in.vmr")), definitions ? *definitions : scratch);
         if (result)
             *result = loaded;
         return document;
@@ -67,7 +67,8 @@ TEST_F(DocumentFormatTest, WritesTheDocumentLayoutLineByLine)
     document.setAnnotation("tag", "Tom & Jerry's <b>");
     Layer outline;
     outline.setAnnotation("tag", "outline");
-    outline.add(strokeOf({Point(12.5, 30, 0, 512, -3, 4, 1000), Point(13, 30.5, 0, 520, -3, 4, 1007)}));
+    outline.add(
+        strokeOf({Point(12.5, 30, 0, 512, -3, 4, 1000), Point(13, 30.5, 0, 520, -3, 4, 1007)}));
     document.add(outline);
     Layer empty;
     empty.add(Stroke());
@@ -90,7 +91,8 @@ TEST_F(DocumentFormatTest, WritesTheDocumentLayoutLineByLine)
               "    <annotation type=\"tag\">Tom &amp; Jerry&apos;s &lt;b&gt;</annotation>\n"
               "    <tracegroup id=\"layer0\">\n"
               "        <annotation type=\"tag\">outline</annotation>\n"
-              "        <trace contextRef=\"#default-context\">12.5 30 0 512 -3 4 1000,13 30.5 0 520 -3 4 1007</trace>\n"
+              "        <trace contextRef=\"#default-context\">12.5 30 0 512 -3 4 1000,13 30.5 0 "
+              "520 -3 4 1007</trace>\n"
               "    </tracegroup>\n"
               "    <tracegroup id=\"layer1\">\n"
               "        <trace contextRef=\"#default-context\"></trace>\n"
@@ -102,7 +104,8 @@ TEST_F(DocumentFormatTest, EmptyDocumentWithEmptyDefinitions)
 {
     Document document;
     ASSERT_TRUE(save(document, "empty.vmr", InkMLDefinitions()));
-    EXPECT_EQ(readFile(path("empty.vmr")), "<?xml version=\"1.0\" ?>\n<ink>\n    <definitions />\n</ink>\n");
+    EXPECT_EQ(readFile(path("empty.vmr")),
+              "<?xml version=\"1.0\" ?>\n<ink>\n    <definitions />\n</ink>\n");
     bool loaded = false;
     auto read = load(readFile(path("empty.vmr")), &loaded);
     EXPECT_TRUE(loaded);
@@ -117,10 +120,13 @@ TEST_F(DocumentFormatTest, TraceNumbersUseSixSignificantDigitsWhateverTheLocale)
     std::setlocale(LC_ALL, "");
     std::string text;
     StrokeSerializer::appendTraceText(
-        text, strokeOf({Point(-4.37114e-07, 1234567.0, 0.1, 4294967295u, -128, 127, 16777215),
-                        Point(1050.25, -0.0001, 1e-5, 0, 0, 0, 0)}));
+        text,
+        strokeOf({Point(-4.37114e-07, 1234567.0, 0.1, 4294967295u, -128, 127, 16777215),
+                  Point(1050.25, -0.0001, 1e-5, 0, 0, 0, 0)}));
     std::setlocale(LC_ALL, previous.c_str());
-    EXPECT_EQ(text, "-4.37114e-07 1.23457e+06 0.1 4294967295 -128 127 16777215,1050.25 -0.0001 1e-05 0 0 0 0");
+    EXPECT_EQ(
+        text,
+        "-4.37114e-07 1.23457e+06 0.1 4294967295 -128 127 16777215,1050.25 -0.0001 1e-05 0 0 0 0");
 }
 
 TEST_F(DocumentFormatTest, RoundTripKeepsLayersStrokesPointsAndAnnotations)
@@ -239,7 +245,8 @@ TEST_F(DocumentFormatTest, DropsWhatItCannotUseAndKeepsTheRest)
 
 TEST_F(DocumentFormatTest, RejectsFilesThatAreNotDocuments)
 {
-    for (const char *text : {"", "not xml", "<ink><tracegroup></ink>", "<?xml version=\"1.0\"?><other/>"}) {
+    for (const char *text :
+         {"", "not xml", "<ink><tracegroup></ink>", "<?xml version=\"1.0\"?><other/>"}) {
         bool loaded = true;
         auto document = load(text, &loaded);
         EXPECT_FALSE(loaded) << text;
@@ -257,14 +264,18 @@ TEST_F(DocumentFormatTest, AFailedSaveLeavesThePreviousFileAndNoLitter)
 {
     writeFile(path("keep.vmr"), "previous");
     std::string error;
-    EXPECT_FALSE(writeFileAtomically(path("keep.vmr"), [](std::FILE *file) {
-        std::fputs("half", file);
-        return false;
-    }, &error));
+    EXPECT_FALSE(writeFileAtomically(
+        path("keep.vmr"),
+        [](std::FILE *file) {
+            std::fputs("half", file);
+            return false;
+        },
+        &error));
     EXPECT_EQ(readFile(path("keep.vmr")), "previous");
     EXPECT_FALSE(error.empty());
     size_t entries = 0;
-    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(m_directory.path()))
+    for ([[maybe_unused]] const auto &entry :
+         std::filesystem::directory_iterator(m_directory.path()))
         ++entries;
     EXPECT_EQ(entries, 1u);
 
@@ -315,7 +326,7 @@ TEST_F(DocumentFormatTest, StopFromAnotherThreadRacesTheLoadSafely)
     int stoppedEarly = 0;
     for (int round = 0; round < 12; ++round) {
         InkmlFileReader reader(fromUtf8(path("many.vmr")));
-        std::atomic<bool> go{false};
+        std::atomic<bool> go {false};
         std::thread stopper([&] {
             while (!go.load())
                 std::this_thread::yield();

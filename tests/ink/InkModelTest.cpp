@@ -259,7 +259,7 @@ TEST(RegionOperations, VisitorReturningFalseStopsTheWalk)
     Stroke stroke = strokeOf({xy(1, 0), xy(2, 0), xy(3, 0)});
     StopAtSecond visitor;
     EXPECT_FALSE(stroke.accept(visitor));
-    EXPECT_EQ(visitor.visited, (std::vector<double>{1, 2}));
+    EXPECT_EQ(visitor.visited, (std::vector<double> {1, 2}));
     Stroke empty;
     EXPECT_TRUE(empty.accept(visitor));
 }

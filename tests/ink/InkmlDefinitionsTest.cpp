@@ -135,12 +135,15 @@ TEST(InkmlDefinitions, ContextReferencesMustBeResolvable)
 {
     InkMLDefinitions noHash;
     EXPECT_FALSE(noHash.read(parseXml(R"(<d><brush id="b1"><annotationXML/></brush>
-        <context id="x" brushRef="b1"/><context id="y"/></d>)").child("d")));
+        <context id="x" brushRef="b1"/><context id="y"/></d>)")
+                                 .child("d")));
     EXPECT_TRUE(noHash.contexts().empty());
 
     InkMLDefinitions dangling;
-    EXPECT_FALSE(dangling.read(parseXml(R"(<d><context id="ok"/><context id="x" traceFormatRef="#none"/>
-        <context id="later"/></d>)").child("d")));
+    EXPECT_FALSE(
+        dangling.read(parseXml(R"(<d><context id="ok"/><context id="x" traceFormatRef="#none"/>
+        <context id="later"/></d>)")
+                          .child("d")));
     ASSERT_EQ(dangling.contexts().size(), 1u);
     EXPECT_EQ(dangling.contexts().front().id, "ok");
 
@@ -148,8 +151,10 @@ TEST(InkmlDefinitions, ContextReferencesMustBeResolvable)
     EXPECT_FALSE(withoutId.read(parseXml(R"(<d><context brushRef="#b"/></d>)").child("d")));
 
     InkMLDefinitions both;
-    EXPECT_TRUE(both.read(parseXml(R"(<d><traceFormat id="t"/><traceFormat/><brush id="b"><annotationXML/></brush>
-        <context id="c" brushRef="#b" traceFormatRef="#t"/></d>)").child("d")));
+    EXPECT_TRUE(both.read(
+        parseXml(R"(<d><traceFormat id="t"/><traceFormat/><brush id="b"><annotationXML/></brush>
+        <context id="c" brushRef="#b" traceFormatRef="#t"/></d>)")
+            .child("d")));
     ASSERT_EQ(both.traceFormats().size(), 1u);
     EXPECT_EQ(both.contexts().front().brush.value(), &both.brushes().front());
     EXPECT_EQ(both.contexts().front().traceFormat.value(), &both.traceFormats().front());
@@ -158,8 +163,10 @@ TEST(InkmlDefinitions, ContextReferencesMustBeResolvable)
 TEST(InkmlDefinitions, CopiesAndAppendsPointIntoTheirOwnLists)
 {
     InkMLDefinitions first;
-    ASSERT_TRUE(first.read(parseXml(R"(<d><traceFormat id="t"/><brush id="b"><annotationXML/></brush>
-        <context id="c" brushRef="#b" traceFormatRef="#t"/></d>)").child("d")));
+    ASSERT_TRUE(
+        first.read(parseXml(R"(<d><traceFormat id="t"/><brush id="b"><annotationXML/></brush>
+        <context id="c" brushRef="#b" traceFormatRef="#t"/></d>)")
+                       .child("d")));
     InkMLDefinitions copy = first;
     EXPECT_EQ(copy.contexts().front().brush.value(), &copy.brushes().front());
     EXPECT_EQ(copy.contexts().front().traceFormat.value(), &copy.traceFormats().front());

@@ -1,16 +1,15 @@
 // The log's line format, threshold, restart at 10 MiB and its use from several threads.
-#include "TempDirectory.h"
-
 #include "ink/Log.h"
+
+#include "TempDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <regex>
 #include <thread>
-#include <vector>
-
 #include <unistd.h>
+#include <vector>
 
 using namespace Nivo;
 
@@ -30,7 +29,8 @@ protected:
 TEST_F(LogTest, LineHoldsTimeThreadLevelMessageAndCaller)
 {
     logMessage(0, "QpeParser", "parse", "invalid file descriptor");
-    const std::regex line(R"(\[\d{4}\.\d{2}\.\d{2} \d{2}:\d{2}:\d{2}\] \[(\d+)\] SEVERE invalid file descriptor\tQpeParser::parse\(\)\n)");
+    const std::regex line(
+        R"(\[\d{4}\.\d{2}\.\d{2} \d{2}:\d{2}:\d{2}\] \[(\d+)\] SEVERE invalid file descriptor\tQpeParser::parse\(\)\n)");
     std::smatch match;
     const std::string text = log();
     ASSERT_TRUE(std::regex_match(text, match, line)) << text;

@@ -1,11 +1,10 @@
 // The pen-file reader: packet decoding, stroke and layer building, every rejection, stop.
-#include "PenFileBuilder.h"
-#include "TempDirectory.h"
-
 #include "ink/QpeParser.h"
-#include "ink/TextCodec.h"
 
+#include "PenFileBuilder.h"
 #include "SketchGenerator.h"
+#include "TempDirectory.h"
+#include "ink/TextCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -122,7 +121,8 @@ TEST_F(QpeParserTest, UnknownPacketsWithLengthZeroConsumeOnlyTheirFramingBytes)
 {
     for (unsigned char code : {0x00, 0x40, 0x80, 0xC0}) {
         bool complete = false;
-        auto document = parse(PenFileBuilder().descriptor().raw({0x00, code}).coordinate(0, 0), &complete);
+        auto document
+            = parse(PenFileBuilder().descriptor().raw({0x00, code}).coordinate(0, 0), &complete);
         EXPECT_TRUE(complete);
         EXPECT_EQ(document->elements().size(), 1u) << int(code);
     }
@@ -167,7 +167,8 @@ TEST_F(QpeParserTest, RepeatedStrokeBreaksEndOnlyOneStrokeAndResetPressureOnce)
 
 TEST_F(QpeParserTest, AFirstCoordinateStartsALayerWhateverCameBefore)
 {
-    auto document = parse(PenFileBuilder().descriptor().status(0x01).status(0x80).coordinate(1, 1).coordinate(2, 2));
+    auto document = parse(
+        PenFileBuilder().descriptor().status(0x01).status(0x80).coordinate(1, 1).coordinate(2, 2));
     ASSERT_EQ(document->elements().size(), 1u);
     EXPECT_EQ(document->elements()[0].elements()[0].elements().size(), 2u);
 }
@@ -239,8 +240,7 @@ void PrintTo(const Rejection &rejection, std::ostream *out)
 }
 
 class QpeParserRejection : public QpeParserTest, public ::testing::WithParamInterface<Rejection>
-{
-};
+{ };
 
 TEST_P(QpeParserRejection, IsNotCompleteAndLogsItsReason)
 {
@@ -263,31 +263,37 @@ TEST_P(QpeParserRejection, IsNotCompleteAndLogsItsReason)
     EXPECT_EQ(lines, rejection.log);
 }
 
-const char kBadTag[] = "SEVERE bad packet tag: 1 expected for file descriptor\tFileDescriptor::readFromStream()\n"
-                       "SEVERE invalid file descriptor\tQpeParser::parse()\n";
+const char kBadTag[]
+    = "SEVERE bad packet tag: 1 expected for file descriptor\tFileDescriptor::readFromStream()\n"
+      "SEVERE invalid file descriptor\tQpeParser::parse()\n";
 const char kInvalidDescriptor[] = "SEVERE invalid file descriptor\tQpeParser::parse()\n";
 
 INSTANTIATE_TEST_SUITE_P(
     EveryFailure, QpeParserRejection,
     ::testing::Values(
-        Rejection{"EmptyFile", {}, kBadTag},
-        Rejection{"FirstByteNotOne", {0x61, 0x06, 0, 2, 0, 0}, kBadTag},
-        Rejection{"CoordinateFormatNotTwo", {0x01, 0x06, 0, 3, 0, 0},
-                  "SEVERE Invalid coordinate format - currently only cooridnates are supported"
-                  "\tFileDescriptor::readFromStream()\n"
-                  "SEVERE invalid file descriptor\tQpeParser::parse()\n"},
-        Rejection{"DescriptorLengthNotSix", {0x01, 0x07, 0, 2, 0, 0, 0}, kInvalidDescriptor},
-        Rejection{"EndsAfterFirstByte", {0x01}, kInvalidDescriptor},
-        Rejection{"DescriptorCutShort", {0x01, 0x06, 0, 2}, kInvalidDescriptor},
-        Rejection{"SecondDescriptor", {0x01, 0x06, 0, 2, 0, 0, 0x01, 0x06, 0, 2, 0, 0},
-                  "SEVERE multipe file descriptors found\tQpeParser::parse()\n"},
-        Rejection{"UnknownPressureType", {0x01, 0x06, 0, 2, 0, 0, 0x64, 0x06, 0x02, 0, 0, 0},
-                  "WARNING invalid pressure algorithm type\tPressureData::readFromStream()\n"},
-        Rejection{"KnownPacketWithWrongLength", {0x01, 0x06, 0, 2, 0, 0, 0x61, 0x07, 0, 0, 0, 0, 0}, ""},
-        Rejection{"StatusWithWrongLength", {0x01, 0x06, 0, 2, 0, 0, 0xF1, 0x06, 0, 0, 0, 0}, ""},
-        Rejection{"KnownTagAsLastByte", {0x01, 0x06, 0, 2, 0, 0, 0x65}, ""},
-        Rejection{"CoordinateCutShort", {0x01, 0x06, 0, 2, 0, 0, 0x61, 0x06, 0x00, 0x10, 0x00}, ""},
-        Rejection{"DateCutShort", {0x01, 0x06, 0, 2, 0, 0, 0x31, 0x09, 1, 2, 3}, ""}),
+        Rejection {"EmptyFile", {}, kBadTag},
+        Rejection {"FirstByteNotOne", {0x61, 0x06, 0, 2, 0, 0}, kBadTag},
+        Rejection {"CoordinateFormatNotTwo",
+                   {0x01, 0x06, 0, 3, 0, 0},
+                   "SEVERE Invalid coordinate format - currently only cooridnates are supported"
+                   "\tFileDescriptor::readFromStream()\n"
+                   "SEVERE invalid file descriptor\tQpeParser::parse()\n"},
+        Rejection {"DescriptorLengthNotSix", {0x01, 0x07, 0, 2, 0, 0, 0}, kInvalidDescriptor},
+        Rejection {"EndsAfterFirstByte", {0x01}, kInvalidDescriptor},
+        Rejection {"DescriptorCutShort", {0x01, 0x06, 0, 2}, kInvalidDescriptor},
+        Rejection {"SecondDescriptor",
+                   {0x01, 0x06, 0, 2, 0, 0, 0x01, 0x06, 0, 2, 0, 0},
+                   "SEVERE multipe file descriptors found\tQpeParser::parse()\n"},
+        Rejection {"UnknownPressureType",
+                   {0x01, 0x06, 0, 2, 0, 0, 0x64, 0x06, 0x02, 0, 0, 0},
+                   "WARNING invalid pressure algorithm type\tPressureData::readFromStream()\n"},
+        Rejection {
+            "KnownPacketWithWrongLength", {0x01, 0x06, 0, 2, 0, 0, 0x61, 0x07, 0, 0, 0, 0, 0}, ""},
+        Rejection {"StatusWithWrongLength", {0x01, 0x06, 0, 2, 0, 0, 0xF1, 0x06, 0, 0, 0, 0}, ""},
+        Rejection {"KnownTagAsLastByte", {0x01, 0x06, 0, 2, 0, 0, 0x65}, ""},
+        Rejection {
+            "CoordinateCutShort", {0x01, 0x06, 0, 2, 0, 0, 0x61, 0x06, 0x00, 0x10, 0x00}, ""},
+        Rejection {"DateCutShort", {0x01, 0x06, 0, 2, 0, 0, 0x31, 0x09, 1, 2, 3}, ""}),
     [](const ::testing::TestParamInfo<Rejection> &info) { return info.param.name; });
 
 TEST_F(QpeParserTest, FileThatCannotBeOpenedFailsQuietly)
@@ -317,7 +323,7 @@ TEST_F(QpeParserTest, StopFromAnotherThreadEndsAParseEarly)
     const std::vector<unsigned char> bytes = Synth::encodePenFile(Synth::generateSketch(options));
     for (int round = 0; round < 20; ++round) {
         QpeParser parser(bytes.data(), bytes.size());
-        std::atomic<bool> started{false};
+        std::atomic<bool> started {false};
         std::thread stopper([&] {
             while (!started.load())
                 std::this_thread::yield();

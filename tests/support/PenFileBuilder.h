@@ -23,11 +23,13 @@ public:
     }
     PenFileBuilder &pressure(unsigned char type, unsigned raw)
     {
-        return this->raw({0x64, 0x06, type, 0x00, hi(static_cast<int>(raw)), lo(static_cast<int>(raw))});
+        return this->raw(
+            {0x64, 0x06, type, 0x00, hi(static_cast<int>(raw)), lo(static_cast<int>(raw))});
     }
     PenFileBuilder &tilt(int x, int y)
     {
-        return raw({0x65, 0x06, static_cast<unsigned char>(x), static_cast<unsigned char>(y), 0, 0});
+        return raw(
+            {0x65, 0x06, static_cast<unsigned char>(x), static_cast<unsigned char>(y), 0, 0});
     }
     PenFileBuilder &timestamp(unsigned char kind, std::uint32_t value)
     {

@@ -3,11 +3,10 @@
 
 namespace TestSupport {
 
-QMessageBox::StandardButton RecordingDialogService::message(QWidget *, Icon icon,
-                                                            const QString &title,
-                                                            const QString &text,
-                                                            QMessageBox::StandardButtons,
-                                                            QMessageBox::StandardButton defaultButton)
+QMessageBox::StandardButton
+RecordingDialogService::message(QWidget *, Icon icon, const QString &title, const QString &text,
+                                QMessageBox::StandardButtons,
+                                QMessageBox::StandardButton defaultButton)
 {
     messages.append({icon, title, text});
     if (buttonAnswers.empty())
@@ -44,7 +43,8 @@ QString nextPath(std::deque<QString> &answers)
 
 } // namespace
 
-QString RecordingDialogService::existingDirectory(QWidget *, const QString &caption, const QString &)
+QString RecordingDialogService::existingDirectory(QWidget *, const QString &caption,
+                                                  const QString &)
 {
     askedTitles.append(caption);
     return nextPath(pathAnswers);

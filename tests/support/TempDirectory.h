@@ -13,7 +13,8 @@ class TempDirectory
 public:
     TempDirectory()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "draftbay-test-XXXXXX").string();
+        std::string pattern
+            = (std::filesystem::temp_directory_path() / "draftbay-test-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
     ~TempDirectory()

@@ -1,11 +1,9 @@
 // draftbay-cli info, dump and convert: output formats, exit codes and every bad path.
 #include "CliProcess.h"
+#include "SketchGenerator.h"
 #include "TempDirectory.h"
-
 #include "ink/QpeParser.h"
 #include "ink/TextCodec.h"
-
-#include "SketchGenerator.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,10 +20,14 @@ namespace {
 class CliInkTest : public ::testing::Test
 {
 protected:
-    QString file(const std::string &name) const { return QString::fromStdString(m_directory.file(name)); }
+    QString file(const std::string &name) const
+    {
+        return QString::fromStdString(m_directory.file(name));
+    }
     ProcessResult cli(const QStringList &arguments)
     {
-        return TestSupport::runTool(TestSupport::cliPath(), arguments, QString::fromStdString(m_directory.path()));
+        return TestSupport::runTool(TestSupport::cliPath(), arguments,
+                                    QString::fromStdString(m_directory.path()));
     }
     QString writeSketch(const std::string &name, std::uint64_t seed, size_t points, int layers)
     {
@@ -82,7 +84,8 @@ TEST_F(CliInkTest, InfoPrintsOneLinePerFileAndFailsWhenOneIsIncomplete)
     EXPECT_TRUE(parseObject(lines[0])["complete"].toBool());
     EXPECT_FALSE(parseObject(lines[1])["complete"].toBool());
     EXPECT_EQ(parseObject(lines[2])["points"].toInt(-1), 0);
-    EXPECT_TRUE(result.err.contains("draftbay-cli: " + file("missing.qpe").toUtf8() + ": not loaded"));
+    EXPECT_TRUE(
+        result.err.contains("draftbay-cli: " + file("missing.qpe").toUtf8() + ": not loaded"));
 }
 
 TEST_F(CliInkTest, DumpIsTheDocumentExactlyAsTheReaderBuiltIt)
@@ -133,8 +136,10 @@ TEST_F(CliInkTest, RejectedFilesPrintNothingAndSayWhy)
     TestSupport::writeFile(m_directory.file("empty.qpe"), "");
     TestSupport::writeFile(m_directory.file("junk.qpe"), std::string(4096, '\xAB'));
     TestSupport::writeFile(m_directory.file("junk.vmr"), "<ink><tracegroup");
-    TestSupport::writeFile(m_directory.file("cut.qpe"), std::string("\x01\x06\x00\x02\x00\x00\x61\x06\x00", 9));
-    for (const char *name : {"empty.qpe", "junk.qpe", "junk.vmr", "cut.qpe", "folder.qpe", "missing.vmr"}) {
+    TestSupport::writeFile(m_directory.file("cut.qpe"),
+                           std::string("\x01\x06\x00\x02\x00\x00\x61\x06\x00", 9));
+    for (const char *name :
+         {"empty.qpe", "junk.qpe", "junk.vmr", "cut.qpe", "folder.qpe", "missing.vmr"}) {
         const ProcessResult result = cli({"dump", file(name)});
         EXPECT_EQ(result.exitCode, 1) << name;
         EXPECT_TRUE(result.out.isEmpty()) << name;
@@ -142,16 +147,23 @@ TEST_F(CliInkTest, RejectedFilesPrintNothingAndSayWhy)
         EXPECT_TRUE(result.err.contains(line)) << name << ": " << result.err.toStdString();
     }
     // The pen-file reader's reason is part of the message.
-    EXPECT_TRUE(cli({"dump", file("empty.qpe")}).err.contains("bad packet tag: 1 expected for file descriptor"));
+    EXPECT_TRUE(cli({"dump", file("empty.qpe")})
+                    .err.contains("bad packet tag: 1 expected for file descriptor"));
     EXPECT_TRUE(cli({"dump", file("folder.qpe")}).err.contains("folder"));
     EXPECT_TRUE(cli({"dump", file("junk.vmr")}).err.contains("XML"));
 }
 
 TEST_F(CliInkTest, UsageErrorsExitWithTwo)
 {
-    for (const QStringList &arguments : QList<QStringList>{
-             {}, {"frobnicate"}, {"dump"}, {"dump", "a", "b"}, {"info"}, {"convert", "a"},
-             {"convert", "a.qpe", "b.txt"}, {"convert", "a.qpe", "b.vmr", "--bogus"}}) {
+    for (const QStringList &arguments :
+         QList<QStringList> {{},
+                             {"frobnicate"},
+                             {"dump"},
+                             {"dump", "a", "b"},
+                             {"info"},
+                             {"convert", "a"},
+                             {"convert", "a.qpe", "b.txt"},
+                             {"convert", "a.qpe", "b.vmr", "--bogus"}}) {
         const ProcessResult result = cli(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(result.err.startsWith("draftbay-cli: ")) << arguments.join(' ').toStdString();
@@ -170,12 +182,14 @@ TEST_F(CliInkTest, ConvertWritesADocumentThatDumpsLikeThePenFile)
     const QByteArray fromDocument = cli({"dump", file("sketch.vmr")}).out;
     ASSERT_FALSE(fromPen.isEmpty());
     EXPECT_EQ(fromPen, fromDocument);
-    EXPECT_TRUE(TestSupport::readFile(m_directory.file("sketch.vmr")).find("<traceFormat id=\"default\">")
-                != std::string::npos);
+    EXPECT_TRUE(
+        TestSupport::readFile(m_directory.file("sketch.vmr")).find("<traceFormat id=\"default\">")
+        != std::string::npos);
 
     result = cli({"convert", file("sketch.vmr"), file("bare.inkml"), "--empty-definitions"});
     ASSERT_EQ(result.exitCode, 0);
-    EXPECT_NE(TestSupport::readFile(m_directory.file("bare.inkml")).find("<definitions />"), std::string::npos);
+    EXPECT_NE(TestSupport::readFile(m_directory.file("bare.inkml")).find("<definitions />"),
+              std::string::npos);
     EXPECT_EQ(cli({"dump", file("bare.inkml")}).out, fromPen);
 }
 

@@ -1,8 +1,7 @@
 // draftbay-cli convert and thumbnail: every output format opens in a standard reader.
 #include "CliProcess.h"
-#include "TempDirectory.h"
-
 #include "SketchGenerator.h"
+#include "TempDirectory.h"
 
 #include <QDomDocument>
 #include <QFile>
@@ -28,11 +27,15 @@ protected:
         // The tool must not depend on (or touch) the user's own settings.
         m_settings = QStringLiteral(DRAFTBAY_SOURCE_DIR "/resources/support/draftbayfactory.xml");
     }
-    QString file(const std::string &name) const { return QString::fromStdString(m_directory.file(name)); }
+    QString file(const std::string &name) const
+    {
+        return QString::fromStdString(m_directory.file(name));
+    }
     ProcessResult cli(QStringList arguments)
     {
         arguments << "--settings" << m_settings;
-        return TestSupport::runTool(TestSupport::cliPath(), arguments, QString::fromStdString(m_directory.path()));
+        return TestSupport::runTool(TestSupport::cliPath(), arguments,
+                                    QString::fromStdString(m_directory.path()));
     }
 
     TestSupport::TempDirectory m_directory;
@@ -50,7 +53,8 @@ TEST_F(CliRenderTest, ImagesHaveThePageSize)
         EXPECT_EQ(reader.size(), QSize(2100, 2970)) << name;
         EXPECT_FALSE(reader.read().isNull()) << name;
     }
-    const ProcessResult turned = cli({"convert", file("sketch.qpe"), file("turned.png"), "--rotate", "90"});
+    const ProcessResult turned
+        = cli({"convert", file("sketch.qpe"), file("turned.png"), "--rotate", "90"});
     ASSERT_EQ(turned.exitCode, 0);
     EXPECT_NE(QImage(file("turned.png")), QImage(file("out.png")));
 }
@@ -60,8 +64,9 @@ TEST_F(CliRenderTest, PdfAndSvgAreTheSheetInMillimetres)
     ASSERT_EQ(cli({"convert", file("sketch.qpe"), file("out.pdf")}).exitCode, 0);
     QFile pdf(file("out.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QRegularExpressionMatch box =
-        QRegularExpression(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+))").match(QString::fromLatin1(pdf.readAll()));
+    const QRegularExpressionMatch box
+        = QRegularExpression(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+))")
+              .match(QString::fromLatin1(pdf.readAll()));
     ASSERT_TRUE(box.hasMatch());
     EXPECT_NEAR(box.captured(1).toDouble(), 595.3, 1.0);
     EXPECT_NEAR(box.captured(2).toDouble(), 841.9, 1.0);
@@ -78,11 +83,14 @@ TEST_F(CliRenderTest, PdfAndSvgAreTheSheetInMillimetres)
 
 TEST_F(CliRenderTest, DocumentAsSeenReadsBackAndThumbnailHasItsSize)
 {
-    ASSERT_EQ(cli({"convert", file("sketch.qpe"), file("seen.vmr"), "--rotate", "-45"}).exitCode, 0);
-    const ProcessResult info = TestSupport::runTool(TestSupport::cliPath(), {"info", file("seen.vmr")});
+    ASSERT_EQ(cli({"convert", file("sketch.qpe"), file("seen.vmr"), "--rotate", "-45"}).exitCode,
+              0);
+    const ProcessResult info
+        = TestSupport::runTool(TestSupport::cliPath(), {"info", file("seen.vmr")});
     EXPECT_EQ(info.exitCode, 0);
     EXPECT_TRUE(info.out.contains("\"points\": 3000"));
-    ASSERT_EQ(cli({"thumbnail", file("sketch.qpe"), file("thumb.png"), "--size", "120"}).exitCode, 0);
+    ASSERT_EQ(cli({"thumbnail", file("sketch.qpe"), file("thumb.png"), "--size", "120"}).exitCode,
+              0);
     EXPECT_EQ(QImageReader(file("thumb.png")).size(), QSize(120, 120));
     ASSERT_EQ(cli({"thumbnail", file("seen.vmr"), file("default.png")}).exitCode, 0);
     EXPECT_EQ(QImageReader(file("default.png")).size(), QSize(230, 230));
@@ -108,7 +116,8 @@ TEST_F(CliRenderTest, RejectedInputsAndUnwritableOutputsExitWithOne)
     EXPECT_EQ(cli({"convert", file("sketch.qpe"), file("out.png"), "--rotate", "30"}).exitCode, 2);
     EXPECT_EQ(cli({"thumbnail", file("sketch.qpe"), file("out.jpg")}).exitCode, 2);
     const ProcessResult badSettings = TestSupport::runTool(
-        TestSupport::cliPath(), {"convert", file("sketch.qpe"), file("x.png"), "--settings", file("missing.xml")});
+        TestSupport::cliPath(),
+        {"convert", file("sketch.qpe"), file("x.png"), "--settings", file("missing.xml")});
     EXPECT_EQ(badSettings.exitCode, 1);
     EXPECT_TRUE(badSettings.err.contains("Cannot open settings file"));
 }

@@ -5,8 +5,8 @@
 
 namespace Cli {
 
-QMessageBox::StandardButton ConsoleDialogService::message(QWidget *, Icon icon, const QString &title,
-                                                          const QString &text,
+QMessageBox::StandardButton ConsoleDialogService::message(QWidget *, Icon icon,
+                                                          const QString &title, const QString &text,
                                                           QMessageBox::StandardButtons,
                                                           QMessageBox::StandardButton defaultButton)
 {
@@ -14,8 +14,10 @@ QMessageBox::StandardButton ConsoleDialogService::message(QWidget *, Icon icon, 
         : icon == Icon::Warning               ? "warning"
                                               : "note";
     QString oneLine = text;
-    oneLine.replace(QLatin1String(" \n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    std::fprintf(stderr, "draftbay-cli: %s: %s: %s\n", kind, qUtf8Printable(title), qUtf8Printable(oneLine));
+    oneLine.replace(QLatin1String(" \n"), QLatin1String(" "))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fprintf(stderr, "draftbay-cli: %s: %s: %s\n", kind, qUtf8Printable(title),
+                 qUtf8Printable(oneLine));
     return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
 }
 

@@ -12,7 +12,8 @@ public:
     QMessageBox::StandardButton message(QWidget *parent, Icon icon, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
-    std::optional<QString> text(QWidget *, const QString &, const QString &, const QString &) override
+    std::optional<QString> text(QWidget *, const QString &, const QString &,
+                                const QString &) override
     {
         return std::nullopt;
     }

@@ -2,7 +2,6 @@
 #include "Commands.h"
 #include "InkFiles.h"
 #include "Json.h"
-
 #include "ink/TextCodec.h"
 
 #include <cstdio>
@@ -24,7 +23,8 @@ public:
     }
     bool flush()
     {
-        if (!m_text.empty() && std::fwrite(m_text.data(), 1, m_text.size(), stdout) != m_text.size())
+        if (!m_text.empty()
+            && std::fwrite(m_text.data(), 1, m_text.size(), stdout) != m_text.size())
             m_failed = true;
         m_text.clear();
         return !m_failed && std::fflush(stdout) == 0;
@@ -35,8 +35,7 @@ private:
     bool m_failed = false;
 };
 
-template<typename Region>
-void appendBox(std::string &out, const Region &region)
+template<typename Region> void appendBox(std::string &out, const Region &region)
 {
     const Nivo::Point &topLeft = region.topLeft().value();
     const Nivo::Point &bottomRight = region.bottomRight().value();

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,7 +33,8 @@ bool isSavedDocumentPath(const std::string &path)
 
 bool checkReadableFile(const std::string &path, std::string &reason)
 {
-    struct stat info{};
+    struct stat info
+    { };
     if (::stat(path.c_str(), &info) != 0) {
         reason = std::strerror(errno);
         return false;

@@ -2,7 +2,6 @@
 #include "Commands.h"
 #include "ConsoleDialogService.h"
 #include "InkFiles.h"
-
 #include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
 #include "document/Thumbnail.h"
@@ -46,7 +45,8 @@ bool parseInt(const std::string &text, int &value)
 // are printed directly. DRAFTBAY_CLI_VERBOSE=1 lets them through.
 void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg || qEnvironmentVariableIsSet("DRAFTBAY_CLI_VERBOSE"))
+    if (type == QtCriticalMsg || type == QtFatalMsg
+        || qEnvironmentVariableIsSet("DRAFTBAY_CLI_VERBOSE"))
         std::fprintf(stderr, "draftbay-cli: %s\n", qUtf8Printable(message));
 }
 
@@ -67,8 +67,9 @@ std::unique_ptr<QApplication> startApplication()
 QString factorySettingsPath()
 {
     const QDir executable(QCoreApplication::applicationDirPath());
-    for (const QString &candidate : {QStringLiteral("support/draftbayfactory.xml"),
-                                     QStringLiteral("../share/draftbay/support/draftbayfactory.xml")}) {
+    for (const QString &candidate :
+         {QStringLiteral("support/draftbayfactory.xml"),
+          QStringLiteral("../share/draftbay/support/draftbayfactory.xml")}) {
         if (QFileInfo::exists(executable.filePath(candidate)))
             return executable.filePath(candidate);
     }
@@ -100,7 +101,8 @@ MetadataPtr loadSketch(const std::string &path)
     if (!metadata->load()) {
         printError(path + ": not loaded");
         const QString suffix = QFileInfo(QString::fromStdString(path)).suffix();
-        static const QStringList kKnown = {"qpe", "QPE", "eli", "ELI", "vmr", "VMR", "inkml", "INKML"};
+        static const QStringList kKnown
+            = {"qpe", "QPE", "eli", "ELI", "vmr", "VMR", "inkml", "INKML"};
         if (!kKnown.contains(suffix))
             printError(path + ": not a sketch file (.qpe, .eli, .vmr or .inkml)");
         return MetadataPtr();
@@ -117,12 +119,14 @@ int parseRenderOptions(const Arguments &arguments, RenderOptions &options, bool 
         if (argument == "--settings" && hasValue) {
             options.settingsFile = arguments[++i];
         } else if (argument == "--rotate" && allowRotate && hasValue) {
-            if (!parseInt(arguments[++i], options.rotationDegrees) || options.rotationDegrees % 45 != 0)
+            if (!parseInt(arguments[++i], options.rotationDegrees)
+                || options.rotationDegrees % 45 != 0)
                 return usageError("--rotate needs a multiple of 45 degrees, not " + arguments[i]);
         } else if (argument == "--size" && allowSize && hasValue) {
             if (!parseInt(arguments[++i], options.thumbnailSize) || options.thumbnailSize < 16
                 || options.thumbnailSize > 4096)
-                return usageError("--size needs a side from 16 to 4096 pixels, not " + arguments[i]);
+                return usageError("--size needs a side from 16 to 4096 pixels, not "
+                                  + arguments[i]);
         } else if (argument == "--empty-definitions" && allowDefinitions) {
             options.emptyDefinitions = true;
         } else if (argument.starts_with("--")) {
@@ -158,8 +162,9 @@ bool saveDocumentAsSeen(const DocumentMetaData &metadata, const QString &out, bo
     const std::unique_ptr<Nivo::Document> seen = metadata.createDocumentAsSeen();
     Nivo::DocumentSerializer serializer(seen.get());
     const std::wstring path = QDir::toNativeSeparators(out).toStdWString();
-    const bool saved = emptyDefinitions ? serializer.saveFile(path, Nivo::InkMLDefinitions())
-                                        : serializer.saveFile(path, Nivo::DefaultInkMLDefinitions());
+    const bool saved = emptyDefinitions
+        ? serializer.saveFile(path, Nivo::InkMLDefinitions())
+        : serializer.saveFile(path, Nivo::DefaultInkMLDefinitions());
     if (!saved)
         printError(out.toStdString() + ": not saved (" + serializer.errorText() + ")");
     return saved;
@@ -170,7 +175,8 @@ bool saveDocumentAsSeen(const DocumentMetaData &metadata, const QString &out, bo
 int runConvert(const Arguments &arguments)
 {
     RenderOptions options;
-    if (const int result = parseRenderOptions(arguments, options, true, false, true); result != ExitOk)
+    if (const int result = parseRenderOptions(arguments, options, true, false, true);
+        result != ExitOk)
         return result;
     if (options.paths.size() != 2)
         return usageError("convert needs IN and OUT");
@@ -178,8 +184,10 @@ int runConvert(const Arguments &arguments)
     QString imageFormat;
     const OutputKind kind = outputKind(out, imageFormat);
     if (kind == OutputKind::Unknown)
-        return usageError("convert: OUT must end in .png, .jpg, .jpeg, .bmp, .tif, .tiff, .pdf, .svg, "
-                          ".vmr or .inkml: " + options.paths[1]);
+        return usageError(
+            "convert: OUT must end in .png, .jpg, .jpeg, .bmp, .tif, .tiff, .pdf, .svg, "
+            ".vmr or .inkml: "
+            + options.paths[1]);
     if (options.emptyDefinitions && kind != OutputKind::Document)
         return usageError("--empty-definitions applies to .vmr and .inkml output only");
 
@@ -217,7 +225,8 @@ int runConvert(const Arguments &arguments)
 int runThumbnail(const Arguments &arguments)
 {
     RenderOptions options;
-    if (const int result = parseRenderOptions(arguments, options, false, true, false); result != ExitOk)
+    if (const int result = parseRenderOptions(arguments, options, false, true, false);
+        result != ExitOk)
         return result;
     if (options.paths.size() != 2)
         return usageError("thumbnail needs IN and OUT.png");
@@ -231,14 +240,16 @@ int runThumbnail(const Arguments &arguments)
     const MetadataPtr loaded = loadSketch(options.paths[0]);
     if (!loaded)
         return ExitFailed;
-    const QImage thumbnail = renderThumbnail(*loaded->model(), options.thumbnailSize,
-                                             static_cast<int>(loaded->document()->elements().size()));
+    const QImage thumbnail
+        = renderThumbnail(*loaded->model(), options.thumbnailSize,
+                          static_cast<int>(loaded->document()->elements().size()));
     if (thumbnail.isNull()) {
         printError(options.paths[0] + ": the sketch has no extent to draw");
         return ExitFailed;
     }
     QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || !QImageWriter(&file, "PNG").write(thumbnail) || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !QImageWriter(&file, "PNG").write(thumbnail)
+        || !file.commit()) {
         printError(options.paths[1] + ": not saved (" + file.errorString().toStdString() + ")");
         return ExitFailed;
     }

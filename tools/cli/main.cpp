@@ -7,20 +7,20 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: draftbay-cli COMMAND [ARGUMENTS]\n"
-    "\n"
-    "commands:\n"
-    "  info FILE...                 one JSON line per file: completeness, counts, box\n"
-    "  dump FILE                    the whole document as read, as JSON\n"
-    "  convert IN OUT [--rotate DEGREES] [--settings FILE] [--empty-definitions]\n"
-    "                               render IN as the editor shows it, by OUT's suffix:\n"
-    "                               .png .jpg .jpeg .bmp .tif .tiff .pdf .svg, or .vmr/.inkml\n"
-    "                               (the document as seen, in the document format)\n"
-    "  thumbnail IN OUT.png [--size N] [--settings FILE]\n"
-    "                               the browser's thumbnail of IN (default side 230)\n"
-    "  receiver status|set-clock [ISO-DATETIME]|threshold [VALUE]|event|live [--seconds N]\n"
-    "                               the plugged-in receiver, as JSON\n";
+const char kUsage[]
+    = "usage: draftbay-cli COMMAND [ARGUMENTS]\n"
+      "\n"
+      "commands:\n"
+      "  info FILE...                 one JSON line per file: completeness, counts, box\n"
+      "  dump FILE                    the whole document as read, as JSON\n"
+      "  convert IN OUT [--rotate DEGREES] [--settings FILE] [--empty-definitions]\n"
+      "                               render IN as the editor shows it, by OUT's suffix:\n"
+      "                               .png .jpg .jpeg .bmp .tif .tiff .pdf .svg, or .vmr/.inkml\n"
+      "                               (the document as seen, in the document format)\n"
+      "  thumbnail IN OUT.png [--size N] [--settings FILE]\n"
+      "                               the browser's thumbnail of IN (default side 230)\n"
+      "  receiver status|set-clock [ISO-DATETIME]|threshold [VALUE]|event|live [--seconds N]\n"
+      "                               the plugged-in receiver, as JSON\n";
 
 struct Command
 {
@@ -33,10 +33,8 @@ struct Command
 int main(int argc, char **argv)
 {
     const Command commands[] = {
-        {"info", Cli::runInfo},
-        {"dump", Cli::runDump},
-        {"convert", Cli::runConvert},
-        {"receiver", Cli::runReceiver},
+        {"info", Cli::runInfo},           {"dump", Cli::runDump},
+        {"convert", Cli::runConvert},     {"receiver", Cli::runReceiver},
         {"thumbnail", Cli::runThumbnail},
     };
     if (argc < 2)
