@@ -1,201 +1,147 @@
-// The lock and the message channel of the single instance, inside one process.
+// The lock, the message channel and the hand-over of the single instance: inside one process,
+// and between real processes, where a killed copy must block nobody.
 #include "app/SingleInstance.h"
 
 #include "TempDirectory.h"
-#include "app/CurrentUser.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
-#include <QSignalSpy>
+#include <QProcess>
 #include <QTest>
 #include <QThread>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 namespace {
 
 constexpr int kPatienceMs = 60000;
 
-class SingleInstanceTest : public ::testing::Test
+SingleInstance::Names namesIn(const TestSupport::TempDirectory &directory)
 {
-protected:
-    SingleInstance::Names names() const
-    {
-        return {QString::fromStdString(m_directory.file("instance.sock")),
-                QString::fromStdString(m_directory.file("instance.lock"))};
-    }
-
-    // Sends from a thread of its own, as a second copy would, while this thread serves.
-    // -1 while the send runs, then 0 or 1.
-    void sendFromThread(const QString &message)
-    {
-        m_sent = -1;
-        m_sender = std::thread([this, message] {
-            SingleInstance client(names());
-            m_sent = client.sendMessage(message, kPatienceMs) ? 1 : 0;
-        });
-    }
-    int waitForSend()
-    {
-        EXPECT_TRUE(QTest::qWaitFor([this] { return m_sent != -1; }, kPatienceMs + 10000));
-        if (m_sender.joinable())
-            m_sender.join();
-        return m_sent;
-    }
-
-    static QByteArray frame(const QByteArray &text)
-    {
-        QByteArray header(4, '\0');
-        qToBigEndian<quint32>(static_cast<quint32>(text.size()), header.data());
-        return header + text;
-    }
-
-    void TearDown() override
-    {
-        if (m_sender.joinable())
-            m_sender.join();
-    }
-
-    TestSupport::TempDirectory m_directory;
-    std::thread m_sender;
-    std::atomic<int> m_sent {-1};
-};
+    return {QString::fromStdString(directory.file("instance.sock")),
+            QString::fromStdString(directory.file("instance.lock"))};
+}
 
 } // namespace
 
-TEST_F(SingleInstanceTest, LockBelongsToTheFirstOwnerUntilItGoes)
+TEST(SingleInstance, OldLockOfALiveOwnerIsNeverTakenOverButGoesWithIt)
 {
-    auto first = std::make_unique<SingleInstance>(names());
+    TestSupport::TempDirectory directory;
+    const SingleInstance::Names names = namesIn(directory);
+    auto first = std::make_unique<SingleInstance>(names);
     EXPECT_FALSE(first->isAnotherInstanceRunning());
-    EXPECT_TRUE(QFileInfo::exists(names().lockFilePath));
-    {
-        SingleInstance second(names());
-        EXPECT_TRUE(second.isAnotherInstanceRunning());
-        EXPECT_TRUE(second.isAnotherInstanceRunning()) << "the answer is kept";
-    }
+    // A copy may run for weeks: the age of its lock says nothing.
+    QFile lock(names.lockFilePath);
+    ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addDays(-7),
+                                 QFileDevice::FileModificationTime));
+    lock.close();
+    EXPECT_TRUE(SingleInstance(names).isAnotherInstanceRunning());
     first.reset();
-    SingleInstance third(names());
-    EXPECT_FALSE(third.isAnotherInstanceRunning());
+    EXPECT_FALSE(SingleInstance(names).isAnotherInstanceRunning());
 }
 
-TEST_F(SingleInstanceTest, OldLockOfALiveOwnerIsNeverTakenOver)
+TEST(SingleInstance, LateListenerGetsALongMessageWholeAndConfirmsItsReceipt)
 {
-    SingleInstance first(names());
-    ASSERT_FALSE(first.isAnotherInstanceRunning());
-    const QDateTime lastWeek = QDateTime::currentDateTime().addDays(-7);
-    {
-        QFile lock(names().lockFilePath);
-        ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
-        ASSERT_TRUE(lock.setFileTime(lastWeek, QFileDevice::FileModificationTime));
-    }
-    ASSERT_LT(QFileInfo(names().lockFilePath).lastModified(),
-              QDateTime::currentDateTime().addDays(-6));
-
-    SingleInstance second(names());
-    EXPECT_TRUE(second.isAnotherInstanceRunning());
-}
-
-TEST_F(SingleInstanceTest, LongMessageFromAnotherThreadArrivesWholeOnTheOwnersThread)
-{
-    SingleInstance server(names());
+    TestSupport::TempDirectory directory;
+    const SingleInstance::Names names = namesIn(directory);
+    SingleInstance server(names);
     ASSERT_FALSE(server.isAnotherInstanceRunning());
-    ASSERT_TRUE(server.listen());
     QStringList received;
-    QThread *receivingThread = nullptr;
     QObject::connect(&server, &SingleInstance::messageReceived, &server,
                      [&](const QString &message) {
-                         received.append(message);
-                         receivingThread = QThread::currentThread();
+                         received << message;
+                         EXPECT_EQ(QThread::currentThread(), server.thread());
                      });
 
+    // Sent from a thread of its own, as a second copy would, while the first is still
+    // starting (the program listens only once its window is built); longer than any buffer.
     const QString message
         = QStringLiteral("Get the instance_/home/ü/日本/") + QString(300000, u'x');
-    sendFromThread(message);
-    EXPECT_EQ(waitForSend(), 1);
-    ASSERT_EQ(received.size(), 1);
-    EXPECT_EQ(received.first(), message);
-    EXPECT_EQ(receivingThread, QCoreApplication::instance()->thread());
+    std::atomic<int> sent {-1};
+    std::thread sender([&] { sent = SingleInstance(names).sendMessage(message, kPatienceMs); });
+    QTest::qWait(500);
+    EXPECT_TRUE(server.listen());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sent != -1; }, kPatienceMs + 10000));
+    sender.join();
+    EXPECT_EQ(sent.load(), 1) << "true only once the first confirmed its receipt";
+    EXPECT_EQ(received, QStringList {message});
 }
 
-TEST_F(SingleInstanceTest, BrokenClientsAreDroppedAndSplitMessagesAreJoined)
+TEST(SingleInstance, HandOverTriesOnceWhenAloneAndSixTimesAgainstASilentHolder)
 {
-    SingleInstance server(names());
-    ASSERT_FALSE(server.isAnotherInstanceRunning());
-    ASSERT_TRUE(server.listen());
-    QSignalSpy messages(&server, &SingleInstance::messageReceived);
-
-    // A length no message can have: the server hangs up instead of waiting for it.
-    QLocalSocket hostile;
-    hostile.connectToServer(names().serverName);
-    ASSERT_TRUE(hostile.waitForConnected(kPatienceMs));
-    QSignalSpy hungUp(&hostile, &QLocalSocket::disconnected);
-    hostile.write(QByteArray(4, '\xff'));
-    hostile.flush();
-    EXPECT_TRUE(hungUp.wait(kPatienceMs));
-
-    // A whole message in three pieces, with the server running in between.
-    const QByteArray bytes = frame(QStringLiteral("Get the instance_/tmp/ä b.qpe").toUtf8());
-    QLocalSocket slow;
-    slow.connectToServer(names().serverName);
-    ASSERT_TRUE(slow.waitForConnected(kPatienceMs));
-    QSignalSpy receipt(&slow, &QLocalSocket::readyRead);
-    for (const QByteArray &piece : {bytes.left(2), bytes.mid(2, 9), bytes.mid(11)}) {
-        slow.write(piece);
-        slow.flush();
-        QTest::qWait(50);
-    }
-    ASSERT_TRUE(receipt.count() > 0 || receipt.wait(kPatienceMs));
-    EXPECT_EQ(slow.readAll(), QByteArray("\x06"));
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.first().first().toString(), QStringLiteral("Get the instance_/tmp/ä b.qpe"));
-}
-
-TEST_F(SingleInstanceTest, ListeningReplacesWhatACrashedCopyLeftAtTheSocketPath)
-{
-    TestSupport::writeFile(names().serverName.toStdString(), "left behind");
-    SingleInstance server(names());
-    ASSERT_FALSE(server.isAnotherInstanceRunning());
-    ASSERT_TRUE(server.listen());
-    QSignalSpy messages(&server, &SingleInstance::messageReceived);
-
-    sendFromThread(QStringLiteral("Get the instance"));
-    EXPECT_EQ(waitForSend(), 1);
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.first().first().toString(), QStringLiteral("Get the instance"));
-}
-
-TEST_F(SingleInstanceTest, WithNobodyRunningOneQuickAttemptDecides)
-{
-    SingleInstance lonely(names());
+    TestSupport::TempDirectory directory;
+    const SingleInstance::Names names = namesIn(directory);
+    SingleInstance first(names);
     QElapsedTimer clock;
     clock.start();
-    const HandOverResult result
-        = handOverToRunningInstance(lonely, QStringLiteral("Get the instance"), {20000, 6});
-    EXPECT_LT(clock.elapsed(), 10000);
-    EXPECT_FALSE(result.isAnotherInstanceRunning);
-    EXPECT_FALSE(result.isDelivered);
-    EXPECT_EQ(result.attempts, 1);
-    EXPECT_FALSE(result.shouldExit());
+    const HandOverResult alone = handOverToRunningInstance(first, "Get the instance", {20000, 6});
+    EXPECT_LT(clock.elapsed(), 10000) << "nobody to wait for";
+    EXPECT_FALSE(alone.isAnotherInstanceRunning || alone.isDelivered || alone.shouldExit());
+    EXPECT_EQ(alone.attempts, 1);
+
+    // The first now holds the lock but never listens; a second start still leaves.
+    SingleInstance second(names);
+    clock.restart();
+    const HandOverResult silent = handOverToRunningInstance(second, "Get the instance", {250, 6});
+    EXPECT_GE(clock.elapsed(), 6 * 250) << "each try waits its whole time";
+    EXPECT_TRUE(silent.isAnotherInstanceRunning && !silent.isDelivered && silent.shouldExit());
+    EXPECT_EQ(silent.attempts, 6);
 }
 
-TEST(SingleInstanceNames, BelongToTheUserAndLiveInTheTemporaryFolder)
+TEST(SingleInstanceProcess, LockAndSocketOfAKilledCopyDoNotBlockTheNextStartWhichServes)
 {
-    const SingleInstance::Names names = SingleInstance::defaultNames();
-    EXPECT_FALSE(currentUserKey().isEmpty());
-    EXPECT_TRUE(names.serverName.endsWith(currentUserKey()));
-    EXPECT_FALSE(names.serverName.contains(QLatin1Char('/')));
-    EXPECT_EQ(QFileInfo(names.lockFilePath).absolutePath(),
-              QFileInfo(QDir::tempPath()).absoluteFilePath());
-    EXPECT_TRUE(QFileInfo(names.lockFilePath).fileName().contains(currentUserKey()));
-    EXPECT_NE(names.lockFilePath, QDir(QDir::tempPath()).filePath(names.serverName))
-        << "the lock and the socket must not share a file";
+    constexpr int kPatienceMs = 120000;
+    TestSupport::TempDirectory directory;
+    const QString folder = QString::fromStdString(directory.path()) + '/';
+    // A probe with this tag, serving that many messages, started with commandLine.
+    const auto start = [&](const QString &tag, int messages, const QStringList &commandLine) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessChannelMode(QProcess::MergedChannels);
+        process->start(SINGLE_INSTANCE_PROBE,
+                       QStringList {folder, tag, QString::number(messages)} + commandLine);
+        return process;
+    };
+    // Starts a probe that must become the first copy; returns once it serves.
+    const auto startFirst = [&](const QString &tag, int messages) {
+        auto process = start(tag, messages, {});
+        const QDeadlineTimer deadline(kPatienceMs);
+        while (!QFileInfo::exists(folder + tag + ".ready") && !deadline.hasExpired()
+               && !process->waitForFinished(20)) { }
+        EXPECT_TRUE(QFileInfo::exists(folder + tag + ".ready"))
+            << tag.toStdString() << " never served: " << process->readAll().toStdString();
+        return process;
+    };
+    // The exit code of a process left to end by itself, and what it printed.
+    const auto finish = [&](QProcess &process, QByteArray &output) {
+        const bool ended = process.waitForFinished(kPatienceMs);
+        output = process.readAll();
+        return ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -100;
+    };
+
+    auto crashed = startFirst("crashed", 1);
+    crashed->kill();
+    ASSERT_TRUE(crashed->waitForFinished(kPatienceMs));
+    ASSERT_TRUE(QFileInfo::exists(folder + "instance.lock")
+                && QFileInfo::exists(folder + "instance.sock"))
+        << "a killed copy leaves its lock and socket behind";
+
+    auto first = startFirst("first", 2);
+    const QString typed = "sketches/Skizze ü 1.qpe";
+    QByteArray output;
+    EXPECT_EQ(finish(*start("second", 0, {typed}), output), 1);
+    EXPECT_TRUE(output.contains("another=1 delivered=1 attempts=1")) << output.toStdString();
+    EXPECT_EQ(finish(*start("third", 0, {"tray"}), output), 1);
+
+    EXPECT_EQ(finish(*first, output), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("another=0 delivered=0"));
+    EXPECT_EQ(TestSupport::readFile(directory.file("first.record")),
+              ("Get the instance_" + typed + "\nGet the instance\n").toStdString());
 }

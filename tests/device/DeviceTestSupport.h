@@ -1,4 +1,4 @@
-// Shared helpers of the receiver-link tests: a recording device, observers, waiting.
+// Shared helpers of the receiver-link tests: a recording device, an observer, waiting.
 #pragma once
 
 #include "device/Device.h"
@@ -6,11 +6,9 @@
 #include "device/HidConnection.h"
 #include "ink/Point.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QTest>
 
-#include <chrono>
-#include <condition_variable>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <initializer_list>
@@ -24,33 +22,24 @@ namespace DeviceTest {
 constexpr int kPatienceMs = 20000;
 
 /// Runs the event loop until the condition holds; false if it never did.
-inline bool waitUntil(const std::function<bool()> &condition, int timeoutMs = kPatienceMs)
+inline bool waitUntil(const std::function<bool()> &condition)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
+    return QTest::qWaitFor(condition, kPatienceMs);
 }
 
 /// A feature report from its leading bytes; the rest are zero.
 inline FeatureReport feature(std::initializer_list<unsigned char> bytes)
 {
     FeatureReport report {};
-    std::size_t i = 0;
-    for (unsigned char b : bytes)
-        report[i++] = b;
+    std::copy(bytes.begin(), bytes.end(), report.begin());
     return report;
 }
 
 inline InputReport input(std::initializer_list<unsigned char> bytes)
 {
     InputReport report;
-    for (unsigned char b : bytes)
-        report.bytes[report.size++] = b;
+    std::copy(bytes.begin(), bytes.end(), report.bytes.begin());
+    report.size = bytes.size();
     return report;
 }
 
@@ -70,6 +59,7 @@ public:
     bool writePacket(const FeatureReport &report) override
     {
         exchanges.push_back({true, report});
+        writes.push_back(report);
         return !failWrites;
     }
     bool readPacket(FeatureReport &report) override
@@ -88,18 +78,9 @@ public:
     void clearDrivePath() override { }
     void onlinePoint(const Nivo::Point &) override { }
 
-    std::vector<FeatureReport> writes() const
-    {
-        std::vector<FeatureReport> out;
-        for (const Exchange &exchange : exchanges) {
-            if (exchange.isWrite)
-                out.push_back(exchange.report);
-        }
-        return out;
-    }
-
     std::deque<FeatureReport> answers;
     std::vector<Exchange> exchanges;
+    std::vector<FeatureReport> writes;
     bool failWrites = false;
     bool failReads = false;
 };
@@ -122,18 +103,10 @@ public:
     {
         std::scoped_lock locker(m_lock);
         m_points.push_back(point);
-        m_pointArrived.notify_all();
     }
     void volumeMounted(const std::string &root) override { events.push_back("volume " + root); }
     void volumeCheck() override { events.push_back("check"); }
 
-    /// Waits for at least count points; false if they did not come.
-    bool waitForPoints(std::size_t count, int timeoutMs = kPatienceMs)
-    {
-        std::unique_lock locker(m_lock);
-        return m_pointArrived.wait_for(locker, std::chrono::milliseconds(timeoutMs),
-                                       [&] { return m_points.size() >= count; });
-    }
     std::vector<Nivo::Point> points() const
     {
         std::scoped_lock locker(m_lock);
@@ -145,7 +118,6 @@ public:
 
 private:
     mutable std::mutex m_lock;
-    std::condition_variable m_pointArrived;
     std::vector<Nivo::Point> m_points;
 };
 
