@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QThreadPool>
+#include <QTimer>
 
 const char *const PreviewThumbnailList::kMimeType = "image/x-tarsel-piece";
 
@@ -40,7 +42,14 @@ PreviewThumbnailList::PreviewThumbnailList(QWidget *parent)
     : QListWidget(parent)
     , m_loader(new LoaderThread(this))
     , m_settings(&ApplSettings::instance())
+    , m_releaseTimer(new QTimer(this))
+    , m_disposal(new QThreadPool(this))
 {
+    // A pool of its own: Qt scales images on the global pool, and a thumbnail must not wait
+    // behind the freeing of a page.
+    m_disposal->setMaxThreadCount(1);
+    m_releaseTimer->setInterval(0);
+    connect(m_releaseTimer, &QTimer::timeout, this, &PreviewThumbnailList::releaseNextSketch);
     QString filters;
     if (m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
                                  filters))
@@ -198,13 +207,13 @@ void PreviewThumbnailList::loadFolderPartially()
         m_pageCount = 0;
         m_windowSize = 0;
         m_loading = false;
-        clear();
+        dropPage();
         emit emitSetPagesStripVisible(false);
         startWindow(0, 0);
         return;
     }
     if (m_fileCount <= kPageSize) {
-        clear();
+        dropPage();
         m_pageFileCount = m_fileCount;
         m_pageCount = 1;
         emit emitSetPagesStripInfo(0, 0, 0, true);
@@ -217,7 +226,7 @@ void PreviewThumbnailList::loadFolderPartially()
     }
     if (m_pageCount < 2)
         emit emitSetPagesStripVisible(true);
-    clear();
+    dropPage();
     m_pageCount = (m_fileCount + kPageSize - 1) / kPageSize;
     emit zoomSliderPosition(270);
     emit emitSetPagesStripInfo(0, kPageSize, m_fileCount, true);
@@ -235,17 +244,20 @@ void PreviewThumbnailList::handlePageSelectionClick(uint page, uint)
     m_loading = true;
     startWindow(start, start + m_windowSize);
     emit emitSetPagesStripInfo(m_windowStart, m_windowEnd, m_fileCount, false);
-    clear();
+    dropPage();
 }
 
 void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *metadata, uint index)
 {
     MetadataPtr owned(metadata);
-    if (m_unansweredWindows > 0 || index < m_windowStart || index >= m_windowEnd)
-        return;
     const QString folderOfFile = QDir::cleanPath(QFileInfo(metadata->path()).absolutePath());
-    if (folderOfFile != QDir::cleanPath(m_folder.absolutePath()) || !metadata->model())
+    if (m_unansweredWindows > 0 || index < m_windowStart || index >= m_windowEnd
+        || folderOfFile != QDir::cleanPath(m_folder.absolutePath()) || !metadata->model()) {
+        // A result of an abandoned window: released like a dropped page, not here and now.
+        m_sketchesToRelease.push_back(std::move(owned));
+        m_releaseTimer->start();
         return;
+    }
     emit setFilesProgressBarValueSignal();
     QImage picture = metadata->thumbnail();
     if (picture.isNull()) {
@@ -287,7 +299,35 @@ void PreviewThumbnailList::loadFilesFinishedSlot()
 void PreviewThumbnailList::clearThumbnailListWidgetSlot()
 {
     m_loading = false;
+    dropPage();
+}
+
+void PreviewThumbnailList::dropPage()
+{
+    for (int row = 0; row < count(); ++row) {
+        if (const ThumbnailItem *thumbnail = thumbnailAt(row))
+            m_sketchesToRelease.push_back(thumbnail->metadata());
+    }
     clear();
+    if (!m_sketchesToRelease.empty())
+        m_releaseTimer->start();
+}
+
+void PreviewThumbnailList::releaseNextSketch()
+{
+    if (m_sketchesToRelease.empty()) {
+        m_releaseTimer->stop();
+        return;
+    }
+    MetadataPtr sketch = std::move(m_sketchesToRelease.front());
+    m_sketchesToRelease.pop_front();
+    if (sketch.useCount() != 1)
+        return;
+    // The scene belongs to this thread and ends here; the ink, plain data and most of the
+    // memory, ends on the disposal thread.
+    Nivo::SharedHandle<Nivo::Document> ink = sketch->document();
+    sketch.reset();
+    m_disposal->start([ink = std::move(ink)]() mutable { ink.reset(); });
 }
 
 void PreviewThumbnailList::mouseDoubleClickEvent(QMouseEvent *event)

@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QListWidget>
 
+#include <deque>
+
 class QMenu;
+class QThreadPool;
+class QTimer;
 class ApplSettings;
 class LoaderThread;
 class ThumbnailListVisitor;
@@ -108,6 +112,10 @@ private:
     bool mergeDroppedFile(const QString &dragged, ThumbnailItem *target);
     MetadataPtr metadataForPath(const QString &path) const;
     void refreshLoaderList();
+    /// Empties the list. Its sketches are released afterwards, one per event: freeing a
+    /// page of large sketches at once would hold this thread for hundreds of milliseconds.
+    void dropPage();
+    void releaseNextSketch();
 
     LoaderThread *m_loader;
     ApplSettings *m_settings;
@@ -125,4 +133,7 @@ private:
     uint m_currentPage = 0;
     QListWidgetItem *m_dropTarget = nullptr;
     int m_unansweredWindows = 0;
+    std::deque<MetadataPtr> m_sketchesToRelease;
+    QTimer *m_releaseTimer;
+    QThreadPool *m_disposal;
 };

@@ -14,7 +14,9 @@
 namespace {
 
 // Points closer together than this many pixels are merged when the stroke is drawn small.
-constexpr qreal kToleranceInPixels = 0.4;
+// Up to a pixel and a half apart the eye sees no corner in a line one or two pixels wide,
+// and every vertex costs: a thick cosmetic pen is outlined vertex by vertex.
+constexpr qreal kToleranceInPixels = 1.5;
 // Vector output keeps outlines within this many units (a twentieth of a millimetre).
 constexpr qreal kVectorTolerance = 0.5;
 
@@ -184,13 +186,12 @@ std::vector<QPointF> GraphicsInkPathItem::centreLine() const
 
 const std::vector<int> *GraphicsInkPathItem::simplifiedIndices(qreal pixelsPerUnit) const
 {
-    if (pixelsPerUnit <= 0)
+    // At full size and larger every point is drawn: images of the page are exact.
+    if (pixelsPerUnit <= 0 || pixelsPerUnit >= 1.0)
         return nullptr;
     const qreal tolerance = kToleranceInPixels / pixelsPerUnit;
     // Tolerances are rounded down to powers of two, so nearby scales share one result.
     const int step = static_cast<int>(std::floor(std::log2(tolerance)));
-    if (tolerance < 0.5)
-        return nullptr;
     if (step == m_simplifiedStep && !m_simplified.empty())
         return &m_simplified;
     const qreal kept = std::ldexp(1.0, step);

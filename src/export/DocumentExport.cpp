@@ -1,7 +1,10 @@
 // Image, PDF and SVG output of a scene, written atomically and reported on failure.
 #include "export/DocumentExport.h"
 
+#include "document/DocumentGraphicModel.h"
+#include "export/BandRenderer.h"
 #include "export/ExportProgress.h"
+#include "export/PngEncoder.h"
 #include "settings/DialogService.h"
 
 #include <QBuffer>
@@ -34,24 +37,28 @@ void prepare(QPainter &painter)
 // in a third of the bytes, and much faster to compress.
 QImage compactForSaving(const QImage &image)
 {
-    if (image.hasAlphaChannel()) {
-        for (int y = 0; y < image.height(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                if (qAlpha(line[x]) != 255)
-                    return image;
-            }
-        }
-    }
+    const int width = image.width();
+    bool grey = true;
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb pixel = line[x];
-            if (qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel))
-                return image.convertToFormat(QImage::Format_RGB888);
+            if (qAlpha(pixel) != 255)
+                return image;
+            grey = grey && qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
         }
     }
-    return image.convertToFormat(QImage::Format_Grayscale8);
+    if (!grey)
+        return image.convertToFormat(QImage::Format_RGB888);
+    // Qt's own conversion to grey goes through colour management: many times slower.
+    QImage compact(image.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        uchar *out = compact.scanLine(y);
+        for (int x = 0; x < width; ++x)
+            out[x] = static_cast<uchar>(qRed(line[x]));
+    }
+    return compact;
 }
 
 bool writeAtomically(const QString &fileName, const QByteArray &bytes)
@@ -83,6 +90,9 @@ QImage renderImage(QGraphicsScene &scene, const QRectF &source)
     if (image.isNull())
         return image;
     image.fill(Qt::transparent);
+    auto *model = dynamic_cast<DocumentGraphicModel *>(&scene);
+    if (model && renderInBands(*model, source, image))
+        return image;
     QPainter painter(&image);
     prepare(painter);
     scene.render(&painter, QRectF(0, 0, width, height), source, Qt::KeepAspectRatio);
@@ -100,15 +110,19 @@ bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &sou
     if (!image.isNull() && !formatName.isEmpty()) {
         QSaveFile file(fileName);
         if (file.open(QIODevice::WriteOnly)) {
-            QImageWriter writer(&file, formatName.toLatin1());
             const bool isPng = formatName.compare(QLatin1String("PNG"), Qt::CaseInsensitive) == 0;
-            // Best quality: the highest JPEG quality; for lossless PNG a compression that
-            // keeps a sheet small instead of storing every pixel raw.
-            writer.setQuality(isPng ? 50 : 100);
-            const bool isJpeg = formatName.startsWith(QLatin1String("JP"), Qt::CaseInsensitive);
-            const QImage output
-                = isJpeg ? image.convertToFormat(QImage::Format_RGB32) : compactForSaving(image);
-            saved = writer.write(output) && file.commit();
+            if (isPng) {
+                // Lossless and compact without Qt's slow filtered compression.
+                saved = writePng(file, image) && file.commit();
+            } else {
+                QImageWriter writer(&file, formatName.toLatin1());
+                // Best quality: the highest JPEG quality.
+                writer.setQuality(100);
+                const bool isJpeg = formatName.startsWith(QLatin1String("JP"), Qt::CaseInsensitive);
+                const QImage output = isJpeg ? image.convertToFormat(QImage::Format_RGB32)
+                                             : compactForSaving(image);
+                saved = writer.write(output) && file.commit();
+            }
         }
     }
     progress.setValue(10);

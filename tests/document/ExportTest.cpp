@@ -3,10 +3,12 @@
 #include "TempDirectory.h"
 #include "document/DocumentGraphicModel.h"
 #include "export/DocumentExport.h"
+#include "export/PngEncoder.h"
 
 #include <QDomDocument>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QRegularExpression>
 
 using namespace TestSupport;
@@ -123,4 +125,76 @@ TEST_F(ExportTest, UnwritableFilesAreReportedAndReturnFalse)
     EXPECT_TRUE(m_dialogs->messages.last().text.contains("out.svg"));
     EXPECT_FALSE(saveImage(*m_model, path("noformat"), m_model->pageRect(), ""));
     EXPECT_FALSE(QFile::exists(path("noformat")));
+}
+
+TEST_F(ExportTest, PngFilesReadBackPixelForPixel)
+{
+    QImage colour(300, 200, QImage::Format_ARGB32_Premultiplied);
+    colour.fill(Qt::white);
+    for (int x = 0; x < 300; ++x)
+        colour.setPixel(x, x % 200, qRgb(x % 256, 255 - x % 256, 40));
+    QImage grey = colour.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    QImage clear(120, 80, QImage::Format_ARGB32);
+    clear.fill(QColor(10, 20, 30, 128));
+    clear.setPixel(3, 4, qRgba(200, 100, 50, 255));
+    clear.setPixel(5, 6, qRgba(0, 0, 0, 0));
+    for (const auto &[name, image] : {std::pair{"colour.png", colour}, {"grey.png", grey}, {"clear.png", clear}}) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(writePng(file, image)) << name;
+        file.close();
+        const QImage read(path(name));
+        ASSERT_EQ(read.size(), image.size()) << name;
+        EXPECT_EQ(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32)) << name;
+    }
+    EXPECT_EQ(QImageReader(path("grey.png")).imageFormat(), QImage::Format_Grayscale8);
+}
+
+TEST_F(ExportTest, PagesDrawnInBandsMatchOneWholeDrawing)
+{
+    Nivo::Document many;
+    for (int l = 0; l < 3; ++l) {
+        Nivo::Layer layer;
+        for (int s = 0; s < 30; ++s)
+            layer.add(lineStroke({-900.0 + 60 * s, -1400.0 + 90 * l}, {-600.0 + 50 * s, 1300.0 - 70 * l}, 40,
+                                 static_cast<unsigned>(300 + 40 * s)));
+        many.add(layer);
+    }
+    PenDescription pen(settings());
+    DocumentGraphicModel model(many, pen, QRectF(-1050, -1485, 2100, 2970));
+    model.setPageVisible(true, true);
+    const QImage banded = renderImage(model, model.pageRect());
+    QImage whole(banded.size(), QImage::Format_ARGB32_Premultiplied);
+    whole.fill(Qt::transparent);
+    {
+        QPainter painter(&whole);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        model.render(&painter, QRectF(0, 0, whole.width(), whole.height()), model.pageRect());
+    }
+    // Antialiased edges may differ by a few grey levels; no ink may be missing or added.
+    int largest = 0;
+    qint64 inkBanded = 0;
+    qint64 inkWhole = 0;
+    for (int y = 0; y < whole.height(); ++y) {
+        for (int x = 0; x < whole.width(); ++x) {
+            const int a = qGray(banded.pixel(x, y));
+            const int b = qGray(whole.pixel(x, y));
+            largest = std::max(largest, std::abs(a - b));
+            inkBanded += 255 - a;
+            inkWhole += 255 - b;
+        }
+    }
+    EXPECT_LE(largest, 16);
+    EXPECT_GT(inkWhole, 0);
+    EXPECT_NEAR(static_cast<double>(inkBanded), static_cast<double>(inkWhole), inkWhole * 0.01);
+
+    // A turned view is drawn whole, never in bands that could miss a turned stroke: the
+    // middle of the first stroke, (-750, -50), lies at (50, -750) after a quarter turn.
+    model.rotate(90);
+    const QImage turned = renderImage(model, model.pageRect());
+    int ink = 0;
+    for (int y = 1485 - 750 - 4; y <= 1485 - 750 + 4; ++y)
+        for (int x = 1050 + 50 - 4; x <= 1050 + 50 + 4; ++x)
+            ink += qGray(turned.pixel(x, y)) < 200 ? 1 : 0;
+    EXPECT_GT(ink, 0);
 }
