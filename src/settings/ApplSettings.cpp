@@ -171,31 +171,42 @@ bool ApplSettings::getAttribute(const QString &entryPath, const QString &attribu
     return true;
 }
 
+QList<QDomAttr> ApplSettings::attributesNoCase(const EntryPath &path,
+                                               const QString &attributeName) const
+{
+    QList<QDomAttr> matches;
+    const QDomElement root = m_document.documentElement();
+    for (QDomElement group = root.firstChildElement(); !group.isNull();
+         group = group.nextSiblingElement()) {
+        if (!isGroup(group, path.group))
+            continue;
+        const QDomNamedNodeMap attributes = itemOf(group, path.item).attributes();
+        for (int i = 0; i < attributes.count(); ++i) {
+            const QDomAttr attribute = attributes.item(i).toAttr();
+            if (attribute.name().compare(attributeName, Qt::CaseInsensitive) == 0) {
+                matches.append(attribute);
+                break;
+            }
+        }
+    }
+    return matches;
+}
+
 bool ApplSettings::getAttributeNoCase(const QString &entryPath, const QString &attributeName,
                                       QString &value)
 {
     const auto path = splitEntryPath(entryPath);
     if (!path)
         return false;
-    bool found = false;
     QString result;
+    bool found = false;
     {
         QMutexLocker locker(&m_lock);
-        const QDomElement root = m_document.documentElement();
-        for (QDomElement group = root.firstChildElement(); !group.isNull();
-             group = group.nextSiblingElement()) {
-            if (!isGroup(group, path->group))
-                continue;
-            const QDomNamedNodeMap attributes = itemOf(group, path->item).attributes();
-            for (int i = 0; i < attributes.count(); ++i) {
-                const QDomAttr attribute = attributes.item(i).toAttr();
-                if (attribute.name().compare(attributeName, Qt::CaseInsensitive) == 0) {
-                    result = attribute.value();
-                    found = true;
-                    break;
-                }
-            }
-        }
+        // When several groups match, the last one wins.
+        const QList<QDomAttr> matches = attributesNoCase(*path, attributeName);
+        found = !matches.isEmpty();
+        if (found)
+            result = matches.last().value();
     }
     if (!found) {
         reportMissing(entryPath, attributeName);
@@ -214,20 +225,10 @@ bool ApplSettings::setAttribute(const QString &entryPath, const QString &attribu
     bool changed = false;
     {
         QMutexLocker locker(&m_lock);
-        const QDomElement root = m_document.documentElement();
-        for (QDomElement group = root.firstChildElement(); !group.isNull() && !changed;
-             group = group.nextSiblingElement()) {
-            if (!isGroup(group, path->group))
-                continue;
-            const QDomNamedNodeMap attributes = itemOf(group, path->item).attributes();
-            for (int i = 0; i < attributes.count(); ++i) {
-                QDomAttr attribute = attributes.item(i).toAttr();
-                if (attribute.name().compare(attributeName, Qt::CaseInsensitive) == 0) {
-                    attribute.setValue(value);
-                    changed = true;
-                    break;
-                }
-            }
+        QList<QDomAttr> matches = attributesNoCase(*path, attributeName);
+        if (!matches.isEmpty()) {
+            matches.first().setValue(value);
+            changed = true;
         }
     }
     if (!changed)

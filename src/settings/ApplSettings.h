@@ -76,6 +76,8 @@ private:
     };
     std::optional<EntryPath> splitEntryPath(const QString &entryPath);
     void reportMissing(const QString &entryPath, const QString &attributeName);
+    /// In each matching group's item, the first attribute of that name in any case.
+    QList<QDomAttr> attributesNoCase(const EntryPath &path, const QString &attributeName) const;
     bool parseFile(const QString &path);
     void updatePageSize();
 

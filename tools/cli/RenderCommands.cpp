@@ -170,6 +170,23 @@ bool saveDocumentAsSeen(const DocumentMetaData &metadata, const QString &out, bo
     return saved;
 }
 
+// The application, settings and sketch a rendering command works on; no sketch when any
+// step failed (and said why).
+struct RenderSession
+{
+    std::unique_ptr<QApplication> application;
+    MetadataPtr sketch;
+};
+
+RenderSession startSession(const RenderOptions &options)
+{
+    RenderSession session;
+    session.application = startApplication();
+    if (loadSettings(options.settingsFile))
+        session.sketch = loadSketch(options.paths[0]);
+    return session;
+}
+
 } // namespace
 
 int runConvert(const Arguments &arguments)
@@ -191,13 +208,10 @@ int runConvert(const Arguments &arguments)
     if (options.emptyDefinitions && kind != OutputKind::Document)
         return usageError("--empty-definitions applies to .vmr and .inkml output only");
 
-    const auto application = startApplication();
-    if (!loadSettings(options.settingsFile))
+    const RenderSession session = startSession(options);
+    if (!session.sketch)
         return ExitFailed;
-    const MetadataPtr loaded = loadSketch(options.paths[0]);
-    if (!loaded)
-        return ExitFailed;
-    const MetadataPtr shown = loaded->createPressureCopy();
+    const MetadataPtr shown = session.sketch->createPressureCopy();
     DocumentGraphicModel &model = *shown->model();
     model.setPageVisible(true, true);
     model.rotate(options.rotationDegrees);
@@ -234,12 +248,10 @@ int runThumbnail(const Arguments &arguments)
     if (QFileInfo(out).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
         return usageError("thumbnail: OUT must end in .png: " + options.paths[1]);
 
-    const auto application = startApplication();
-    if (!loadSettings(options.settingsFile))
+    const RenderSession session = startSession(options);
+    if (!session.sketch)
         return ExitFailed;
-    const MetadataPtr loaded = loadSketch(options.paths[0]);
-    if (!loaded)
-        return ExitFailed;
+    const MetadataPtr &loaded = session.sketch;
     const QImage thumbnail
         = renderThumbnail(*loaded->model(), options.thumbnailSize,
                           static_cast<int>(loaded->document()->elements().size()));
