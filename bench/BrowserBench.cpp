@@ -5,10 +5,11 @@
 // one of its counters; scripts/run-benchmarks.sh reads the labels and reports every miss.
 // Times are wall-clock milliseconds, means over the iterations (best_… the fastest); MB are
 // 10^6 bytes. Runs without a display (offscreen platform), with the list shown.
+#include "BenchSupport.h"
 #include "SketchGenerator.h"
 #include "browser/PreviewThumbnailList.h"
 #include "settings/ApplSettings.h"
-#include "settings/DialogService.h"
+#include "settings/ConsoleDialogService.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -34,6 +35,8 @@
 
 namespace {
 
+using namespace BenchSupport;
+
 // max_event_ms: the longest event handler on the user-interface thread while pages load,
 // the clicks that choose the folder included; reload_ms: the click that chooses the folder
 // again while its page is shown (it drops the whole page).
@@ -44,12 +47,6 @@ constexpr int kSketchesPerFolder = static_cast<int>(PreviewThumbnailList::kPageS
 constexpr int kPageTimeoutMs = 180000;
 // Events run this long after choosing the folder again are timed too.
 constexpr int kSettleMs = 1000;
-
-double nowMs()
-{
-    using Clock = std::chrono::steady_clock;
-    return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
-}
 
 // CPU time of every thread of the process: the loader's work is most of it.
 double processCpuMs()
@@ -69,34 +66,6 @@ std::int64_t residentBytes()
     }
     return 0;
 }
-
-// Messages go to standard error; questions get their default answer; nothing waits.
-class QuietDialogService : public DialogService
-{
-public:
-    QMessageBox::StandardButton message(QWidget *, Icon, const QString &title, const QString &text,
-                                        QMessageBox::StandardButtons,
-                                        QMessageBox::StandardButton defaultButton) override
-    {
-        std::fprintf(stderr, "browser_bench: %s: %s\n", qUtf8Printable(title),
-                     qUtf8Printable(text));
-        return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
-    }
-    std::optional<QString> text(QWidget *, const QString &, const QString &,
-                                const QString &) override
-    {
-        return std::nullopt;
-    }
-    QString existingDirectory(QWidget *, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-};
 
 // Times every outermost event delivery on the user-interface thread while recording.
 class TimedApplication : public QApplication
@@ -166,12 +135,6 @@ public:
         static Workspace workspace;
         return workspace;
     }
-    ~Workspace()
-    {
-        std::error_code ignored;
-        if (!m_directory.empty())
-            std::filesystem::remove_all(m_directory, ignored);
-    }
 
     /// A folder of 50 different sketches of that many points each; empty on failure.
     QString folder(std::int64_t points)
@@ -183,13 +146,7 @@ public:
     }
 
 private:
-    Workspace()
-    {
-        const char *base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/browser-bench-XXXXXX";
-        if (::mkdtemp(pattern.data()))
-            m_directory = pattern;
-    }
+    Workspace() = default;
 
     QString makeFolder(std::int64_t points) const
     {
@@ -215,7 +172,8 @@ private:
         return QString::fromStdString(folder.string());
     }
 
-    std::filesystem::path m_directory;
+    ScratchFolder m_scratch {"browser-bench"};
+    const std::filesystem::path &m_directory = m_scratch.path();
     std::map<std::int64_t, QString> m_folders;
 };
 
@@ -409,7 +367,7 @@ int main(int argc, char **argv)
     static int qtArgc = 1;
     static char *qtArgv[] = {argv[0], nullptr};
     TimedApplication application(qtArgc, qtArgv);
-    setDialogService(std::make_unique<QuietDialogService>());
+    setDialogService(std::make_unique<ConsoleDialogService>(QStringLiteral("browser_bench")));
     if (!ApplSettings::instance().loadReadOnly(QStringLiteral(DRAFTBAY_FACTORY_SETTINGS))) {
         std::fprintf(stderr, "browser_bench: cannot read %s\n", DRAFTBAY_FACTORY_SETTINGS);
         return 1;

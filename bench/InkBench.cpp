@@ -3,6 +3,7 @@
 // Each benchmark states its target in its label as "target: NAME>=VALUE ..." where NAME is
 // one of its counters; scripts/run-benchmarks.sh reads the labels and reports every miss.
 // MB are 10^6 bytes; M after a number is 10^6.
+#include "BenchSupport.h"
 #include "SketchGenerator.h"
 #include "ink/Document.h"
 #include "ink/DocumentSerializer.h"
@@ -24,6 +25,8 @@
 #include <vector>
 
 namespace {
+
+using namespace BenchSupport;
 
 constexpr const char *kParseTarget = "target: MB>=200/s points>=10M/s";
 constexpr const char *kLoadTarget = "target: points>=2M/s";
@@ -59,12 +62,6 @@ public:
         static Workspace workspace;
         return workspace;
     }
-    ~Workspace()
-    {
-        std::error_code ignored;
-        if (!m_directory.empty())
-            std::filesystem::remove_all(m_directory, ignored);
-    }
 
     const std::filesystem::path &directory() const { return m_directory; }
 
@@ -77,13 +74,7 @@ public:
     }
 
 private:
-    Workspace()
-    {
-        const char *base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/ink-bench-XXXXXX";
-        if (::mkdtemp(pattern.data()))
-            m_directory = pattern;
-    }
+    Workspace() = default;
 
     SampleFiles makeFiles(std::size_t points) const
     {
@@ -123,7 +114,8 @@ private:
         return files;
     }
 
-    std::filesystem::path m_directory;
+    ScratchFolder m_scratch {"ink-bench"};
+    const std::filesystem::path &m_directory = m_scratch.path();
     std::map<std::size_t, SampleFiles> m_files;
 };
 
@@ -147,12 +139,6 @@ std::unique_ptr<Nivo::QpeDocument> parsePenFile(const SampleFiles &files)
 }
 
 // Bytes the heap hands out right now, small blocks and mapped ones alike.
-std::int64_t heapBytesInUse()
-{
-    const struct mallinfo2 info = ::mallinfo2();
-    return static_cast<std::int64_t>(info.uordblks) + static_cast<std::int64_t>(info.hblkhd);
-}
-
 void setThroughput(benchmark::State &state, double points, double bytes, const char *label)
 {
     const double iterations = static_cast<double>(state.iterations());

@@ -5,13 +5,14 @@
 // one of its counters; scripts/run-benchmarks.sh reads the labels and reports every miss.
 // ms is the mean wall-clock time of one run in milliseconds, best_ms the fastest run; MB are
 // 10^6 bytes; M after a number is 10^6. Runs without a display (offscreen platform).
+#include "BenchSupport.h"
 #include "SketchGenerator.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
 #include "document/Thumbnail.h"
 #include "export/DocumentExport.h"
 #include "settings/ApplSettings.h"
-#include "settings/DialogService.h"
+#include "settings/ConsoleDialogService.h"
 
 #include <QApplication>
 #include <QImage>
@@ -34,6 +35,8 @@
 
 namespace {
 
+using namespace BenchSupport;
+
 constexpr const char *kThumbnailTarget = "target: ms<=10";
 constexpr const char *kSmallPngTarget = "target: ms<=100 file_MB<=1";
 constexpr const char *kLargePngTarget = "target: ms<=450 file_MB<=1";
@@ -44,65 +47,6 @@ constexpr std::int64_t kSmallSketch = 30000;
 constexpr std::int64_t kLargeSketch = 500000;
 constexpr int kThumbnailSide = 230;
 
-// Messages go to standard error; questions get their default answer; nothing waits.
-class QuietDialogService : public DialogService
-{
-public:
-    QMessageBox::StandardButton message(QWidget *, Icon, const QString &title, const QString &text,
-                                        QMessageBox::StandardButtons,
-                                        QMessageBox::StandardButton defaultButton) override
-    {
-        std::fprintf(stderr, "render_bench: %s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
-        return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
-    }
-    std::optional<QString> text(QWidget *, const QString &, const QString &,
-                                const QString &) override
-    {
-        return std::nullopt;
-    }
-    QString existingDirectory(QWidget *, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-};
-
-double nowMs()
-{
-    using Clock = std::chrono::steady_clock;
-    return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
-}
-
-// A "Vm..." line of /proc/self/status in bytes; 0 when it cannot be read.
-std::int64_t statusBytes(const std::string &field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field + ":", 0) == 0)
-            return std::strtoll(line.c_str() + field.size() + 1, nullptr, 10) * 1024;
-    }
-    return 0;
-}
-
-// Hands freed heap back to the system and lets VmHWM start again from the resident size
-// that is left, so that the next peak counts only what is allocated after it.
-void resetPeakMemory()
-{
-    ::malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-std::int64_t heapBytesInUse()
-{
-    const struct mallinfo2 info = ::mallinfo2();
-    return static_cast<std::int64_t>(info.uordblks) + static_cast<std::int64_t>(info.hblkhd);
-}
-
 // The generated pen files, made once per process in a folder removed at the end.
 class Workspace
 {
@@ -111,12 +55,6 @@ public:
     {
         static Workspace workspace;
         return workspace;
-    }
-    ~Workspace()
-    {
-        std::error_code ignored;
-        if (!m_directory.empty())
-            std::filesystem::remove_all(m_directory, ignored);
     }
 
     const std::filesystem::path &directory() const { return m_directory; }
@@ -131,13 +69,7 @@ public:
     }
 
 private:
-    Workspace()
-    {
-        const char *base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/render-bench-XXXXXX";
-        if (::mkdtemp(pattern.data()))
-            m_directory = pattern;
-    }
+    Workspace() = default;
 
     QString makePenFile(std::int64_t points) const
     {
@@ -155,7 +87,8 @@ private:
         return QString::fromStdString(path);
     }
 
-    std::filesystem::path m_directory;
+    ScratchFolder m_scratch {"render-bench"};
+    const std::filesystem::path &m_directory = m_scratch.path();
     std::map<std::int64_t, QString> m_files;
 };
 
@@ -456,7 +389,7 @@ int main(int argc, char **argv)
     static int qtArgc = 1;
     static char *qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
-    setDialogService(std::make_unique<QuietDialogService>());
+    setDialogService(std::make_unique<ConsoleDialogService>(QStringLiteral("render_bench")));
     if (!ApplSettings::instance().loadReadOnly(QStringLiteral(DRAFTBAY_FACTORY_SETTINGS))) {
         std::fprintf(stderr, "render_bench: cannot read %s\n", DRAFTBAY_FACTORY_SETTINGS);
         return 1;

@@ -1,6 +1,5 @@
 // convert and thumbnail: sketches rendered as the editor shows them, without a window.
 #include "Commands.h"
-#include "ConsoleDialogService.h"
 #include "InkFiles.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
@@ -8,6 +7,7 @@
 #include "export/DocumentExport.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/ApplSettings.h"
+#include "settings/ConsoleDialogService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,7 +60,7 @@ std::unique_ptr<QApplication> startApplication()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     auto application = std::make_unique<QApplication>(argc, argv);
-    setDialogService(std::make_unique<ConsoleDialogService>());
+    setDialogService(std::make_unique<ConsoleDialogService>(QStringLiteral("draftbay-cli")));
     return application;
 }
 

@@ -1,14 +1,17 @@
-// The dialog seam of the command-line tool: messages go to standard error, questions are
-// answered with their default, nothing ever waits for a user.
+// The dialog seam of programs without a window (the command-line tool, benchmarks):
+// messages go to standard error, questions get their default answer, nothing waits.
 #pragma once
 
 #include "settings/DialogService.h"
 
-namespace Cli {
-
 class ConsoleDialogService : public DialogService
 {
 public:
+    /// Lines start with the program's name, as in "draftbay-cli: error: ...".
+    explicit ConsoleDialogService(const QString &program)
+        : m_program(program)
+    { }
+
     QMessageBox::StandardButton message(QWidget *parent, Icon icon, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
@@ -26,6 +29,7 @@ public:
     {
         return {};
     }
-};
 
-} // namespace Cli
+private:
+    QString m_program;
+};

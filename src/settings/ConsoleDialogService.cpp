@@ -1,9 +1,7 @@
 // Printing message boxes as lines on standard error.
-#include "ConsoleDialogService.h"
+#include "settings/ConsoleDialogService.h"
 
 #include <cstdio>
-
-namespace Cli {
 
 QMessageBox::StandardButton ConsoleDialogService::message(QWidget *, Icon icon,
                                                           const QString &title, const QString &text,
@@ -16,9 +14,7 @@ QMessageBox::StandardButton ConsoleDialogService::message(QWidget *, Icon icon,
     QString oneLine = text;
     oneLine.replace(QLatin1String(" \n"), QLatin1String(" "))
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
-    std::fprintf(stderr, "draftbay-cli: %s: %s: %s\n", kind, qUtf8Printable(title),
+    std::fprintf(stderr, "%s: %s: %s: %s\n", qUtf8Printable(m_program), kind, qUtf8Printable(title),
                  qUtf8Printable(oneLine));
     return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
 }
-
-} // namespace Cli
