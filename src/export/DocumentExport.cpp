@@ -4,6 +4,7 @@
 #include "document/DocumentGraphicModel.h"
 #include "export/BandRenderer.h"
 #include "export/ExportProgress.h"
+#include "export/InkPdfWriter.h"
 #include "export/PngEncoder.h"
 #include "settings/DialogService.h"
 
@@ -78,6 +79,35 @@ void reportFailure(const QString &text)
     dialogs().warning(nullptr, applicationTitle(), text);
 }
 
+// The scene drawn by Qt's PDF engine: for anything the ink writer does not cover.
+QByteArray qtPdf(QGraphicsScene &scene, const QString &fileName, const QRectF &source,
+                 ExportProgress &progress)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool written = false;
+    {
+        QPdfWriter writer(&buffer);
+        // A fine device grid: outlines are written on whole device units.
+        writer.setResolution(1200);
+        writer.setCreator(applicationTitle());
+        writer.setTitle(QFileInfo(fileName).fileName());
+        // The page rectangle is in tenths of a millimetre.
+        writer.setPageSize(QPageSize(QSizeF(source.width() / 10.0, source.height() / 10.0),
+                                     QPageSize::Millimeter));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        progress.setValue(3);
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            prepare(painter);
+            const QRect page = painter.viewport();
+            scene.render(&painter, QRectF(page), source, Qt::KeepAspectRatio);
+            written = painter.end();
+        }
+    }
+    return written ? buffer.data() : QByteArray();
+}
+
 } // namespace
 
 QImage renderImage(QGraphicsScene &scene, const QRectF &source)
@@ -134,30 +164,16 @@ bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &sou
 bool savePdf(QGraphicsScene &scene, const QString &fileName, const QRectF &source)
 {
     ExportProgress progress(tr("Saving document as PDF"));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    bool written = false;
-    {
-        QPdfWriter writer(&buffer);
-        // A fine device grid: outlines are written on whole device units.
-        writer.setResolution(1200);
-        writer.setCreator(applicationTitle());
-        writer.setTitle(QFileInfo(fileName).fileName());
-        // The page rectangle is in tenths of a millimetre.
-        writer.setPageSize(QPageSize(QSizeF(source.width() / 10.0, source.height() / 10.0),
-                                     QPageSize::Millimeter));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QByteArray pdf;
+    const auto *model = dynamic_cast<DocumentGraphicModel *>(&scene);
+    if (model && canWriteInkPdf(*model, source)) {
         progress.setValue(3);
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            prepare(painter);
-            const QRect page = painter.viewport();
-            scene.render(&painter, QRectF(page), source, Qt::KeepAspectRatio);
-            written = painter.end();
-        }
+        pdf = writeInkPdf(*model, source, QFileInfo(fileName).fileName(), applicationTitle());
+    } else {
+        pdf = qtPdf(scene, fileName, source, progress);
     }
     progress.setValue(8);
-    const bool saved = written && buffer.size() > 0 && writeAtomically(fileName, buffer.data());
+    const bool saved = !pdf.isEmpty() && writeAtomically(fileName, pdf);
     if (!saved)
         reportFailure(tr("Unable to save file") + QLatin1Char('\n')
                       + QDir::toNativeSeparators(fileName));

@@ -14,7 +14,8 @@ class QGraphicsScene;
 /// of the source rectangle, at the best quality (PNG losslessly compressed).
 bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &source,
                const QString &formatName);
-/// A vector PDF whose page has the source rectangle's size in tenths of a millimetre.
+/// A vector PDF whose page has the source rectangle's size in tenths of a millimetre. Models
+/// of pressure ink are written compactly by writeInkPdf, other scenes by Qt's PDF engine.
 bool savePdf(QGraphicsScene &scene, const QString &fileName, const QRectF &source);
 /// A vector SVG in the source rectangle's coordinates, declaring its size in millimetres
 /// (the units are tenths of a millimetre).
