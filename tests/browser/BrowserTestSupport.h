@@ -2,16 +2,17 @@
 #pragma once
 
 #include "../document/DocumentTestSupport.h"
-#include "SketchGenerator.h"
-#include "TempDirectory.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QMimeData>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <ostream>
 
 /// Readable texts in test failures.
@@ -22,11 +23,9 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 namespace TestSupport {
 
-/// Generous for a slow, busy machine: waits end as soon as their condition holds.
-constexpr int kPatienceMs = 20000;
-
-/// Runs the event loop until the condition holds; false when the time ran out.
-inline bool waitUntil(const std::function<bool()> &condition, int timeoutMs = kPatienceMs)
+/// Runs the event loop until the condition holds; false when the time ran out (generous for
+/// a slow, busy machine: waits end as soon as their condition holds).
+inline bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 20000)
 {
     QElapsedTimer clock;
     clock.start();
@@ -41,22 +40,7 @@ inline bool waitUntil(const std::function<bool()> &condition, int timeoutMs = kP
 /// Runs the event loop for a while, for checks that something did not happen.
 inline void settle(int ms)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-/// Writes a generated pen file of the given size; false when it could not be written.
-inline bool writeSketch(const QString &path, std::size_t points, int layers = 1,
-                        std::uint64_t seed = 1)
-{
-    Synth::SketchOptions options;
-    options.points = points;
-    options.layers = layers;
-    options.seed = seed;
-    return Synth::writeBytes(path.toStdString(),
-                             Synth::encodePenFile(Synth::generateSketch(options)));
+    waitUntil([] { return false; }, ms);
 }
 
 /// The sketch files of a folder as the browser lists them, in the order the directory
@@ -71,5 +55,33 @@ inline QStringList listedFiles(const QString &folder)
         files << QDir::toNativeSeparators(entries.next());
     return files;
 }
+
+/// The drag data of a thumbnail: its file's path.
+inline std::unique_ptr<QMimeData> thumbnailMime(const QString &path)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << path;
+    auto mime = std::make_unique<QMimeData>();
+    mime->setData(QStringLiteral("image/x-tarsel-piece"), bytes);
+    return mime;
+}
+
+class BrowserFixture : public SettingsFixture
+{
+protected:
+    /// A folder of the temporary folder holding count generated sketches (s000.qpe, ...)
+    /// of one or two layers.
+    QString folder(const QString &name, int count = 0, std::size_t points = 150)
+    {
+        const QString folder = path(name);
+        EXPECT_TRUE(QDir().mkpath(folder));
+        for (int i = 0; i < count; ++i)
+            EXPECT_TRUE(
+                writeSketch(QStringLiteral("%1/s%2.qpe").arg(folder).arg(i, 3, 10, QChar('0')),
+                            points, 1 + i % 2, static_cast<std::uint64_t>(i + 1)));
+        return folder;
+    }
+};
 
 } // namespace TestSupport

@@ -5,12 +5,8 @@
 #include "BrowserTestSupport.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
-#include "ink/DocumentSerializer.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QSet>
 #include <QThread>
 
 #include <algorithm>
@@ -30,39 +26,36 @@ struct Event
     Kind kind;
     qint64 first = 0;
     qint64 second = 0;
-    QString path;
+    QString path {};
 
     bool operator==(const Event &other) const
     {
         return kind == other.kind && first == other.first && second == other.second;
     }
+    friend void PrintTo(const Event &event, std::ostream *out)
+    {
+        static const char *names[] = {"result", "count", "chunkDone", "finished", "cleared"};
+        *out << names[event.kind] << "(" << event.first << ", " << event.second << ")";
+    }
 };
+using Events = std::vector<Event>;
 
-Event result(uint index)
-{
-    return {Event::Result, index, 0, {}};
-}
-Event count(int files)
-{
-    return {Event::Count, files, 0, {}};
-}
-Event chunkDone(uint processed, uint next)
-{
-    return {Event::ChunkDone, processed, next, {}};
-}
-Event finished()
-{
-    return {Event::Finished, 0, 0, {}};
-}
-Event cleared()
-{
-    return {Event::Cleared, 0, 0, {}};
-}
+const auto result = [](qint64 index) { return Event {Event::Result, index}; };
+const auto count = [](qint64 files) { return Event {Event::Count, files}; };
+const auto chunkDone = [](qint64 size, qint64 next) {
+    return Event {Event::ChunkDone, size, next};
+};
+const Event finished {Event::Finished};
+const Event cleared {Event::Cleared};
 
-void PrintTo(const Event &event, std::ostream *out)
+/// What a window of the given size sends for the files first to end - 1 and how it ends.
+Events window(int size, qint64 first, qint64 end, const Event &last)
 {
-    static const char *names[] = {"result", "count", "chunkDone", "finished", "cleared"};
-    *out << names[event.kind] << "(" << event.first << ", " << event.second << ")";
+    Events events {count(0), count(size)};
+    for (qint64 i = first; i < end; ++i)
+        events.push_back(result(i));
+    events.push_back(last);
+    return events;
 }
 
 /// Receives the loader's signals on this (the user-interface) thread as the thumbnail list
@@ -76,43 +69,34 @@ public:
                          [this](DocumentMetaData *metadata, uint index) { take(metadata, index); });
         QObject::connect(&loader, &LoaderThread::filesCountSignal, &m_context,
                          [this](int files) { events.push_back(count(files)); });
-        QObject::connect(
-            &loader, &LoaderThread::filesLoadProgressChunkDone, &m_context,
-            [this](uint processed, uint next) { events.push_back(chunkDone(processed, next)); });
+        QObject::connect(&loader, &LoaderThread::filesLoadProgressChunkDone, &m_context,
+                         [this](uint size, uint next) { events.push_back(chunkDone(size, next)); });
         QObject::connect(&loader, &LoaderThread::loadFilesFinishedSgnl, &m_context,
-                         [this] { events.push_back(finished()); });
+                         [this] { events.push_back(finished); });
         QObject::connect(&loader, &LoaderThread::clearThumbnailListWidgetSignal, &m_context,
-                         [this] { events.push_back(cleared()); });
+                         [this] { events.push_back(cleared); });
     }
 
-    bool waitFor(const Event &event)
+    bool waitFor(const Event &event, int times = 1)
     {
-        return waitUntil(
-            [&] { return std::find(events.begin(), events.end(), event) != events.end(); });
+        return waitUntil([&] { return std::count(events.begin(), events.end(), event) >= times; });
     }
-    int countOf(Event::Kind kind) const
-    {
-        return static_cast<int>(std::count_if(events.begin(), events.end(),
-                                              [&](const Event &e) { return e.kind == kind; }));
-    }
-    std::vector<Event> eventsAfter(std::size_t start) const
+    Events eventsAfter(std::size_t start) const
     {
         return {events.begin() + static_cast<std::ptrdiff_t>(start), events.end()};
     }
-    /// Result indices in arrival order, from the given event on.
     std::vector<qint64> resultIndices(std::size_t start = 0) const
     {
         std::vector<qint64> indices;
-        for (std::size_t i = start; i < events.size(); ++i)
-            if (events[i].kind == Event::Result)
-                indices.push_back(events[i].first);
+        for (const Event &event : eventsAfter(start))
+            if (event.kind == Event::Result)
+                indices.push_back(event.first);
         return indices;
     }
 
-    std::vector<Event> events;
-    // Results whose model was not handed to this thread or whose thumbnail is missing.
+    Events events;
+    // Results whose model was not handed to this thread, and results with a thumbnail.
     int misplacedModels = 0;
-    int missingThumbnails = 0;
     int withThumbnail = 0;
 
 private:
@@ -121,9 +105,7 @@ private:
         std::unique_ptr<DocumentMetaData> owned(metadata);
         if (!metadata->model() || metadata->model()->thread() != QThread::currentThread())
             ++misplacedModels;
-        if (metadata->thumbnail().isNull())
-            ++missingThumbnails;
-        else if (metadata->thumbnail().size() == QSize(kThumbnailSide, kThumbnailSide))
+        if (metadata->thumbnail().size() == QSize(kThumbnailSide, kThumbnailSide))
             ++withThumbnail;
         events.push_back({Event::Result, index, 0, metadata->path()});
     }
@@ -131,338 +113,172 @@ private:
     QObject m_context;
 };
 
-class LoaderThreadTest : public SettingsFixture
+class LoaderThreadTest : public BrowserFixture
 {
 protected:
-    /// A folder (made below the test's temporary folder) of count generated sketches.
-    QString makeFolder(const QString &name, int count, std::size_t points = 300,
-                       const QString &suffix = "qpe")
-    {
-        const QString folder = QString::fromStdString(m_root.path()) + "/" + name;
-        EXPECT_TRUE(QDir().mkpath(folder));
-        for (int i = 0; i < count; ++i) {
-            const QString file
-                = folder + QString("/sketch%1.%2").arg(i, 3, 10, QChar('0')).arg(suffix);
-            EXPECT_TRUE(writeSketch(file, points, 1 + i % 2, static_cast<std::uint64_t>(i + 1)));
-        }
-        return folder;
-    }
-
-    std::unique_ptr<LoaderThread> makeLoader(int thumbnailSide = kThumbnailSide)
+    std::unique_ptr<LoaderThread> makeLoader()
     {
         auto loader = std::make_unique<LoaderThread>();
         QString filters;
         EXPECT_TRUE(settings().getAttribute("fileformats/extensions", "list", filters));
         loader->setNameFilters(filters);
-        loader->setThumbnailSide(thumbnailSide);
+        loader->setThumbnailSide(kThumbnailSide);
         return loader;
     }
-
-    TempDirectory m_root;
 };
 
 } // namespace
 
-TEST_F(LoaderThreadTest, LoadsASmallFolderInOneWindow)
+TEST_F(LoaderThreadTest, PagesThroughALargeFolderOneWindowAtATimeWithThumbnails)
 {
-    const QString folder = makeFolder("three", 3);
+    const QString large = folder("large", 120, 60);
     auto loader = makeLoader();
     Recorder recorder(*loader);
 
-    loader->loadFolder(QDir(folder), 0, 3, 1);
-    ASSERT_TRUE(recorder.waitFor(finished()));
-    settle(100);
+    loader->loadFolder(QDir(large), 0, 50, 1);
+    ASSERT_TRUE(recorder.waitFor(chunkDone(50, 50)));
+    settle(200);
+    // The loader does not run ahead into the next page, and sleeps rather than ends.
+    EXPECT_EQ(recorder.events, window(50, 0, 50, chunkDone(50, 50)));
+    EXPECT_TRUE(loader->isRunning());
 
-    EXPECT_EQ(
-        recorder.events,
-        (std::vector<Event> {count(0), count(3), result(0), result(1), result(2), finished()}));
-    // Each index names the file at that place of the directory listing, in native form.
-    const QStringList files = listedFiles(folder);
+    std::size_t start = recorder.events.size();
+    loader->loadFolder(QDir(large), 50, 100, 1);
+    ASSERT_TRUE(recorder.waitFor(chunkDone(50, 100)));
+    EXPECT_EQ(recorder.eventsAfter(start), window(50, 50, 100, chunkDone(50, 100)));
+
+    // The last page reaches past the end of the list: the loader stops at the last file.
+    start = recorder.events.size();
+    loader->loadFolder(QDir(large), 100, 150, 1);
+    ASSERT_TRUE(recorder.waitFor(finished));
+    settle(100);
+    EXPECT_EQ(recorder.eventsAfter(start), window(50, 100, 120, finished));
+    // Each index names the file at that place of the directory listing, in native form;
+    // thumbnails were drawn on the loader thread and the models handed to this one.
+    const QStringList files = listedFiles(large);
     for (const Event &event : recorder.events) {
         if (event.kind == Event::Result) {
             EXPECT_EQ(event.path, files.value(static_cast<int>(event.first)));
         }
     }
-    EXPECT_EQ(recorder.misplacedModels, 0);
-    EXPECT_EQ(recorder.withThumbnail, 3);
-    // Between windows the thread sleeps rather than ends.
-    EXPECT_TRUE(loader->isRunning());
-}
-
-TEST_F(LoaderThreadTest, RendersNoThumbnailsWhenNoSideIsSet)
-{
-    const QString folder = makeFolder("plain", 2);
-    auto loader = makeLoader(0);
-    Recorder recorder(*loader);
-
-    loader->loadFolder(QDir(folder), 0, 2, 1);
-    ASSERT_TRUE(recorder.waitFor(finished()));
-    EXPECT_EQ(recorder.resultIndices(), (std::vector<qint64> {0, 1}));
-    EXPECT_EQ(recorder.missingThumbnails, 2);
+    EXPECT_EQ(recorder.withThumbnail, 120);
     EXPECT_EQ(recorder.misplacedModels, 0);
 }
 
-TEST_F(LoaderThreadTest, PagesThroughALargeFolderOneWindowAtATime)
+TEST_F(LoaderThreadTest, SwitchingFoldersStopsTheRunningReadAndLoadsTheNewFolderWhole)
 {
-    const QString folder = makeFolder("large", 120, 60);
-    auto loader = makeLoader();
-    Recorder recorder(*loader);
-
-    loader->loadFolder(QDir(folder), 0, 50, 1);
-    ASSERT_TRUE(recorder.waitFor(chunkDone(50, 50)));
-    settle(200);
-    std::vector<Event> expected {count(0), count(50)};
-    for (uint i = 0; i < 50; ++i)
-        expected.push_back(result(i));
-    expected.push_back(chunkDone(50, 50));
-    // The loader does not run ahead into the next page.
-    EXPECT_EQ(recorder.events, expected);
-
-    std::size_t start = recorder.events.size();
-    loader->loadFolder(QDir(folder), 50, 100, 1);
-    ASSERT_TRUE(recorder.waitFor(chunkDone(50, 100)));
-    expected = {count(0), count(50)};
-    for (uint i = 50; i < 100; ++i)
-        expected.push_back(result(i));
-    expected.push_back(chunkDone(50, 100));
-    EXPECT_EQ(recorder.eventsAfter(start), expected);
-
-    // The last page reaches past the end of the list: the loader stops at the last file.
-    start = recorder.events.size();
-    loader->loadFolder(QDir(folder), 100, 150, 1);
-    ASSERT_TRUE(recorder.waitFor(finished()));
-    settle(100);
-    expected = {count(0), count(50)};
-    for (uint i = 100; i < 120; ++i)
-        expected.push_back(result(i));
-    expected.push_back(finished());
-    EXPECT_EQ(recorder.eventsAfter(start), expected);
-
-    QSet<QString> paths;
-    for (const Event &event : recorder.events)
-        paths.insert(event.path);
-    paths.remove(QString());
-    EXPECT_EQ(paths.size(), 120);
-    EXPECT_EQ(recorder.misplacedModels, 0);
-}
-
-TEST_F(LoaderThreadTest, SwitchingPagesStopsTheRunningRead)
-{
-    // Index 0 takes long to read; the other page is quick.
-    const QString folder = QString::fromStdString(m_root.path()) + "/mixed";
-    ASSERT_TRUE(QDir().mkpath(folder));
-    for (int i = 0; i < 6; ++i)
-        ASSERT_TRUE(writeSketch(folder + QString("/s%1.qpe").arg(i), 200, 1, i + 1));
-    const QString big = folder + "/big.qpe";
+    // The big file takes long to read; the other folder is quick.
+    const QString big = folder("slow") + "/big.qpe";
     ASSERT_TRUE(writeSketch(big, 2000000, 2));
-    const QStringList files = listedFiles(folder);
-    const int bigIndex = static_cast<int>(files.indexOf(QDir::toNativeSeparators(big)));
-    ASSERT_GE(bigIndex, 0);
-
+    const QString quick = folder("quick", 4);
     // How long the big file takes to read when nobody stops it.
     QElapsedTimer clock;
     clock.start();
-    {
-        DocumentMetaData whole(big);
-        ASSERT_TRUE(whole.load());
-    }
+    ASSERT_TRUE(DocumentMetaData(big).load());
     const qint64 wholeReadMs = clock.elapsed();
 
     auto loader = makeLoader();
     Recorder recorder(*loader);
-    // A window of the big file alone, then a window of a quick one while it is read.
-    loader->loadFolder(QDir(folder), static_cast<uint>(bigIndex), static_cast<uint>(bigIndex) + 1,
-                       1);
+    loader->loadFolder(QDir(path("slow")), 0, 1, 1);
     ASSERT_TRUE(recorder.waitFor(count(1)));
     QThread::msleep(static_cast<unsigned long>(std::min<qint64>(wholeReadMs / 4, 300)));
-    const uint other = bigIndex == 0 ? 1 : 0;
     clock.restart();
-    const std::size_t start = recorder.events.size();
-    loader->loadFolder(QDir(folder), other, other + 1, 1);
-    ASSERT_TRUE(waitUntil([&] { return recorder.countOf(Event::Result) == 1; }));
+    loader->loadFolder(QDir(quick), 0, 4, 1);
+    ASSERT_TRUE(waitUntil([&] { return !recorder.resultIndices().empty(); }));
     const qint64 switchMs = clock.elapsed();
+    ASSERT_TRUE(recorder.waitFor(finished));
     settle(200);
 
-    // The big file sent nothing and its window reported neither completion.
-    EXPECT_EQ(recorder.eventsAfter(start),
-              (std::vector<Event> {count(0), count(1), result(other), chunkDone(1, other + 1)}));
-    EXPECT_EQ(recorder.resultIndices(), (std::vector<qint64> {other}));
+    // The big file sent nothing and its window reported neither completion; the new
+    // folder's window came whole.
+    EXPECT_EQ(recorder.eventsAfter(2), window(4, 0, 4, finished));
+    for (const Event &event : recorder.eventsAfter(4))
+        EXPECT_TRUE(event.path.isEmpty() || event.path.startsWith(QDir::toNativeSeparators(quick)));
     // Waiting for the rest of the big read would have taken most of its whole read time.
     EXPECT_LT(switchMs, wholeReadMs / 2) << "whole read " << wholeReadMs << " ms";
 }
 
-TEST_F(LoaderThreadTest, SwitchingFoldersMidWindowStartsTheNewFolder)
-{
-    const QString slow = makeFolder("slow", 6, 150000);
-    const QString quick = makeFolder("quick", 4);
-    auto loader = makeLoader();
-    Recorder recorder(*loader);
-
-    loader->loadFolder(QDir(slow), 0, 6, 1);
-    ASSERT_TRUE(waitUntil([&] { return recorder.countOf(Event::Result) >= 1; }));
-    const std::size_t start = recorder.events.size();
-    loader->loadFolder(QDir(quick), 0, 4, 1);
-    ASSERT_TRUE(recorder.waitFor(finished()));
-    settle(300);
-
-    // Results of the old folder still on their way come before the answer to the switch;
-    // after it comes the new folder's window alone, complete.
-    const std::vector<Event> after = recorder.eventsAfter(start);
-    const auto answer = std::find(after.begin(), after.end(), count(0));
-    ASSERT_NE(answer, after.end());
-    for (auto event = after.begin(); event != answer; ++event) {
-        EXPECT_EQ(event->kind, Event::Result);
-        EXPECT_TRUE(event->path.startsWith(QDir::toNativeSeparators(slow) + "/"));
-    }
-    EXPECT_EQ(
-        std::vector<Event>(answer + 1, after.end()),
-        (std::vector<Event> {count(4), result(0), result(1), result(2), result(3), finished()}));
-    for (auto event = answer + 1; event != after.end(); ++event)
-        EXPECT_TRUE(event->path.isEmpty()
-                    || event->path.startsWith(QDir::toNativeSeparators(quick) + "/"));
-    EXPECT_EQ(recorder.countOf(Event::ChunkDone), 0) << "the slow window was not completed";
-}
-
 TEST_F(LoaderThreadTest, SkipsUnreadableAndVanishedFilesButCompletesTheWindow)
 {
-    const QString folder = makeFolder("damaged", 5, 20000);
-    const QStringList files = listedFiles(folder);
+    const QStringList files = listedFiles(folder("damaged", 5, 20000));
     ASSERT_EQ(files.size(), 5);
     // Index 2 is not a pen file at all; index 4 disappears after the folder was listed.
     writeFile(files[2].toStdString(), std::string(4000, '\x7f'));
     auto loader = makeLoader();
     Recorder recorder(*loader);
 
-    loader->loadFolder(QDir(folder), 0, 5, 1);
+    loader->loadFolder(QDir(path("damaged")), 0, 5, 1);
     ASSERT_TRUE(QFile::remove(files[4]));
-    ASSERT_TRUE(recorder.waitFor(finished()));
+    ASSERT_TRUE(recorder.waitFor(finished));
     settle(100);
-
-    EXPECT_EQ(
-        recorder.events,
-        (std::vector<Event> {count(0), count(5), result(0), result(1), result(3), finished()}));
+    EXPECT_EQ(recorder.events,
+              (Events {count(0), count(5), result(0), result(1), result(3), finished}));
 }
 
-TEST_F(LoaderThreadTest, EmptyFolderClearsTheListAndEndsTheThread)
-{
-    const QString empty = makeFolder("empty", 0);
-    auto loader = makeLoader();
-    Recorder recorder(*loader);
-
-    loader->loadFolder(QDir(empty), 0, 0, 1);
-    ASSERT_TRUE(recorder.waitFor(cleared()));
-    ASSERT_TRUE(waitUntil([&] { return loader->isFinished(); }));
-    // The answer to the request, then the loader's own report of an empty folder.
-    EXPECT_EQ(recorder.events, (std::vector<Event> {count(0), count(0), cleared()}));
-
-    // A later folder starts the thread again.
-    const QString two = makeFolder("two", 2);
-    loader->loadFolder(QDir(two), 0, 2, 1);
-    ASSERT_TRUE(recorder.waitFor(finished()));
-    EXPECT_EQ(recorder.resultIndices(), (std::vector<qint64> {0, 1}));
-
-    // So does the same folder once files have arrived in it: it is listed anew.
-    loader->loadFolder(QDir(empty), 0, 0, 1);
-    ASSERT_TRUE(waitUntil([&] { return recorder.countOf(Event::Cleared) == 2; }));
-    ASSERT_TRUE(waitUntil([&] { return loader->isFinished(); }));
-    ASSERT_TRUE(writeSketch(empty + "/late.qpe", 300));
-    const std::size_t start = recorder.events.size();
-    loader->loadFolder(QDir(empty), 0, 1, 1);
-    ASSERT_TRUE(waitUntil([&] { return recorder.countOf(Event::Finished) == 2; }));
-    EXPECT_EQ(recorder.eventsAfter(start),
-              (std::vector<Event> {count(0), count(1), result(0), finished()}));
-}
-
-TEST_F(LoaderThreadTest, VanishedFolderSleepsUntilTheNextLoad)
+TEST_F(LoaderThreadTest, MissingOrEmptyFoldersLoadNothingUntilTheNextLoad)
 {
     auto loader = makeLoader();
     Recorder recorder(*loader);
-
-    loader->loadFolder(QDir(QString::fromStdString(m_root.path()) + "/never-there"), 0, 50, 1);
+    // A folder that is not there: the request is answered and the thread sleeps.
+    loader->loadFolder(QDir(path("never-there")), 0, 50, 1);
     settle(300);
-    EXPECT_EQ(recorder.events, (std::vector<Event> {count(0)}));
+    EXPECT_EQ(recorder.events, (Events {count(0)}));
     EXPECT_TRUE(loader->isRunning());
 
-    const QString folder = makeFolder("gone-later", 3);
-    loader->loadFolder(QDir(folder), 0, 3, 1);
-    ASSERT_TRUE(recorder.waitFor(finished()));
-    EXPECT_EQ(recorder.resultIndices(), (std::vector<qint64> {0, 1, 2}));
+    // An empty folder: the answer, then the loader's own report, and the thread ends.
+    const QString empty = folder("empty");
+    loader->loadFolder(QDir(empty), 0, 0, 1);
+    ASSERT_TRUE(recorder.waitFor(cleared));
+    ASSERT_TRUE(waitUntil([&] { return loader->isFinished(); }));
+    EXPECT_EQ(recorder.eventsAfter(1), (Events {count(0), count(0), cleared}));
+
+    // Asking for the same folder once files have arrived starts the thread on a new list.
+    ASSERT_TRUE(writeSketch(empty + "/late.qpe", 300));
+    std::size_t start = recorder.events.size();
+    loader->loadFolder(QDir(empty), 0, 1, 1);
+    ASSERT_TRUE(recorder.waitFor(finished));
+    EXPECT_EQ(recorder.eventsAfter(start), window(1, 0, 1, finished));
 
     // The folder goes away while the thread sleeps: asking for it again loads nothing...
-    ASSERT_TRUE(QDir(folder).removeRecursively());
-    std::size_t start = recorder.events.size();
-    loader->loadFolder(QDir(folder), 0, 3, 1);
+    ASSERT_TRUE(QDir(empty).removeRecursively());
+    start = recorder.events.size();
+    loader->loadFolder(QDir(empty), 0, 1, 1);
     settle(300);
-    EXPECT_EQ(recorder.eventsAfter(start), (std::vector<Event> {count(0)}));
+    EXPECT_EQ(recorder.eventsAfter(start), (Events {count(0)}));
     EXPECT_TRUE(loader->isRunning());
 
     // ...and the next folder is loaded as usual.
-    const QString next = makeFolder("next", 2);
     start = recorder.events.size();
-    loader->loadFolder(QDir(next), 0, 2, 1);
-    ASSERT_TRUE(waitUntil([&] { return recorder.countOf(Event::Finished) == 2; }));
-    EXPECT_EQ(recorder.eventsAfter(start),
-              (std::vector<Event> {count(0), count(2), result(0), result(1), finished()}));
-}
-
-TEST_F(LoaderThreadTest, LoadsOnlyTheExactSuffixForms)
-{
-    const QString folder = makeFolder("suffixes", 0);
-    ASSERT_TRUE(writeSketch(folder + "/pen.qpe", 300));
-    ASSERT_TRUE(writeSketch(folder + "/pen.ELI", 300));
-    ASSERT_TRUE(writeSketch(folder + "/pen.Qpe", 300));
-    {
-        // A real saved document, under an accepted and under a mixed-case name.
-        DocumentMetaData pen(folder + "/pen.qpe");
-        ASSERT_TRUE(pen.load());
-        Nivo::Document copy = *pen.document();
-        ASSERT_TRUE(Nivo::DocumentSerializer(&copy).saveFileNarrow(
-            (folder + "/saved.vmr").toStdString(), Nivo::DefaultInkMLDefinitions()));
-        ASSERT_TRUE(QFile::copy(folder + "/saved.vmr", folder + "/saved.Inkml"));
-    }
-    const QStringList files = listedFiles(folder);
-    auto loader = makeLoader();
-    Recorder recorder(*loader);
-
-    loader->loadFolder(QDir(folder), 0, static_cast<uint>(files.size()), 1);
-    ASSERT_TRUE(recorder.waitFor(finished()));
-    settle(100);
-
-    QStringList loaded;
-    for (const Event &event : recorder.events) {
-        if (event.kind == Event::Result)
-            loaded << QFileInfo(event.path).fileName();
-    }
-    loaded.sort();
-    EXPECT_EQ(loaded, (QStringList {"pen.ELI", "pen.qpe", "saved.vmr"}));
+    loader->loadFolder(QDir(folder("next", 2)), 0, 2, 1);
+    ASSERT_TRUE(recorder.waitFor(finished, 2));
+    EXPECT_EQ(recorder.eventsAfter(start), window(2, 0, 2, finished));
 }
 
 TEST_F(LoaderThreadTest, RefreshingTheListDuringAWindowTakesEffectAfterIt)
 {
-    const QString folder = makeFolder("growing", 60, 3000);
+    const QString growing = folder("growing", 60, 3000);
     auto loader = makeLoader();
     Recorder recorder(*loader);
 
-    loader->loadFolder(QDir(folder), 0, 50, 1);
-    ASSERT_TRUE(waitUntil([&] { return recorder.countOf(Event::Result) >= 1; }));
+    loader->loadFolder(QDir(growing), 0, 50, 1);
+    ASSERT_TRUE(waitUntil([&] { return !recorder.resultIndices().empty(); }));
     // Files arrive while the window runs; the list is told and must not wait for the window.
     for (int i = 0; i < 15; ++i)
-        ASSERT_TRUE(writeSketch(folder + QString("/late%1.qpe").arg(i), 300));
+        ASSERT_TRUE(writeSketch(growing + QString("/late%1.qpe").arg(i), 300));
     loader->refreshFileListKeepingWindow();
     ASSERT_TRUE(recorder.waitFor(chunkDone(50, 50)));
 
     const std::size_t start = recorder.events.size();
-    loader->loadFolder(QDir(folder), 50, 100, 1);
-    ASSERT_TRUE(recorder.waitFor(finished()));
-    std::vector<qint64> expected;
-    for (qint64 i = 50; i < 75; ++i)
-        expected.push_back(i);
+    loader->loadFolder(QDir(growing), 50, 100, 1);
+    ASSERT_TRUE(recorder.waitFor(finished));
+    std::vector<qint64> expected(25);
+    std::iota(expected.begin(), expected.end(), 50);
     EXPECT_EQ(recorder.resultIndices(start), expected);
 
     // The variant with a result resets the window and tells whether files remain.
     EXPECT_TRUE(loader->refreshFileList());
-    ASSERT_TRUE(QDir(folder).removeRecursively());
-    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QDir(growing).removeRecursively());
+    ASSERT_TRUE(QDir().mkpath(growing));
     EXPECT_FALSE(loader->refreshFileList());
 }
 
@@ -471,7 +287,7 @@ TEST_F(LoaderThreadTest, ResultsOfAnAbandonedWindowArriveBeforeTheRestartMarker)
     // The thumbnail list clears itself and asks for the same page again while results are
     // on their way. Taking results only while every request has had its count of 0 must
     // give each file of the page exactly once, in order.
-    const QString folder = makeFolder("reloaded", 60, 20000);
+    const QString reloaded = folder("reloaded", 60, 20000);
     auto loader = makeLoader();
     Recorder recorder(*loader);
     std::vector<qint64> shown;
@@ -490,7 +306,7 @@ TEST_F(LoaderThreadTest, ResultsOfAnAbandonedWindowArriveBeforeTheRestartMarker)
         follow();
         shown.clear();
         ++unanswered;
-        loader->loadFolder(QDir(folder), 0, 50, 1);
+        loader->loadFolder(QDir(reloaded), 0, 50, 1);
     };
 
     for (int round = 0; round < 6; ++round) {
@@ -498,13 +314,13 @@ TEST_F(LoaderThreadTest, ResultsOfAnAbandonedWindowArriveBeforeTheRestartMarker)
         // Two requests before the first is answered.
         if (round % 2 == 1)
             request();
-        const int before = recorder.countOf(Event::Result);
-        ASSERT_TRUE(waitUntil([&] { return recorder.countOf(Event::Result) > before + round; }));
+        const std::size_t before = recorder.resultIndices().size();
+        ASSERT_TRUE(waitUntil([&] { return recorder.resultIndices().size() > before + round; }));
         // Results are left waiting in the queue while the next request is made.
         QThread::msleep(static_cast<unsigned long>(20 * round));
     }
     request();
-    ASSERT_TRUE(waitUntil([&] { return recorder.countOf(Event::ChunkDone) == 1; }));
+    ASSERT_TRUE(recorder.waitFor(chunkDone(50, 50)));
     follow();
 
     std::vector<qint64> page(50);
@@ -515,22 +331,21 @@ TEST_F(LoaderThreadTest, ResultsOfAnAbandonedWindowArriveBeforeTheRestartMarker)
 
 TEST_F(LoaderThreadTest, SurvivesRapidSwitchesAndDestructionWhileLoading)
 {
-    const QString first = makeFolder("first", 70, 20000);
-    const QString second = makeFolder("second", 30, 20000);
+    const QString first = QDir::toNativeSeparators(folder("first", 70, 20000));
+    const QString second = QDir::toNativeSeparators(folder("second", 30, 20000));
     std::vector<std::unique_ptr<Recorder>> recorders;
 
     for (int round = 0; round < 5; ++round) {
         auto loader = makeLoader();
         recorders.push_back(std::make_unique<Recorder>(*loader));
-        Recorder *recorder = recorders.back().get();
         for (int step = 0; step < 25; ++step) {
-            const bool firstFolder = (step + round) % 3 != 0;
             const uint page = static_cast<uint>(step % 2);
-            loader->loadFolder(QDir(firstFolder ? first : second), page * 50, page * 50 + 50, 1);
+            loader->loadFolder(QDir((step + round) % 3 ? first : second), page * 50,
+                               page * 50 + 50);
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             QThread::msleep(static_cast<unsigned long>(step % 4) * 3);
         }
-        ASSERT_TRUE(waitUntil([&] { return recorder->countOf(Event::Result) > 0; }));
+        ASSERT_TRUE(waitUntil([&] { return !recorders.back()->resultIndices().empty(); }));
         // Destroyed in the middle of a read.
         loader.reset();
     }
@@ -541,8 +356,8 @@ TEST_F(LoaderThreadTest, SurvivesRapidSwitchesAndDestructionWhileLoading)
         for (const Event &event : each->events) {
             if (event.kind != Event::Result)
                 continue;
-            const bool inFirst = event.path.startsWith(QDir::toNativeSeparators(first) + "/");
-            EXPECT_TRUE(inFirst || event.path.startsWith(QDir::toNativeSeparators(second) + "/"));
+            const bool inFirst = event.path.startsWith(first + "/");
+            EXPECT_TRUE(inFirst || event.path.startsWith(second + "/"));
             EXPECT_LT(event.first, inFirst ? 70 : 30);
         }
     }

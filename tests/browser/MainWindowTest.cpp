@@ -4,7 +4,6 @@
 #include "BrowserTestSupport.h"
 #include "browser/DirView.h"
 #include "browser/HelpFiles.h"
-#include "browser/PagesStrip.h"
 #include "browser/PreviewThumbnailList.h"
 #include "browser/SketchBackup.h"
 #include "browser/ThumbnailItem.h"
@@ -13,8 +12,8 @@
 #include "settings/DesktopServices.h"
 
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
-#include <QSignalSpy>
 #include <QToolButton>
 
 using namespace TestSupport;
@@ -28,6 +27,13 @@ public:
     explicit TestWindow(bool tray)
         : m_tray(tray)
     { }
+    QAction *action(const QString &text) const
+    {
+        for (QAction *action : findChildren<QAction *>())
+            if (action->text() == text)
+                return action;
+        return nullptr;
+    }
 
 protected:
     bool isSystemTrayAvailable() const override { return m_tray; }
@@ -52,47 +58,31 @@ private:
     QList<QUrl> *m_opened;
 };
 
-class MainWindowTest : public SettingsFixture
+QStringList texts(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (const QAction *action : actions)
+        if (!action->isSeparator())
+            texts << action->text();
+    return texts;
+}
+
+class MainWindowTest : public BrowserFixture
 {
 protected:
-    void SetUp() override
-    {
-        SettingsFixture::SetUp();
-        setDesktopServices(std::make_unique<RecordingDesktop>(&m_opened));
-    }
-    void TearDown() override { setDesktopServices(nullptr); }
-    QString makeFolder(const QString &name, int sketches)
-    {
-        const QString path = QString::fromStdString(m_directory.path()) + QLatin1Char('/') + name;
-        QDir().mkpath(path);
-        for (int i = 0; i < sketches; ++i)
-            EXPECT_TRUE(
-                writeSketch(QStringLiteral("%1/%2%3.qpe").arg(path, name).arg(i), 150, 1, i + 1));
-        return path;
-    }
-    static QStringList menuTitles(const MainWindow &window)
-    {
-        QStringList titles;
-        for (QAction *action : window.menuBar()->actions())
-            titles << action->text();
-        return titles;
-    }
     void waitForThumbnails(MainWindow &window, int count)
     {
         ASSERT_TRUE(waitUntil([&] {
             return !window.thumbnailList()->isLoading() && window.thumbnailList()->count() == count;
         }));
     }
-
-    TempDirectory m_directory;
-    QList<QUrl> m_opened;
 };
 
 } // namespace
 
 TEST_F(MainWindowTest, StartsInTheSettingsFolderElseTheDocumentsFolder)
 {
-    const QString documents = makeFolder("documents", 2);
+    const QString documents = folder("documents", 2);
     {
         TestWindow window(true);
         window.init(documents, "user.xml");
@@ -102,124 +92,107 @@ TEST_F(MainWindowTest, StartsInTheSettingsFolderElseTheDocumentsFolder)
         EXPECT_EQ(saved, QDir::toNativeSeparators(documents));
         waitForThumbnails(window, 2);
     }
-    const QString start = makeFolder("start", 3);
+    const QString start = folder("start", 3);
     ASSERT_TRUE(settings().setAttribute("startup_directory/directory", "path", start));
     TestWindow window(true);
     window.init(documents, "user.xml");
     EXPECT_EQ(window.currentFolder(), QDir::toNativeSeparators(start));
     waitForThumbnails(window, 3);
-    EXPECT_EQ(window.windowTitle(), "Quillo Draftbay");
-}
-
-TEST_F(MainWindowTest, MenusFollowThePage)
-{
-    TestWindow window(true);
-    window.init(makeFolder("menus", 1), "user.xml");
-    EXPECT_EQ(menuTitles(window), (QStringList {"File", "View", "Tools", "Help"}));
-    window.currentTabChanged(1);
-    EXPECT_EQ(menuTitles(window), (QStringList {"File", "Edit", "View", "Help"}));
-    window.currentTabChanged(0);
-    EXPECT_EQ(menuTitles(window), (QStringList {"File", "View", "Tools", "Help"}));
 }
 
 TEST_F(MainWindowTest, BackAndForwardWalkTheFolderHistory)
 {
-    const QString a = makeFolder("a", 0);
-    const QString b = makeFolder("b", 0);
-    const QString c = makeFolder("c", 0);
+    const QString a = QDir::toNativeSeparators(folder("a"));
+    const QString b = QDir::toNativeSeparators(folder("b"));
+    const QString c = QDir::toNativeSeparators(folder("c"));
     TestWindow window(true);
     window.init(a, "user.xml");
     window.folderTree()->selectPath(b);
     window.folderTree()->selectPath(c);
-    EXPECT_EQ(window.backHistory(),
-              (QStringList {QDir::toNativeSeparators(a), QDir::toNativeSeparators(b)}));
-    QAction *back = nullptr;
-    QAction *forward = nullptr;
-    for (QAction *action : window.findChildren<QAction *>()) {
-        if (action->text() == "Back")
-            back = action;
-        if (action->text() == "Forward")
-            forward = action;
-    }
+    EXPECT_EQ(window.backHistory(), (QStringList {a, b}));
+    QAction *back = window.action("Back");
+    QAction *forward = window.action("Forward");
     ASSERT_TRUE(back && forward);
     EXPECT_TRUE(back->isEnabled());
     EXPECT_FALSE(forward->isEnabled());
     back->trigger();
-    EXPECT_EQ(window.currentFolder(), QDir::toNativeSeparators(b));
-    EXPECT_EQ(window.backHistory(), (QStringList {QDir::toNativeSeparators(a)}));
+    EXPECT_EQ(window.currentFolder(), b);
     EXPECT_TRUE(forward->isEnabled());
     forward->trigger();
-    EXPECT_EQ(window.currentFolder(), QDir::toNativeSeparators(c));
-    EXPECT_EQ(window.backHistory(),
-              (QStringList {QDir::toNativeSeparators(a), QDir::toNativeSeparators(b)}));
+    EXPECT_EQ(window.currentFolder(), c);
+    EXPECT_EQ(window.backHistory(), (QStringList {a, b}));
     back->trigger();
     back->trigger();
     EXPECT_FALSE(back->isEnabled());
-    EXPECT_EQ(window.currentFolder(), QDir::toNativeSeparators(a));
-    EXPECT_EQ(window.forwardHistory().size(), 2);
+    EXPECT_EQ(window.currentFolder(), a);
+    EXPECT_EQ(window.forwardHistory(), (QStringList {c, b}));
 }
 
 TEST_F(MainWindowTest, ClosingHidesInTheTrayOrQuitsWithoutOne)
 {
     TestWindow withTray(true);
-    withTray.init(makeFolder("tray", 0), "user.xml");
+    withTray.init(folder("tray"), "user.xml");
     withTray.show();
     EXPECT_FALSE(withTray.close());
     EXPECT_FALSE(withTray.isVisible());
     ASSERT_NE(withTray.trayIcon(), nullptr);
-    EXPECT_EQ(withTray.trayIcon()->toolTip(), "Quillo Draftbay is disconnected");
-    QStringList tray;
-    for (QAction *action : withTray.trayIcon()->contextMenu()->actions()) {
-        if (!action->isSeparator())
-            tray << action->text();
-    }
-    EXPECT_EQ(tray, (QStringList {"Mi&nimize", "Ma&ximize", "&Restore", "&Quit"}));
+    EXPECT_EQ(texts(withTray.trayIcon()->contextMenu()->actions()),
+              (QStringList {"Mi&nimize", "Ma&ximize", "&Restore", "&Quit"}));
 
     TestWindow withoutTray(false);
-    withoutTray.init(makeFolder("notray", 0), "user.xml");
+    withoutTray.init(folder("notray"), "user.xml");
     withoutTray.show();
     EXPECT_TRUE(withoutTray.close());
 }
 
-TEST_F(MainWindowTest, OpeningAFileShowsItsFolderAndTheSketch)
+TEST_F(MainWindowTest, FilesAndThumbnailsOpenInTheEditorWithItsMenusAndBackReturns)
 {
-    const QString folder = makeFolder("open", 3);
+    const QString sketches = folder("open", 3);
     TestWindow window(true);
-    window.init(makeFolder("elsewhere", 0), "user.xml");
-    EXPECT_FALSE(window.openFile(folder));
-    EXPECT_FALSE(window.openFile(folder + "/missing.qpe"));
-    const QString file = QDir::toNativeSeparators(folder + "/open1.qpe");
-    EXPECT_TRUE(window.openFile(file));
+    window.init(folder("elsewhere"), "user.xml");
+    EXPECT_FALSE(window.openFile(sketches));
+    EXPECT_FALSE(window.openFile(sketches + "/missing.qpe"));
+    EXPECT_EQ(texts(window.menuBar()->actions()), (QStringList {"File", "View", "Tools", "Help"}));
+    EXPECT_TRUE(window.openFile(QDir::toNativeSeparators(sketches + "/s001.qpe")));
     EXPECT_EQ(window.currentPage(), 1);
+    // The menus follow the page.
+    EXPECT_EQ(texts(window.menuBar()->actions()), (QStringList {"File", "Edit", "View", "Help"}));
     ASSERT_TRUE(window.editorPage()->document());
     EXPECT_TRUE(window.editorPage()->document()->model()->pressureRendering());
-    EXPECT_EQ(window.folderTree()->currentDir().absolutePath(), QDir(folder).absolutePath());
+    EXPECT_EQ(window.folderTree()->currentDir().absolutePath(), QDir(sketches).absolutePath());
     window.backToPreviewTab();
     EXPECT_EQ(window.currentPage(), 0);
+    EXPECT_EQ(texts(window.menuBar()->actions()), (QStringList {"File", "View", "Tools", "Help"}));
     waitForThumbnails(window, 3);
 
     // A second start's hand-over opens the file named after the prefix.
-    window.handleSentMessageFromAnotherCopyOfApp("Get the instance_"
-                                                 + QDir::toNativeSeparators(folder + "/open2.qpe"));
+    window.handleSentMessageFromAnotherCopyOfApp(
+        "Get the instance_" + QDir::toNativeSeparators(sketches + "/s002.qpe"));
     EXPECT_EQ(window.currentPage(), 1);
-    EXPECT_TRUE(window.editorPage()->document()->path().endsWith("open2.qpe"));
-}
+    EXPECT_TRUE(window.editorPage()->document()->path().endsWith("s002.qpe"));
+    window.editorPage()->backButton()->click();
+    EXPECT_EQ(window.currentPage(), 0);
+    waitForThumbnails(window, 3);
 
-TEST_F(MainWindowTest, DoubleClickOpensTheEditorAndBackReturns)
-{
-    TestWindow window(true);
-    window.init(makeFolder("edit", 2), "user.xml");
-    waitForThumbnails(window, 2);
+    // A thumbnail opens as a copy; the thumbnail's own sketch stays as it was loaded.
     window.thumbnailList()->setCurrentRow(0);
     window.editSelectedThumbnail();
     EXPECT_EQ(window.currentPage(), 1);
     EXPECT_EQ(window.editorPage()->document()->path(),
               window.thumbnailList()->thumbnailAt(0)->filePath());
-    // The editor shows a copy; the thumbnail's own sketch stays as it was loaded.
     EXPECT_NE(window.editorPage()->document().get(),
               window.thumbnailList()->thumbnailAt(0)->metadata().get());
+    // Next and previous walk the thumbnails; next stops at the last one.
     window.editorPage()->nextButton()->click();
     EXPECT_EQ(window.thumbnailList()->currentRow(), 1);
+    EXPECT_EQ(window.editorPage()->document()->path(),
+              window.thumbnailList()->thumbnailAt(1)->filePath());
+    window.editorPage()->nextButton()->click();
+    EXPECT_EQ(window.thumbnailList()->currentRow(), 2);
+    EXPECT_FALSE(window.editorPage()->nextButton()->isEnabled());
+    window.editorPage()->previousButton()->click();
+    EXPECT_EQ(window.thumbnailList()->currentRow(), 1);
+    EXPECT_TRUE(window.editorPage()->nextButton()->isEnabled());
     EXPECT_EQ(window.editorPage()->document()->path(),
               window.thumbnailList()->thumbnailAt(1)->filePath());
     window.editorPage()->backButton()->click();
@@ -228,30 +201,28 @@ TEST_F(MainWindowTest, DoubleClickOpensTheEditorAndBackReturns)
 
 TEST_F(MainWindowTest, HelpOpensTheBundledFilesAndTheLicenceIsShown)
 {
+    QList<QUrl> opened;
+    setDesktopServices(std::make_unique<RecordingDesktop>(&opened));
     setHelpSearchFolders({QStringLiteral(DRAFTBAY_BINARY_DIR "/bin")});
     TestWindow window(true);
-    window.init(makeFolder("help", 0), "user.xml");
+    window.init(folder("help"), "user.xml");
     EXPECT_FALSE(window.licenceFile().isEmpty());
-    for (QAction *action : window.findChildren<QAction *>()) {
-        if (action->text() == "Important Product Information"
-            || action->text() == "Quillo Tutorial")
-            action->trigger();
-    }
-    ASSERT_EQ(m_opened.size(), 2);
-    for (const QUrl &url : m_opened)
+    window.action("Important Product Information")->trigger();
+    window.action("Quillo Tutorial")->trigger();
+    ASSERT_EQ(opened.size(), 2);
+    for (const QUrl &url : opened)
         EXPECT_TRUE(QFileInfo::exists(url.toLocalFile())) << url.toString().toStdString();
     setHelpSearchFolders({});
+    setDesktopServices(nullptr);
 }
 
-TEST(SketchBackup, KeepsEverySourceWhoseCopyFailed)
+TEST_F(MainWindowTest, BackupKeepsEverySourceWhoseCopyFailed)
 {
-    TempDirectory directory;
-    const QString source = QString::fromStdString(directory.path()) + "/receiver";
-    QDir().mkpath(source);
+    const QString source = folder("receiver");
     ASSERT_TRUE(writeSketch(source + "/a.qpe", 50));
     ASSERT_TRUE(writeSketch(source + "/b.qpe", 50));
-    TestSupport::writeFile((source + "/notes.txt").toStdString(), "not a sketch");
-    const QString backup = backupFolderName(QString::fromStdString(directory.path()),
+    writeFile((source + "/notes.txt").toStdString(), "not a sketch");
+    const QString backup = backupFolderName(QString::fromStdString(m_directory.path()),
                                             QDateTime(QDate(2026, 12, 6), QTime(9, 8, 7, 65)));
     EXPECT_TRUE(backup.endsWith("sketch_backup_06122026090807065"));
     // A folder where b's copy should go makes that copy fail.

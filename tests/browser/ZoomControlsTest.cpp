@@ -1,13 +1,10 @@
-// The zoom slider's rescale requests and the page box's hold on the Enter key.
+// The zoom slider's rescale requests: smooth when a move ends, fast while the wheel turns.
 #include "BrowserTestSupport.h"
-#include "browser/BlockingSpinBox.h"
 #include "browser/KeyboardTrackingSlider.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 
 using namespace TestSupport;
@@ -38,7 +35,7 @@ protected:
 
 } // namespace
 
-TEST_F(ZoomSliderTest, ArrowKeysAskForASmoothRescaleWhenReleased)
+TEST_F(ZoomSliderTest, ReleasedArrowKeysAskForASmoothRescaleOtherKeysAndRepeatsForNothing)
 {
     QSignalSpy requests(&m_slider, &KeyboardTrackingSlider::sliderEvent);
     QTest::keyPress(&m_slider, Qt::Key_Right);
@@ -51,11 +48,8 @@ TEST_F(ZoomSliderTest, ArrowKeysAskForASmoothRescaleWhenReleased)
               (Requests {
                   request(255, Qt::SmoothTransformation), request(260, Qt::SmoothTransformation),
                   request(255, Qt::SmoothTransformation), request(250, Qt::SmoothTransformation)}));
-}
 
-TEST_F(ZoomSliderTest, OtherKeysAndRepeatsAskForNothing)
-{
-    QSignalSpy requests(&m_slider, &KeyboardTrackingSlider::sliderEvent);
+    requests.clear();
     QTest::keyClick(&m_slider, Qt::Key_PageUp);
     EXPECT_EQ(m_slider.value(), 270) << "the key still moves the slider";
     QTest::keyClick(&m_slider, Qt::Key_A);
@@ -65,55 +59,24 @@ TEST_F(ZoomSliderTest, OtherKeysAndRepeatsAskForNothing)
     EXPECT_TRUE(requests.isEmpty());
 }
 
-TEST_F(ZoomSliderTest, MouseReleaseAndLeavingAskForASmoothRescale)
+TEST_F(ZoomSliderTest, MouseReleaseAndLeavingAskForASmoothRescaleTheWheelForAFastOne)
 {
     QSignalSpy requests(&m_slider, &KeyboardTrackingSlider::sliderEvent);
-    QTest::mousePress(&m_slider, Qt::LeftButton, {}, QPoint(290, 10));
-    EXPECT_TRUE(requests.isEmpty());
-    QTest::mouseRelease(&m_slider, Qt::LeftButton, {}, QPoint(290, 10));
-    ASSERT_EQ(requests.size(), 1);
-    EXPECT_EQ(requests.takeFirst(), request(m_slider.value(), Qt::SmoothTransformation));
-    EXPECT_NE(m_slider.value(), 250) << "the click moved the slider first";
-
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&m_slider, &leave);
-    EXPECT_EQ(requests, (Requests {request(m_slider.value(), Qt::SmoothTransformation)}));
-}
-
-TEST_F(ZoomSliderTest, WheelAsksForAFastRescaleBeforeItMovesTheSlider)
-{
-    QSignalSpy requests(&m_slider, &KeyboardTrackingSlider::sliderEvent);
+    // The wheel asks before it moves the slider.
     QWheelEvent wheel(QPointF(150, 10), QPointF(150, 10), QPoint(), QPoint(0, 120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&m_slider, &wheel);
-    EXPECT_EQ(requests, (Requests {request(250, Qt::FastTransformation)}));
+    EXPECT_EQ(requests.takeFirst(), request(250, Qt::FastTransformation));
     EXPECT_GT(m_slider.value(), 250);
-}
 
-TEST(BlockingSpinBox, HoldsTheEnterKeyWhileItHasTheFocus)
-{
-    QWidget window;
-    auto *layout = new QVBoxLayout(&window);
-    auto *box = new BlockingSpinBox(&window);
-    auto *other = new QLineEdit(&window);
-    layout->addWidget(box);
-    layout->addWidget(other);
-    other->setFocus();
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    ASSERT_TRUE(waitUntil([&] { return other->hasFocus(); }));
-    QSignalSpy holds(box, &BlockingSpinBox::enableEnterKeyHandling);
-
-    QTest::mouseClick(box, Qt::LeftButton);
-    ASSERT_TRUE(waitUntil([&] { return !holds.isEmpty(); }));
-    EXPECT_EQ(holds.takeFirst(), QList<QVariant> {false});
-    // Typing in the box keeps the hold.
-    QTest::keyClicks(box, "7");
-    EXPECT_TRUE(holds.isEmpty());
-
-    QTest::keyClick(box, Qt::Key_Tab);
-    ASSERT_TRUE(waitUntil([&] { return !holds.isEmpty(); }));
-    EXPECT_EQ(holds.takeFirst(), QList<QVariant> {true});
-    EXPECT_TRUE(other->hasFocus());
+    const int beforeClick = m_slider.value();
+    QTest::mousePress(&m_slider, Qt::LeftButton, {}, QPoint(290, 10));
+    EXPECT_TRUE(requests.isEmpty());
+    QTest::mouseRelease(&m_slider, Qt::LeftButton, {}, QPoint(290, 10));
+    EXPECT_NE(m_slider.value(), beforeClick) << "the click moved the slider first";
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&m_slider, &leave);
+    EXPECT_EQ(requests,
+              (Requests {request(m_slider.value(), Qt::SmoothTransformation),
+                         request(m_slider.value(), Qt::SmoothTransformation)}));
 }

@@ -1,34 +1,51 @@
-// Settings and small ink documents for the document and export tests.
+// Settings, generated pen files and small ink documents for the document, export and
+// browser tests.
 #pragma once
 
 #include "RecordingDialogService.h"
+#include "SketchGenerator.h"
+#include "TempDirectory.h"
 #include "ink/Document.h"
 #include "settings/ApplSettings.h"
 
 #include <QImage>
+#include <QRect>
 
 #include <gtest/gtest.h>
 
 namespace TestSupport {
 
-inline QString factorySettingsPath()
-{
-    return QStringLiteral(DRAFTBAY_SOURCE_DIR "/resources/support/draftbayfactory.xml");
-}
-
 /// Loads the factory settings into the process-wide store before each test, so that one
-/// test's changes (angle, paper) never leak into the next.
+/// test's changes (angle, paper) never leak into the next; records the dialogs and gives a
+/// temporary folder.
 class SettingsFixture : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(ApplSettings::instance().loadReadOnly(factorySettingsPath()));
+        ASSERT_TRUE(ApplSettings::instance().loadReadOnly(
+            QStringLiteral(DRAFTBAY_SOURCE_DIR "/resources/support/draftbayfactory.xml")));
     }
     ApplSettings &settings() { return ApplSettings::instance(); }
+    /// A path in the test's temporary folder.
+    QString path(const QString &name) const
+    {
+        return QString::fromStdString(m_directory.path()) + QLatin1Char('/') + name;
+    }
 
     ScopedDialogs m_dialogs;
+    TempDirectory m_directory;
 };
+
+/// Writes a generated pen file; false when it could not be written.
+inline bool writeSketch(const QString &path, std::size_t points, int layers = 1,
+                        std::uint64_t seed = 1, Synth::SketchKind kind = Synth::SketchKind::Any)
+{
+    const Synth::SketchOptions options {
+        .seed = seed, .points = points, .layers = layers, .kind = kind};
+    return Synth::writeBytes(path.toStdString(),
+                             Synth::encodePenFile(Synth::generateSketch(options)));
+}
 
 inline Nivo::Stroke lineStroke(QPointF from, QPointF to, int points, unsigned pressure)
 {
@@ -53,20 +70,18 @@ inline Nivo::Document documentOf(std::initializer_list<std::initializer_list<Niv
     return document;
 }
 
-/// Number of pixels in a column (or row) darker than the threshold.
-inline int darkInColumn(const QImage &image, int x, int threshold = 128)
+inline const Nivo::Point &firstPoint(const Nivo::Document &document)
 {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        count += qGray(image.pixel(x, y)) < threshold ? 1 : 0;
-    return count;
+    return document.elements()[0].elements()[0].elements()[0];
 }
 
-inline int darkInRow(const QImage &image, int y, int threshold = 128)
+/// Number of pixels of the area darker than the threshold.
+inline int darkPixels(const QImage &image, const QRect &area, int threshold = 128)
 {
     int count = 0;
-    for (int x = 0; x < image.width(); ++x)
-        count += qGray(image.pixel(x, y)) < threshold ? 1 : 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += qGray(image.pixel(x, y)) < threshold ? 1 : 0;
     return count;
 }
 

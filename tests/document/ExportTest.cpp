@@ -1,7 +1,5 @@
 // Image, PDF and SVG files of a model: sizes, formats, vectors and failures.
 #include "DocumentTestSupport.h"
-#include "SketchGenerator.h"
-#include "TempDirectory.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
 #include "export/BezierFit.h"
@@ -23,6 +21,25 @@ using namespace TestSupport;
 
 namespace {
 
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool isRed(const QColor &c)
+{
+    return c.red() > 150 && c.green() < 100 && c.blue() < 100;
+}
+
+// Where a point of the sheet (tenths of a millimetre, origin at its centre) lies on an A4
+// page drawn at 150 dpi.
+QPoint pagePixel(QPointF unit)
+{
+    return ((unit + QPointF(1050, 1485)) * 150 / 254.0).toPoint();
+}
+
+/// A red horizontal stroke (layer 0) and a black vertical one (layer 1) on an A4 page.
 class ExportTest : public SettingsFixture
 {
 protected:
@@ -31,81 +48,106 @@ protected:
         SettingsFixture::SetUp();
         m_document = documentOf({{lineStroke({-500, 0}, {500, 0}, 80, 1024)},
                                  {lineStroke({0, -800}, {0, 800}, 80, 700)}});
-        PenDescription pen(settings());
-        m_model = std::make_unique<DocumentGraphicModel>(m_document, pen,
+        m_model = std::make_unique<DocumentGraphicModel>(m_document, PenDescription(settings()),
                                                          QRectF(-1050, -1485, 2100, 2970));
         m_model->setPageVisible(true, true);
+        PenDescription red(settings());
+        red.color = QColor(200, 20, 30);
+        ASSERT_TRUE(m_model->setLayerPen(0, red));
     }
-    QString path(const std::string &name) const
-    {
-        return QString::fromStdString(m_directory.file(name));
-    }
-    // The page of a saved PDF drawn by pdftoppm; null when the tool is not installed.
-    QImage renderedPdf(const std::string &name, int dpi)
+    // The page of a saved PDF drawn by pdftoppm at 150 dpi; null without the tool.
+    QImage renderedPdf(const QString &name)
     {
         const QString tool = QStandardPaths::findExecutable("pdftoppm");
         if (tool.isEmpty() || !savePdf(*m_model, path(name), m_model->pageRect()))
             return {};
-        const QString image = path(name + "-page");
-        QProcess::execute(tool,
-                          {"-r", QString::number(dpi), "-png", "-singlefile", path(name), image});
-        return QImage(image + ".png");
+        QProcess::execute(tool, {"-r", "150", "-png", "-singlefile", path(name), path(name)});
+        return QImage(path(name) + ".png");
     }
 
-    TempDirectory m_directory;
     Nivo::Document m_document;
     std::unique_ptr<DocumentGraphicModel> m_model;
 };
 
 } // namespace
 
-TEST_F(ExportTest, ImagesArePageSizedWithAWhitePageInEveryFormat)
+TEST_F(ExportTest, ImagesArePageSizedWithAWhitePageAndColouredInkInEveryFormat)
 {
-    for (const auto &[name, format] : {std::pair {"a.png", "PNG"},
-                                       {"a.jpg", "JPG"},
-                                       {"a.jpeg", "JPEG"},
-                                       {"a.bmp", "BMP"},
-                                       {"a.tiff", "TIFF"}}) {
-        ASSERT_TRUE(saveImage(*m_model, path(name), m_model->pageRect(), format)) << name;
+    for (const QString format : {"PNG", "JPG", "JPEG", "BMP", "TIFF"}) {
+        const QString name = "a." + format.toLower();
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(saveImage(*m_model, path(name), m_model->pageRect(), format));
         QImageReader reader(path(name));
-        EXPECT_EQ(reader.size(), QSize(2100, 2970)) << name;
+        EXPECT_EQ(reader.size(), QSize(2100, 2970));
         const QImage image = reader.read();
-        ASSERT_FALSE(image.isNull()) << name;
-        EXPECT_GT(qGray(image.pixel(5, 5)), 250) << name;
-        EXPECT_EQ(qAlpha(image.pixel(5, 5)), 255) << name;
-        EXPECT_LT(qGray(image.pixel(1050 + 300, 1485)), 64) << name;
+        ASSERT_FALSE(image.isNull());
+        EXPECT_GT(qGray(image.pixel(5, 5)), 250);
+        EXPECT_EQ(qAlpha(image.pixel(5, 5)), 255);
+        EXPECT_TRUE(isRed(image.pixelColor(1050 + 300, 1485)));
+        EXPECT_LT(qGray(image.pixel(1050, 1485 + 300)), 64);
     }
     EXPECT_LT(QFile(path("a.png")).size(), 1000000);
     EXPECT_TRUE(m_dialogs->messages.isEmpty());
 }
 
-TEST_F(ExportTest, ColouredInkKeepsItsColourInPng)
+TEST_F(ExportTest, PdfPageIsTheSheetInPointsWithAValidCrossReferenceTable)
 {
-    PenDescription red(settings());
-    red.color = QColor(200, 20, 30);
-    ASSERT_TRUE(m_model->setLayerPen(0, red));
-    ASSERT_TRUE(saveImage(*m_model, path("red.png"), m_model->pageRect(), "PNG"));
-    const QImage image(path("red.png"));
-    const QColor ink = image.pixelColor(1050 + 300, 1485);
-    EXPECT_GT(ink.red(), 150);
-    EXPECT_LT(ink.green(), 80);
+    ASSERT_TRUE(savePdf(*m_model, path("ink.pdf"), m_model->pageRect()));
+    const QByteArray pdf = fileBytes(path("ink.pdf"));
+    ASSERT_TRUE(pdf.startsWith("%PDF-1.4\n"));
+    // 210 x 297 mm in points, the ink as vectors.
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595.28 841.89]"));
+    EXPECT_TRUE(pdf.contains("/Creator (Quillo Draftbay)"));
+    EXPECT_FALSE(pdf.contains("/Image"));
+    // startxref leads to the table, and every entry to its object.
+    const qsizetype start = pdf.lastIndexOf("startxref\n") + 10;
+    const QByteArray table = pdf.mid(pdf.mid(start).split('\n').first().toLongLong());
+    ASSERT_TRUE(table.startsWith("xref\n0 "));
+    const QList<QByteArray> lines = table.split('\n');
+    const int count = lines[1].split(' ').last().toInt();
+    ASSERT_GE(count, 6);
+    EXPECT_TRUE(table.contains("trailer\n<< /Size " + QByteArray::number(count)));
+    for (int n = 1; n < count; ++n) {
+        ASSERT_EQ(lines[2 + n].size(), 19) << n; // 20 bytes with the newline
+        EXPECT_TRUE(pdf.mid(lines[2 + n].left(10).toLongLong())
+                        .startsWith(QByteArray::number(n) + " 0 obj"))
+            << n;
+    }
+
+    // Models the ink writer does not draw (plain rendering) get Qt's PDF of the same sheet.
+    DocumentGraphicModel plain(m_document, PenDescription(settings()), false);
+    ASSERT_TRUE(savePdf(plain, path("plain.pdf"), m_model->pageRect()));
+    const QString qtPdf = QString::fromLatin1(fileBytes(path("plain.pdf")));
+    EXPECT_FALSE(qtPdf.contains("/Creator (Quillo Draftbay)"));
+    EXPECT_FALSE(qtPdf.contains("/Subtype /Image"));
+    EXPECT_TRUE(
+        qtPdf.contains(QRegularExpression(R"(/MediaBox \[0 0 59[56](\.\d*)? 84[12](\.\d*)?\])")));
 }
 
-TEST_F(ExportTest, PdfPageIsTheSheetInMillimetresAndKeepsVectors)
+TEST_F(ExportTest, PdfShowsVisibleLayersOnlyInTheirColoursAndTurnsWithTheView)
 {
-    ASSERT_TRUE(savePdf(*m_model, path("a.pdf"), m_model->pageRect()));
-    QFile file(path("a.pdf"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
-    ASSERT_TRUE(pdf.startsWith("%PDF-"));
-    const QRegularExpression mediaBox(
-        QStringLiteral(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])"));
-    const QRegularExpressionMatch match = mediaBox.match(QString::fromLatin1(pdf));
-    ASSERT_TRUE(match.hasMatch());
-    // 210 x 297 mm in points.
-    EXPECT_NEAR(match.captured(1).toDouble(), 595.3, 1.0);
-    EXPECT_NEAR(match.captured(2).toDouble(), 841.9, 1.0);
-    EXPECT_FALSE(pdf.contains("/Subtype /Image"));
+    ASSERT_TRUE(m_model->setLayerVisible(1, false));
+    QImage page = renderedPdf("layers.pdf");
+    if (page.isNull())
+        GTEST_SKIP() << "pdftoppm is not installed";
+    // 210 x 297 mm at 150 dpi, rounded up.
+    EXPECT_NEAR(page.width(), 1240, 1);
+    EXPECT_NEAR(page.height(), 1754, 1);
+    EXPECT_GT(qGray(page.pixel(10, 10)), 250);
+    // The horizontal stroke is red; nothing is left of the hidden vertical one.
+    EXPECT_TRUE(isRed(page.pixelColor(pagePixel({300, 0}))));
+    EXPECT_EQ(darkPixels(page, QRect(pagePixel({-30, -700}), pagePixel({30, -100})), 251), 0);
+    EXPECT_EQ(darkPixels(page, QRect(pagePixel({-30, 100}), pagePixel({30, 700})), 251), 0);
+
+    // A quarter turn takes (x, y) to (-y, x): the red horizontal stroke stands upright and
+    // the black vertical one lies down.
+    ASSERT_TRUE(m_model->setLayerVisible(1, true));
+    m_model->rotate(90);
+    page = renderedPdf("turned.pdf");
+    EXPECT_TRUE(isRed(page.pixelColor(pagePixel({0, 300}))));
+    EXPECT_LT(qGray(page.pixel(pagePixel({300, 0}))), 100);
+    EXPECT_FALSE(isRed(page.pixelColor(pagePixel({300, 0}))));
+    EXPECT_GT(qGray(page.pixel(pagePixel({0, 700}))), 250);
 }
 
 TEST_F(ExportTest, SvgDeclaresTheSheetAndDrawsOneFilledPathPerStroke)
@@ -119,15 +161,15 @@ TEST_F(ExportTest, SvgDeclaresTheSheetAndDrawsOneFilledPathPerStroke)
     EXPECT_EQ(root.attribute("width"), "210mm");
     EXPECT_EQ(root.attribute("height"), "297mm");
     EXPECT_EQ(root.attribute("viewBox"), "0 0 2100 2970");
-    int filledPaths = 0;
+    QStringList fills;
     const QDomNodeList paths = svg.elementsByTagName("path");
     for (int i = 0; i < paths.size(); ++i) {
         const QDomElement path = paths.item(i).toElement();
-        const QDomElement group = path.parentNode().toElement();
-        if (group.attribute("fill") == "#000000" && path.attribute("fill-rule") == "nonzero")
-            ++filledPaths;
+        if (path.attribute("fill-rule") == "nonzero")
+            fills << path.parentNode().toElement().attribute("fill");
     }
-    EXPECT_EQ(filledPaths, 2);
+    fills.sort();
+    EXPECT_EQ(fills, (QStringList {"#000000", "#c8141e"}));
     EXPECT_EQ(svg.elementsByTagName("image").size(), 0);
 }
 
@@ -136,17 +178,17 @@ TEST_F(ExportTest, UnwritableFilesAreReportedAndReturnFalse)
     const QString missing = path("no/such/folder/out");
     EXPECT_FALSE(saveImage(*m_model, missing + ".png", m_model->pageRect(), "PNG"));
     ASSERT_EQ(m_dialogs->messages.size(), 1);
-    EXPECT_EQ(m_dialogs->messages.last().title, "eror");
     EXPECT_EQ(m_dialogs->messages.last().text, "failed saving pixmap" + missing + ".png");
     EXPECT_FALSE(savePdf(*m_model, missing + ".pdf", m_model->pageRect()));
     EXPECT_FALSE(saveSvg(*m_model, missing + ".svg", m_model->pageRect()));
-    EXPECT_EQ(m_dialogs->messages.size(), 3);
-    EXPECT_TRUE(m_dialogs->messages.last().text.contains("out.svg"));
+    ASSERT_EQ(m_dialogs->messages.size(), 3);
+    EXPECT_TRUE(m_dialogs->messages[1].text.contains("out.pdf"));
+    EXPECT_TRUE(m_dialogs->messages[2].text.contains("out.svg"));
     EXPECT_FALSE(saveImage(*m_model, path("noformat"), m_model->pageRect(), ""));
     EXPECT_FALSE(QFile::exists(path("noformat")));
 }
 
-TEST_F(ExportTest, PngFilesReadBackPixelForPixel)
+TEST_F(ExportTest, PngFilesReadBackPixelForPixelInGreyColourAndAlpha)
 {
     QImage colour(300, 200, QImage::Format_ARGB32_Premultiplied);
     colour.fill(Qt::white);
@@ -161,19 +203,29 @@ TEST_F(ExportTest, PngFilesReadBackPixelForPixel)
     for (const auto &[name, image] :
          {std::pair {"colour.png", colour}, {"grey.png", grey}, {"clear.png", clear}}) {
         QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(writePng(file, image)) << name;
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && writePng(file, image)) << name;
         file.close();
-        const QImage read(path(name));
-        ASSERT_EQ(read.size(), image.size()) << name;
-        EXPECT_EQ(read.convertToFormat(QImage::Format_ARGB32),
+        EXPECT_EQ(QImage(path(name)).convertToFormat(QImage::Format_ARGB32),
                   image.convertToFormat(QImage::Format_ARGB32))
             << name;
     }
     EXPECT_EQ(QImageReader(path("grey.png")).imageFormat(), QImage::Format_Grayscale8);
 }
 
-TEST_F(ExportTest, PagesDrawnInBandsMatchOneWholeDrawing)
+TEST_F(ExportTest, PdfOfHandwritingTakesAtMostThreeBytesAPoint)
+{
+    ASSERT_TRUE(writeSketch(path("hand.qpe"), 20000, 2, 7, Synth::SketchKind::Handwriting));
+    DocumentMetaData loaded(path("hand.qpe"));
+    ASSERT_TRUE(loaded.load());
+    const MetadataPtr shown = loaded.createPressureCopy();
+    shown->model()->setPageVisible(true, true);
+    ASSERT_TRUE(savePdf(*shown->model(), path("hand.pdf"), shown->model()->pageRect()));
+    // This page takes 2.91 bytes a point (Qt's PDF engine about 6). Handwriting is the
+    // densest ink: other pages of it take 2.9 to 3.06, mixed pages 2.5 to 2.7.
+    EXPECT_LE(QFile(path("hand.pdf")).size() / 20000.0, 3.0);
+}
+
+TEST_F(ExportTest, PagesDrawnInBandsOrTurnedWholeMatchOneWholeDrawing)
 {
     Nivo::Document many;
     for (int l = 0; l < 3; ++l) {
@@ -184,182 +236,27 @@ TEST_F(ExportTest, PagesDrawnInBandsMatchOneWholeDrawing)
                                  static_cast<unsigned>(300 + 40 * s)));
         many.add(layer);
     }
-    PenDescription pen(settings());
-    DocumentGraphicModel model(many, pen, QRectF(-1050, -1485, 2100, 2970));
+    DocumentGraphicModel model(many, PenDescription(settings()), QRectF(-1050, -1485, 2100, 2970));
     model.setPageVisible(true, true);
-    const QImage banded = renderImage(model, model.pageRect());
-    QImage whole(banded.size(), QImage::Format_ARGB32_Premultiplied);
-    whole.fill(Qt::transparent);
-    {
+    // Bands could miss a turned stroke: turned views are drawn whole. Either way antialiased
+    // edges may differ by a few grey levels; no ink may be missing or added.
+    for (const int turn : {0, 90}) {
+        model.rotate(turn);
+        const QImage banded = renderImage(model, model.pageRect());
+        QImage whole(banded.size(), QImage::Format_ARGB32_Premultiplied);
+        whole.fill(Qt::transparent);
         QPainter painter(&whole);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        model.render(&painter, QRectF(0, 0, whole.width(), whole.height()), model.pageRect());
+        model.render(&painter, QRectF(whole.rect()), model.pageRect());
+        painter.end();
+        int largest = 0;
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                largest = std::max(largest,
+                                   std::abs(qGray(banded.pixel(x, y)) - qGray(whole.pixel(x, y))));
+        EXPECT_LE(largest, 16) << turn;
+        EXPECT_GT(darkPixels(whole, whole.rect()), 20000) << turn;
     }
-    // Antialiased edges may differ by a few grey levels; no ink may be missing or added.
-    int largest = 0;
-    qint64 inkBanded = 0;
-    qint64 inkWhole = 0;
-    for (int y = 0; y < whole.height(); ++y) {
-        for (int x = 0; x < whole.width(); ++x) {
-            const int a = qGray(banded.pixel(x, y));
-            const int b = qGray(whole.pixel(x, y));
-            largest = std::max(largest, std::abs(a - b));
-            inkBanded += 255 - a;
-            inkWhole += 255 - b;
-        }
-    }
-    EXPECT_LE(largest, 16);
-    EXPECT_GT(inkWhole, 0);
-    EXPECT_NEAR(static_cast<double>(inkBanded), static_cast<double>(inkWhole), inkWhole * 0.01);
-
-    // A turned view is drawn whole, never in bands that could miss a turned stroke: the
-    // middle of the first stroke, (-750, -50), lies at (50, -750) after a quarter turn.
-    model.rotate(90);
-    const QImage turned = renderImage(model, model.pageRect());
-    int ink = 0;
-    for (int y = 1485 - 750 - 4; y <= 1485 - 750 + 4; ++y)
-        for (int x = 1050 + 50 - 4; x <= 1050 + 50 + 4; ++x)
-            ink += qGray(turned.pixel(x, y)) < 200 ? 1 : 0;
-    EXPECT_GT(ink, 0);
-}
-
-namespace {
-
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Where a point of the sheet (tenths of a millimetre, origin at its centre) lies on an A4
-// page drawn at that resolution.
-QPoint pagePixel(QPointF unit, int dpi)
-{
-    return ((unit + QPointF(1050, 1485)) * dpi / 254.0).toPoint();
-}
-
-double distanceToPolyline(const QPointF &p, const std::vector<QPointF> &line)
-{
-    double best = std::hypot(p.x() - line.front().x(), p.y() - line.front().y());
-    for (size_t i = 1; i < line.size(); ++i) {
-        const QPointF a = line[i - 1], ab = line[i] - a;
-        const double length2 = QPointF::dotProduct(ab, ab);
-        const double t
-            = length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
-        const QPointF d = p - (a + ab * t);
-        best = std::min(best, std::hypot(d.x(), d.y()));
-    }
-    return best;
-}
-
-bool isRed(const QColor &c)
-{
-    return c.red() > 150 && c.green() < 100 && c.blue() < 100;
-}
-
-} // namespace
-
-TEST_F(ExportTest, InkPdfHasAValidCrossReferenceTableAndTheExactSheet)
-{
-    ASSERT_TRUE(savePdf(*m_model, path("ink.pdf"), m_model->pageRect()));
-    const QByteArray pdf = fileBytes(path("ink.pdf"));
-    ASSERT_TRUE(pdf.startsWith("%PDF-1.4\n"));
-    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595.28 841.89]"));
-    EXPECT_TRUE(pdf.contains("/Creator (Quillo Draftbay)"));
-    EXPECT_TRUE(pdf.contains("/Title (ink.pdf)"));
-    EXPECT_FALSE(pdf.contains("/Image"));
-    // startxref leads to the table, and every entry to its object.
-    const qsizetype start = pdf.lastIndexOf("startxref\n");
-    ASSERT_GT(start, 0);
-    const qsizetype table = pdf.mid(start + 10).split('\n').first().toLongLong();
-    ASSERT_TRUE(pdf.mid(table).startsWith("xref\n0 "));
-    const QList<QByteArray> lines = pdf.mid(table).split('\n');
-    const int count = lines[1].split(' ').last().toInt();
-    ASSERT_GE(count, 6);
-    for (int n = 1; n < count; ++n) {
-        const QByteArray entry = lines[2 + n];
-        ASSERT_EQ(entry.size(), 19) << n; // 20 bytes with the newline
-        EXPECT_TRUE(
-            pdf.mid(entry.left(10).toLongLong()).startsWith(QByteArray::number(n) + " 0 obj"))
-            << n;
-    }
-    EXPECT_TRUE(pdf.mid(table).contains("trailer\n<< /Size " + QByteArray::number(count)));
-    const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
-    if (!pdfinfo.isEmpty()) {
-        QProcess info;
-        info.start(pdfinfo, {path("ink.pdf")});
-        ASSERT_TRUE(info.waitForFinished(30000));
-        const QString out = QString::fromUtf8(info.readAllStandardOutput());
-        EXPECT_EQ(info.exitCode(), 0) << info.readAllStandardError().toStdString();
-        EXPECT_TRUE(out.contains(QRegularExpression("Pages:\\s+1\\n"))) << out.toStdString();
-        EXPECT_TRUE(out.contains("595.28 x 841.89 pts (A4)")) << out.toStdString();
-        EXPECT_FALSE(info.readAllStandardError().contains("Error"));
-    }
-    // Models the writer does not draw itself still get Qt's PDF of the page.
-    PenDescription pen(settings());
-    DocumentGraphicModel plain(m_document, pen, false);
-    ASSERT_TRUE(savePdf(plain, path("plain.pdf"), m_model->pageRect()));
-    EXPECT_FALSE(fileBytes(path("plain.pdf")).contains("/Creator (Quillo Draftbay)"));
-}
-
-TEST_F(ExportTest, InkPdfShowsVisibleLayersOnlyInTheirColours)
-{
-    PenDescription red(settings());
-    red.color = QColor(200, 20, 30);
-    ASSERT_TRUE(m_model->setLayerPen(0, red));
-    ASSERT_TRUE(m_model->setLayerVisible(1, false));
-    const QImage page = renderedPdf("layers.pdf", 150);
-    if (page.isNull())
-        GTEST_SKIP() << "pdftoppm is not installed";
-    // 210 x 297 mm at 150 dpi, rounded up.
-    EXPECT_NEAR(page.width(), 1240, 1);
-    EXPECT_NEAR(page.height(), 1754, 1);
-    EXPECT_GT(qGray(page.pixel(10, 10)), 250);
-    // The horizontal stroke is red; nothing is left of the hidden vertical one.
-    EXPECT_TRUE(isRed(page.pixelColor(pagePixel({300, 0}, 150))));
-    for (int y = -700; y <= 700; y += 100) {
-        if (y != 0) {
-            EXPECT_GT(qGray(page.pixel(pagePixel({0, y * 1.0}, 150))), 250) << y;
-        }
-    }
-    ASSERT_TRUE(m_model->setLayerVisible(1, true));
-    EXPECT_LT(qGray(renderedPdf("both.pdf", 150).pixel(pagePixel({0, 400}, 150))), 100);
-}
-
-TEST_F(ExportTest, InkPdfOfATurnedViewTurnsTheInk)
-{
-    PenDescription red(settings());
-    red.color = QColor(200, 20, 30);
-    ASSERT_TRUE(m_model->setLayerPen(0, red));
-    m_model->rotate(90);
-    const QImage page = renderedPdf("turned.pdf", 150);
-    if (page.isNull())
-        GTEST_SKIP() << "pdftoppm is not installed";
-    // A quarter turn takes (x, y) to (-y, x): the red horizontal stroke stands upright and
-    // the black vertical one lies down.
-    EXPECT_TRUE(isRed(page.pixelColor(pagePixel({0, 300}, 150))));
-    EXPECT_LT(qGray(page.pixel(pagePixel({300, 0}, 150))), 100);
-    EXPECT_FALSE(isRed(page.pixelColor(pagePixel({300, 0}, 150))));
-    EXPECT_GT(qGray(page.pixel(pagePixel({0, 700}, 150))), 250);
-}
-
-TEST_F(ExportTest, InkPdfOfHandwritingTakesAtMostThreeBytesPerPoint)
-{
-    Synth::SketchOptions options;
-    options.seed = 7;
-    options.points = 20000;
-    options.layers = 2;
-    options.kind = Synth::SketchKind::Handwriting;
-    ASSERT_TRUE(Synth::writeBytes(m_directory.file("hand.qpe"),
-                                  Synth::encodePenFile(Synth::generateSketch(options))));
-    DocumentMetaData loaded(path("hand.qpe"));
-    ASSERT_TRUE(loaded.load());
-    const MetadataPtr shown = loaded.createPressureCopy();
-    shown->model()->setPageVisible(true, true);
-    ASSERT_TRUE(savePdf(*shown->model(), path("hand.pdf"), shown->model()->pageRect()));
-    // This page takes 2.91 bytes a point (Qt's PDF engine about 6). Handwriting is the
-    // densest ink: other pages of it take 2.9 to 3.06, mixed pages 2.5 to 2.7.
-    EXPECT_LE(static_cast<double>(QFile(path("hand.pdf")).size()) / options.points, 3.0);
 }
 
 TEST(BezierFit, PiecesFollowEveryPointAndEverySegmentWithinTheTolerance)
@@ -383,10 +280,6 @@ TEST(BezierFit, PiecesFollowEveryPointAndEverySegmentWithinTheTolerance)
     std::vector<QPointF> drawn;
     QPointF from(std::round(points.front().x()), std::round(points.front().y()));
     for (const PathPiece &piece : pieces) {
-        for (const QPointF &p : {piece.c1, piece.c2, piece.to}) {
-            EXPECT_EQ(p.x(), std::round(p.x()));
-            EXPECT_EQ(p.y(), std::round(p.y()));
-        }
         for (int k = 0; k <= 64; ++k) {
             const double t = k / 64.0, s = 1 - t;
             drawn.push_back(piece.isCurve ? from * (s * s * s) + piece.c1 * (3 * s * s * t)
@@ -395,14 +288,24 @@ TEST(BezierFit, PiecesFollowEveryPointAndEverySegmentWithinTheTolerance)
         }
         from = piece.to;
     }
-    double worst = 0;
-    for (const QPointF &p : points)
-        worst = std::max(worst, distanceToPolyline(p, drawn));
-    EXPECT_LE(worst, tolerance + 1e-6);
-    // And back: the path keeps to the polyline too (checked between points at one place per
-    // segment, hence a little slack).
-    double stray = 0;
-    for (const QPointF &p : drawn)
-        stray = std::max(stray, distanceToPolyline(p, points));
-    EXPECT_LE(stray, 1.1 * tolerance);
+    // Farthest distance of the points from the polyline, both ways: points to the path,
+    // and the path to the points (checked at one place per segment, hence a little slack).
+    const auto farthest = [](const std::vector<QPointF> &from, const std::vector<QPointF> &line) {
+        double worst = 0;
+        for (const QPointF &p : from) {
+            double best = 1e9;
+            for (size_t i = 1; i < line.size(); ++i) {
+                const QPointF a = line[i - 1], ab = line[i] - a;
+                const double t = std::clamp(QPointF::dotProduct(p - a, ab)
+                                                / std::max(1e-12, QPointF::dotProduct(ab, ab)),
+                                            0.0, 1.0);
+                const QPointF d = p - (a + ab * t);
+                best = std::min(best, std::hypot(d.x(), d.y()));
+            }
+            worst = std::max(worst, best);
+        }
+        return worst;
+    };
+    EXPECT_LE(farthest(points, drawn), tolerance + 1e-6);
+    EXPECT_LE(farthest(drawn, points), 1.1 * tolerance);
 }

@@ -1,14 +1,13 @@
-// Layer groups (z-order, ownership, snapshots), the receiver-position table and thumbnails.
+// The graphic model: layer groups (z-order, ownership, snapshots), the receiver-position
+// table, the settings' pen, thumbnails, and what it paints, measured in pixels.
 #include "DocumentTestSupport.h"
-#include "TempDirectory.h"
 #include "document/BackgroundLayerPath.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/GraphicsInkPathItem.h"
 #include "document/GraphicsItemsGroup.h"
 #include "document/ReceiverPosition.h"
 #include "document/Thumbnail.h"
-
-#include <cmath>
+#include "export/DocumentExport.h"
 
 using namespace TestSupport;
 
@@ -17,9 +16,10 @@ namespace {
 class ModelTest : public SettingsFixture
 {
 protected:
-    Nivo::Document threeLayers()
+    void SetUp() override
     {
-        return documentOf(
+        SettingsFixture::SetUp();
+        m_document = documentOf( // three layers, two strokes in the first
             {{lineStroke({0, 0}, {100, 0}, 5, 1024), lineStroke({0, 10}, {100, 10}, 5, 1024)},
              {lineStroke({0, 20}, {100, 20}, 5, 1024)},
              {lineStroke({0, 30}, {100, 30}, 5, 1024)}});
@@ -31,35 +31,56 @@ protected:
             z.push_back(group->zValue());
         return z;
     }
+
+    Nivo::Document m_document;
 };
+
+const QRectF kPage(-1050, -1485, 2100, 2970);
+
+PenDescription penOfWidth(double width)
+{
+    PenDescription pen;
+    pen.width = width;
+    return pen;
+}
+
+// The page rendered at one pixel per unit, page centre at (1050, 1485).
+QImage render(DocumentGraphicModel &model)
+{
+    model.setPageVisible(true, false);
+    return renderImage(model, model.pageRect());
+}
+
+using RenderingTest = SettingsFixture;
 
 } // namespace
 
-TEST_F(ModelTest, GroupsAndStrokesFollowTheDocument)
+TEST_F(ModelTest, GroupsStrokesAndPenFollowTheDocumentAndTheSettings)
 {
-    Nivo::Document document = threeLayers();
-    DocumentGraphicModel model(document, PenDescription(settings()), false);
+    DocumentGraphicModel model(m_document, PenDescription(settings()), false);
     EXPECT_EQ(zValues(model), (std::vector<qreal> {1, 101, 201}));
     EXPECT_EQ(model.groups()[0]->childItems().size(), 2);
     for (const GraphicsInkPathItem *item : model.inkItems())
         EXPECT_EQ(item->zValue(), item->parentItem()->zValue());
     EXPECT_EQ(model.sceneRect(), QRectF(0, 0, 100, 30));
-    EXPECT_EQ(model.itemIndexMethod(), QGraphicsScene::NoIndex);
     EXPECT_EQ(model.pageRect(), QRectF(-1050, -1485, 2100, 2970));
-}
 
-TEST_F(ModelTest, PressureModelOnTheSettingsPageShiftsTheDocumentUp)
-{
-    Nivo::Document document = threeLayers();
-    DocumentGraphicModel model(document, PenDescription(settings()), true);
-    EXPECT_EQ(model.offset(), QPointF(0, -1485));
-    EXPECT_EQ(document.topLeft().value().y.value(), -1485);
+    // A pressure model on the settings' page shifts the document up by half a page.
+    DocumentGraphicModel pressure(m_document, PenDescription(settings()), true);
+    EXPECT_EQ(pressure.offset(), QPointF(0, -1485));
+    EXPECT_EQ(m_document.topLeft().value().y.value(), -1485);
+
+    // The default pen: the settings' colour, and its width times the ball-point size.
+    EXPECT_EQ(model.pen().color, QColor(Qt::black));
+    EXPECT_DOUBLE_EQ(model.pen().width, 2.0);
+    ASSERT_TRUE(
+        settings().setAttribute("visuality_properties/default_pen", "ball_point_size", "1.4"));
+    EXPECT_DOUBLE_EQ(PenDescription(settings()).width, 2.8);
 }
 
 TEST_F(ModelTest, InsertingGroupsKeepsTheZOrder)
 {
-    Nivo::Document document = threeLayers();
-    DocumentGraphicModel model(document, PenDescription(settings()), false);
+    DocumentGraphicModel model(m_document, PenDescription(settings()), false);
     model.setPageVisible(true, true);
     EXPECT_FALSE(model.insertLayerGroup(-1, {}));
     EXPECT_FALSE(model.insertLayerGroup(4, {}));
@@ -72,8 +93,7 @@ TEST_F(ModelTest, InsertingGroupsKeepsTheZOrder)
 
 TEST_F(ModelTest, RemovedGroupsHandTheirItemsOverAndMovesKeepThem)
 {
-    Nivo::Document document = threeLayers();
-    DocumentGraphicModel model(document, PenDescription(settings()), false);
+    DocumentGraphicModel model(m_document, PenDescription(settings()), false);
     model.rotate(45);
     LayerGroupSnapshot snapshot;
     EXPECT_FALSE(model.removeLayerGroup(3, snapshot));
@@ -101,7 +121,6 @@ TEST_F(ModelTest, RemovedGroupsHandTheirItemsOverAndMovesKeepThem)
     ASSERT_TRUE(model.moveLayerGroup(2, 0));
     EXPECT_EQ(model.groups()[0]->childItems().size(), 2);
     EXPECT_FALSE(model.moveLayerGroup(0, 7));
-    EXPECT_EQ(model.groups().size(), 3);
     EXPECT_EQ(model.inkItems().size(), 4);
 
     // Items taken out belong to the caller; deleting them must leave the model whole.
@@ -111,60 +130,25 @@ TEST_F(ModelTest, RemovedGroupsHandTheirItemsOverAndMovesKeepThem)
     EXPECT_EQ(model.inkItems().size(), 3);
 }
 
-struct AngleCase
+TEST_F(ModelTest, ReceiverAnglesTurnAndMoveBackOntoTheSheet)
 {
-    const char *angle;
-    QPointF expected; // where the point (100, 200) ends up
-};
-
-class ReceiverPositionTest : public SettingsFixture, public ::testing::WithParamInterface<AngleCase>
-{ };
-
-TEST_P(ReceiverPositionTest, TurnsAndMovesBackOntoTheSheet)
-{
-    const AngleCase &angleCase = GetParam();
-    ASSERT_TRUE(settings().setAttribute("page_properties/page", "angle", angleCase.angle));
-    Nivo::Document document = documentOf({{lineStroke({100, 200}, {100, 200}, 2, 0)}});
-    normaliseReceiverPosition(document, settings());
-    const Nivo::Point &point = document.elements()[0].elements()[0].elements()[0];
-    EXPECT_NEAR(point.x.value(), angleCase.expected.x(), 0.05) << angleCase.angle;
-    EXPECT_NEAR(point.y.value(), angleCase.expected.y(), 0.05) << angleCase.angle;
-}
-
-namespace {
-
-// The point (100, 200) turned by the angle with 3.14 for pi, then shifted as the table says.
-QPointF turned(double degrees, QPointF shift)
-{
-    const float radians = static_cast<float>(degrees) * 3.14f / 180.0f;
-    Nivo::Point point(100, 200, 0, 0, 0, 0, 0);
-    point.rotate(radians);
-    return QPointF(point.x.value(), point.y.value()) + shift;
-}
-
-} // namespace
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryAngle, ReceiverPositionTest,
-    ::testing::Values(
-        AngleCase {"0", {100, 200}}, AngleCase {"360", {100, 200}}, AngleCase {"-720", {100, 200}},
-        AngleCase {"45", turned(45, {1050 - 176, 176})},
-        AngleCase {"-45", turned(-45, {-(1050 - 176), 176})},
-        AngleCase {"90", turned(90, {1050, 1485})}, AngleCase {"-90", turned(-90, {-1050, 1485})},
-        AngleCase {"135", turned(135, {1050 - 176, 2970 - 176})},
-        AngleCase {"-135", turned(-135, {-(1050 - 176), 2970 - 176})},
-        AngleCase {"180", turned(180, {0, 2970})}, AngleCase {"450", turned(90, {1050, 1485})}));
-
-TEST_F(ModelTest, MissingAngleLeavesTheDocumentAlone)
-{
-    TempDirectory directory;
-    writeFile(
-        directory.file("no-angle.xml"),
-        R"(<s><page_properties><page size="A4" orientation="Portrait"/></page_properties></s>)");
-    ASSERT_TRUE(settings().loadReadOnly(QString::fromStdString(directory.file("no-angle.xml"))));
-    Nivo::Document document = documentOf({{lineStroke({100, 200}, {100, 200}, 2, 0)}});
-    normaliseReceiverPosition(document, settings());
-    EXPECT_EQ(document.elements()[0].elements()[0].elements()[0].x.value(), 100);
+    // The point (100, 200) turned by the angle with 3.14 for pi, then shifted by the table.
+    using Row = std::tuple<const char *, float, double, double>;
+    for (const auto &[angle, degrees, dx, dy] :
+         {Row("0", 0, 0, 0), Row("360", 0, 0, 0), Row("-720", 0, 0, 0), Row("45", 45, 874, 176),
+          Row("-45", -45, -874, 176), Row("90", 90, 1050, 1485), Row("-90", -90, -1050, 1485),
+          Row("135", 135, 874, 2794), Row("-135", -135, -874, 2794), Row("180", 180, 0, 2970),
+          Row("450", 90, 1050, 1485)}) {
+        Nivo::Point turned(100, 200, 0, 0, 0, 0, 0);
+        turned.rotate(degrees * 3.14f / 180.0f);
+        const QPointF expected(turned.x.value() + dx, turned.y.value() + dy);
+        ASSERT_TRUE(settings().setAttribute("page_properties/page", "angle", angle));
+        Nivo::Document document = documentOf({{lineStroke({100, 200}, {100, 200}, 2, 0)}});
+        normaliseReceiverPosition(document, settings());
+        const Nivo::Point &point = firstPoint(document);
+        EXPECT_NEAR(point.x.value(), expected.x(), 0.05) << angle;
+        EXPECT_NEAR(point.y.value(), expected.y(), 0.05) << angle;
+    }
 }
 
 TEST_F(ModelTest, ThumbnailIsAWhiteSquareWithTheSketchAndAMarkerForLayers)
@@ -172,6 +156,13 @@ TEST_F(ModelTest, ThumbnailIsAWhiteSquareWithTheSketchAndAMarkerForLayers)
     Nivo::Document document = documentOf({{lineStroke({0, 0}, {1000, 2000}, 50, 1024)},
                                           {lineStroke({1000, 0}, {0, 2000}, 50, 1024)}});
     DocumentGraphicModel model(document, PenDescription(settings()), false);
+    const auto hasMarker = [](const QImage &image) {
+        for (int y = 0; y < 40; ++y)
+            for (int x = 190; x < 230; ++x)
+                if (image.pixel(x, y) == qRgb(227, 227, 227))
+                    return true;
+        return false;
+    };
     const QImage thumbnail = renderThumbnail(model, 230, 2);
     ASSERT_EQ(thumbnail.size(), QSize(230, 230));
     EXPECT_EQ(thumbnail.pixel(2, 228), qRgb(255, 255, 255));
@@ -179,31 +170,110 @@ TEST_F(ModelTest, ThumbnailIsAWhiteSquareWithTheSketchAndAMarkerForLayers)
     // The scene (1:2) fills the height, centred: the diagonals cross in the middle.
     EXPECT_LT(qGray(thumbnail.pixel(115, 115)), 160);
     EXPECT_LT(qGray(thumbnail.pixel(115 - 27, 115 - 54)), 200);
-    bool marker = false;
-    for (int y = 0; y < 60 && !marker; ++y)
-        for (int x = 170; x < 230 && !marker; ++x)
-            marker = thumbnail.pixel(x, y) == qRgb(227, 227, 227);
-    EXPECT_TRUE(marker);
-    const QImage single = renderThumbnail(model, 230, 1);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 190; x < 230; ++x)
-            ASSERT_NE(single.pixel(x, y), qRgb(227, 227, 227));
+    EXPECT_TRUE(hasMarker(thumbnail));
+    EXPECT_FALSE(hasMarker(renderThumbnail(model, 230, 1)));
 
     Nivo::Document flat = documentOf({{lineStroke({0, 5}, {100, 5}, 5, 0)}});
     DocumentGraphicModel flatModel(flat, PenDescription(settings()), false);
     EXPECT_TRUE(renderThumbnail(flatModel, 230, 1).isNull());
 }
 
-TEST_F(ModelTest, PenComesFromTheSettings)
+TEST_F(RenderingTest, PressureSetsTheWidthAndNoPressureMeansFullWidth)
 {
-    PenDescription pen(settings());
-    EXPECT_EQ(pen.color, QColor(Qt::black));
-    EXPECT_DOUBLE_EQ(pen.width, 2.0);
-    ASSERT_TRUE(
-        settings().setAttribute("visuality_properties/default_pen", "ball_point_size", "1.4"));
-    ASSERT_TRUE(
-        settings().setAttribute("visuality_properties/default_pen", "rgba_color", "12 34 56"));
-    pen = PenDescription(settings());
-    EXPECT_DOUBLE_EQ(pen.width, 2.8);
-    EXPECT_EQ(pen.color, QColor(Qt::black));
+    // Pen width 4: pressure 1024 and 0 give 2 * 4, half and double pressure scale it.
+    for (const auto &[pressure, expectedWidth] :
+         {std::pair {1024u, 8}, {0u, 8}, {512u, 4}, {2048u, 16}}) {
+        Nivo::Document document = documentOf({{lineStroke({-500, 0}, {500, 0}, 60, pressure)}});
+        DocumentGraphicModel model(document, penOfWidth(4), kPage);
+        const QImage image = render(model);
+        EXPECT_NEAR(darkPixels(image, QRect(1050, 0, 1, 2970)), expectedWidth, 1)
+            << "pressure " << pressure;
+        EXPECT_EQ(darkPixels(image, QRect(1050 + 600, 0, 1, 2970)), 0);
+    }
+}
+
+TEST_F(RenderingTest, EveryDirectionAndOnePointStrokesKeepTheirWidth)
+{
+    Nivo::Stroke dot;
+    dot.add(Nivo::Point(0, 0, 0, 2048, 0, 0, 0));
+    Nivo::Document document = documentOf({{lineStroke({0, -500}, {0, 500}, 60, 1024),
+                                           lineStroke({300, 300}, {700, 700}, 60, 1024), dot}});
+    DocumentGraphicModel model(document, penOfWidth(5), kPage);
+    const QImage image = render(model);
+    EXPECT_NEAR(darkPixels(image, QRect(0, 1485 - 200, 2100, 1)), 10, 1);
+    // The diagonal is cut by a row over 10 * sqrt(2) pixels.
+    EXPECT_NEAR(darkPixels(image, QRect(1050 + 400, 1485 + 500, 300, 1)), 14, 2);
+    const QPolygonF &outline = model.inkItems().back()->outline();
+    EXPECT_EQ(outline, QPolygonF({QPointF(0, -10), QPointF(0, 10)}));
+    EXPECT_GT(model.inkItems().back()->boundingRect().height(), 0);
+
+    // Without pressure rendering a stroke is a line of the pen's width.
+    Nivo::Document plain = documentOf({{lineStroke({-300, 100}, {300, 100}, 20, 0)}});
+    DocumentGraphicModel plainModel(plain, penOfWidth(2), false);
+    plainModel.setSceneRect(kPage);
+    EXPECT_NEAR(darkPixels(render(plainModel), QRect(1050, 0, 1, 2970)), 2, 1);
+}
+
+TEST_F(RenderingTest, HiddenLayersDrawNothingAndLayerPensWin)
+{
+    Nivo::Document document = documentOf({{lineStroke({-500, 0}, {500, 0}, 40, 1024)},
+                                          {lineStroke({0, -500}, {0, -100}, 40, 1024)}});
+    DocumentGraphicModel model(document, penOfWidth(3), kPage);
+    ASSERT_TRUE(model.setLayerVisible(0, false));
+    QImage image = render(model);
+    EXPECT_EQ(darkPixels(image, QRect(1050 + 300, 0, 1, 2970)), 0);
+    EXPECT_GT(darkPixels(image, QRect(0, 1485 - 300, 2100, 1)), 0);
+    EXPECT_TRUE(model.hideAllLayers());
+    EXPECT_EQ(darkPixels(render(model), QRect(0, 1485 - 300, 2100, 1)), 0);
+    EXPECT_TRUE(model.showAllLayers());
+    EXPECT_FALSE(model.setLayerVisible(-1, true));
+
+    PenDescription red = penOfWidth(3);
+    red.color = Qt::red;
+    ASSERT_TRUE(model.setLayerPen(1, red));
+    const QColor ink = render(model).pixelColor(1050, 1485 - 300);
+    EXPECT_GT(ink.red(), 200);
+    EXPECT_LT(ink.green(), 60);
+    EXPECT_FALSE(model.setLayerPen(2, red));
+}
+
+TEST_F(RenderingTest, RotationAndOffsetMoveWhatIsPainted)
+{
+    Nivo::Document document = documentOf({{lineStroke({100, 0}, {500, 0}, 40, 1024)}});
+    DocumentGraphicModel model(document, penOfWidth(3), kPage);
+    model.fitItemBoundsToPage();
+    model.rotate(90);
+    QImage image = render(model);
+    // (300, 0) turned a quarter clockwise lies at (0, 300).
+    EXPECT_LT(qGray(image.pixel(1050, 1485 + 300)), 128);
+    EXPECT_GT(qGray(image.pixel(1050 + 300, 1485)), 200);
+    model.translate(200, 0);
+    image = render(model);
+    EXPECT_LT(qGray(image.pixel(1050 + 200, 1485 + 300)), 128);
+    EXPECT_GT(qGray(image.pixel(1050, 1485 + 300)), 200);
+    model.resetTransform();
+    EXPECT_EQ(model.rotation(), 0);
+    EXPECT_EQ(model.offset(), QPointF());
+    EXPECT_LT(qGray(render(model).pixel(1050 + 300, 1485)), 128);
+}
+
+TEST_F(RenderingTest, ThePageIsWhiteBelowEveryLayer)
+{
+    Nivo::Document document = documentOf({{lineStroke({-500, 0}, {500, 0}, 40, 1024)}});
+    DocumentGraphicModel model(document, penOfWidth(3), kPage);
+    const QImage image = render(model);
+    ASSERT_NE(model.background(), nullptr);
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(2099, 2969), qRgb(255, 255, 255));
+
+    auto *extra
+        = new GraphicsInkPathItem(document.elements()[0].elements()[0], model.pen(), nullptr, true);
+    ASSERT_TRUE(model.insertLayerGroup(0, {extra}));
+    ASSERT_TRUE(model.insertLayerGroup(0, {}));
+    for (GraphicsItemsGroup *group : model.groups())
+        EXPECT_LT(model.background()->zValue(), group->zValue());
+    EXPECT_GT(darkPixels(renderImage(model, model.pageRect()), QRect(1050, 0, 1, 2970)), 0);
+    model.setPageVisible(false, true);
+    EXPECT_EQ(model.background(), nullptr);
+    EXPECT_EQ(qAlpha(renderImage(model, model.pageRect()).pixel(0, 0)), 0);
 }
