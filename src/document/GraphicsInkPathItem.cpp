@@ -13,10 +13,10 @@
 
 namespace {
 
-// Points closer together than this many pixels are merged when the stroke is drawn small.
-// Up to a pixel and a half apart the eye sees no corner in a line one or two pixels wide,
-// and every vertex costs: a thick cosmetic pen is outlined vertex by vertex.
-constexpr qreal kToleranceInPixels = 1.5;
+// Strokes drawn small keep their shape within this many pixels. Far less than the one or
+// two pixels of a line, but every vertex costs: a thick cosmetic pen is outlined and filled
+// vertex by vertex, and handwriting seen small has ten points or more to a pixel.
+constexpr qreal kToleranceInPixels = 0.4;
 // Vector output keeps outlines within this many units (a twentieth of a millimetre).
 constexpr qreal kVectorTolerance = 0.5;
 
@@ -58,6 +58,71 @@ void simplify(const QPointF *points, int count, qreal tolerance, std::vector<cha
             spans.emplace_back(index, last);
         }
     }
+}
+
+qreal cross(const QPointF &a, const QPointF &b)
+{
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// The indices of the points to draw so that the line through them passes within tolerance
+// of every point, in one pass: from each vertex, the directions that stay within tolerance
+// of all the points after it narrow to a wedge, and a new vertex starts where a point falls
+// outside it or the line turns back. A stroke's ends are always kept.
+void sleeveSimplify(const std::vector<QPointF> &points, qreal tolerance, std::vector<int> &kept)
+{
+    kept.clear();
+    const int n = static_cast<int>(points.size());
+    if (n == 0)
+        return;
+    kept.push_back(0);
+    const qreal tolerance2 = tolerance * tolerance;
+    int anchor = 0;
+    int candidate = -1;
+    QPointF right;
+    QPointF left;
+    qreal reach2 = 0;
+    for (int k = 1; k < n; ++k) {
+        const QPointF v = points[k] - points[anchor];
+        const qreal d2 = v.x() * v.x() + v.y() * v.y();
+        if (d2 <= tolerance2) {
+            // Within tolerance of the vertex itself: any line from it passes close enough.
+            if (candidate < 0 || reach2 <= tolerance2)
+                candidate = k;
+            continue;
+        }
+        const qreal d = std::sqrt(d2);
+        const bool inside = candidate < 0 || reach2 <= tolerance2
+            || (cross(right, v) >= 0 && cross(v, left) >= 0 && std::sqrt(reach2) - d <= tolerance);
+        if (!inside) {
+            // The last point that fitted becomes a vertex; this point is tried again from it.
+            kept.push_back(candidate);
+            anchor = candidate;
+            candidate = -1;
+            reach2 = 0;
+            --k;
+            continue;
+        }
+        // The directions from the vertex that pass within tolerance of this point.
+        const qreal sine = tolerance / d;
+        const qreal cosine = std::sqrt(1 - sine * sine);
+        const QPointF u = v / d;
+        const QPointF pointRight(u.x() * cosine + u.y() * sine, u.y() * cosine - u.x() * sine);
+        const QPointF pointLeft(u.x() * cosine - u.y() * sine, u.y() * cosine + u.x() * sine);
+        if (reach2 <= tolerance2) {
+            right = pointRight;
+            left = pointLeft;
+        } else {
+            if (cross(right, pointRight) > 0)
+                right = pointRight;
+            if (cross(pointLeft, left) > 0)
+                left = pointLeft;
+        }
+        reach2 = std::max(reach2, d2);
+        candidate = k;
+    }
+    if (kept.back() != n - 1)
+        kept.push_back(n - 1);
 }
 
 } // namespace
@@ -194,19 +259,7 @@ const std::vector<int> *GraphicsInkPathItem::simplifiedIndices(qreal pixelsPerUn
     const int step = static_cast<int>(std::floor(std::log2(tolerance)));
     if (step == m_simplifiedStep && !m_simplified.empty())
         return &m_simplified;
-    const qreal kept = std::ldexp(1.0, step);
-    const std::vector<QPointF> centre = centreLine();
-    m_simplified.clear();
-    for (int k = 0; k < static_cast<int>(centre.size()); ++k) {
-        const bool last = k + 1 == static_cast<int>(centre.size());
-        if (m_simplified.empty() || last) {
-            m_simplified.push_back(k);
-            continue;
-        }
-        const QPointF d = centre[k] - centre[m_simplified.back()];
-        if (d.x() * d.x() + d.y() * d.y() >= kept * kept)
-            m_simplified.push_back(k);
-    }
+    sleeveSimplify(centreLine(), std::ldexp(1.0, step), m_simplified);
     m_simplifiedStep = step;
     return &m_simplified;
 }

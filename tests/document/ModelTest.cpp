@@ -9,6 +9,8 @@
 #include "document/Thumbnail.h"
 #include "export/DocumentExport.h"
 
+#include <QPainter>
+
 using namespace TestSupport;
 
 namespace {
@@ -212,6 +214,38 @@ TEST_F(RenderingTest, EveryDirectionAndOnePointStrokesKeepTheirWidth)
     DocumentGraphicModel plainModel(plain, penOfWidth(2), false);
     plainModel.setSceneRect(kPage);
     EXPECT_NEAR(darkPixels(render(plainModel), QRect(1050, 0, 1, 2970)), 2, 1);
+}
+
+TEST_F(RenderingTest, StrokesDrawnSmallKeepTheirCornersAndTurningPoints)
+{
+    // At a tenth of full size: teeth 8 pixels wide and 6 high, drawn through many points, and
+    // a stroke that runs 100 pixels down and comes back a fifth of a pixel beside itself.
+    Nivo::Stroke teeth;
+    for (int k = 0; k <= 320; ++k) {
+        const double phase = (k % 16) / 8.0;
+        teeth.add(
+            Nivo::Point(-800 + 5 * k, 300 + 60 * (phase <= 1 ? phase : 2 - phase), 0, 0, 0, 0, 0));
+    }
+    Nivo::Stroke hairpin;
+    for (int k = 0; k <= 200; ++k)
+        hairpin.add(Nivo::Point(900 + (k > 100 ? 2 : 0), -1000 + 20 * (k <= 100 ? k : 200 - k), 0,
+                                0, 0, 0, 0));
+    Nivo::Document document = documentOf({{teeth, hairpin}});
+    DocumentGraphicModel model(document, penOfWidth(2), false);
+    QImage image(210, 297, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    model.render(&painter, QRectF(image.rect()), kPage);
+    painter.end();
+
+    for (int tooth = 0; tooth < 20; ++tooth) {
+        const int x = 105 + (-800 + 80 * tooth + 40) / 10;
+        EXPECT_GT(darkPixels(image, QRect(x - 1, 183, 3, 3)), 0) << "tip of tooth " << tooth;
+        EXPECT_GT(darkPixels(image, QRect(x - 5, 177, 3, 3)), 0) << "foot of tooth " << tooth;
+        EXPECT_EQ(darkPixels(image, QRect(x - 1, 176, 3, 3)), 0) << "inside tooth " << tooth;
+    }
+    EXPECT_GT(darkPixels(image, QRect(194, 246, 3, 3)), 0);
+    EXPECT_EQ(darkPixels(image, QRect(190, 251, 10, 5)), 0);
 }
 
 TEST_F(RenderingTest, HiddenLayersDrawNothingAndLayerPensWin)
