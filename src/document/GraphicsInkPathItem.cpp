@@ -69,47 +69,46 @@ qreal cross(const QPointF &a, const QPointF &b)
 // of every point, in one pass: from each vertex, the directions that stay within tolerance
 // of all the points after it narrow to a wedge, and a new vertex starts where a point falls
 // outside it or the line turns back. A stroke's ends are always kept.
-void sleeveSimplify(const std::vector<QPointF> &points, qreal tolerance, std::vector<int> &kept)
+void sleeveSimplify(const QPointF *points, int n, qreal tolerance, std::vector<int> &kept)
 {
     kept.clear();
-    const int n = static_cast<int>(points.size());
     if (n == 0)
         return;
     kept.push_back(0);
     const qreal tolerance2 = tolerance * tolerance;
     int anchor = 0;
     int candidate = -1;
+    // The wedge's edges, as directions of any positive length; reach is the distance of the
+    // farthest point from the vertex, 0 while every point lies within tolerance of it.
     QPointF right;
     QPointF left;
-    qreal reach2 = 0;
+    qreal reach = 0;
     for (int k = 1; k < n; ++k) {
         const QPointF v = points[k] - points[anchor];
         const qreal d2 = v.x() * v.x() + v.y() * v.y();
         if (d2 <= tolerance2) {
             // Within tolerance of the vertex itself: any line from it passes close enough.
-            if (candidate < 0 || reach2 <= tolerance2)
+            if (reach == 0)
                 candidate = k;
             continue;
         }
         const qreal d = std::sqrt(d2);
-        const bool inside = candidate < 0 || reach2 <= tolerance2
-            || (cross(right, v) >= 0 && cross(v, left) >= 0 && std::sqrt(reach2) - d <= tolerance);
-        if (!inside) {
+        if (reach > 0 && (cross(right, v) < 0 || cross(v, left) < 0 || reach - d > tolerance)) {
             // The last point that fitted becomes a vertex; this point is tried again from it.
             kept.push_back(candidate);
             anchor = candidate;
-            candidate = -1;
-            reach2 = 0;
+            reach = 0;
             --k;
             continue;
         }
-        // The directions from the vertex that pass within tolerance of this point.
-        const qreal sine = tolerance / d;
-        const qreal cosine = std::sqrt(1 - sine * sine);
-        const QPointF u = v / d;
-        const QPointF pointRight(u.x() * cosine + u.y() * sine, u.y() * cosine - u.x() * sine);
-        const QPointF pointLeft(u.x() * cosine - u.y() * sine, u.y() * cosine + u.x() * sine);
-        if (reach2 <= tolerance2) {
+        // The directions from the vertex that pass within tolerance of this point: v turned
+        // either way by the angle whose sine is tolerance / d, both scaled by d.
+        const qreal along = std::sqrt(d2 - tolerance2);
+        const QPointF pointRight(v.x() * along + v.y() * tolerance,
+                                 v.y() * along - v.x() * tolerance);
+        const QPointF pointLeft(v.x() * along - v.y() * tolerance,
+                                v.y() * along + v.x() * tolerance);
+        if (reach == 0) {
             right = pointRight;
             left = pointLeft;
         } else {
@@ -118,7 +117,7 @@ void sleeveSimplify(const std::vector<QPointF> &points, qreal tolerance, std::ve
             if (cross(pointLeft, left) > 0)
                 left = pointLeft;
         }
-        reach2 = std::max(reach2, d2);
+        reach = std::max(reach, d);
         candidate = k;
     }
     if (kept.back() != n - 1)
@@ -259,7 +258,14 @@ const std::vector<int> *GraphicsInkPathItem::simplifiedIndices(qreal pixelsPerUn
     const int step = static_cast<int>(std::floor(std::log2(tolerance)));
     if (step == m_simplifiedStep && !m_simplified.empty())
         return &m_simplified;
-    sleeveSimplify(centreLine(), std::ldexp(1.0, step), m_simplified);
+    const qreal rounded = std::ldexp(1.0, step);
+    if (m_pressureRendering) {
+        const std::vector<QPointF> centre = centreLine();
+        sleeveSimplify(centre.data(), static_cast<int>(centre.size()), rounded, m_simplified);
+    } else {
+        sleeveSimplify(m_polyline.data(), static_cast<int>(m_polyline.size()), rounded,
+                       m_simplified);
+    }
     m_simplifiedStep = step;
     return &m_simplified;
 }
