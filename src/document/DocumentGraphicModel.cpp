@@ -7,6 +7,8 @@
 #include "ink/Document.h"
 #include "settings/ApplSettings.h"
 
+#include <mutex>
+
 namespace {
 
 constexpr qreal kFirstLayerZ = 1.0;
@@ -18,7 +20,39 @@ QRectF settingsPageRect()
     return QRectF(-size.width() / 2, -size.height() / 2, size.width(), size.height());
 }
 
+std::mutex &sceneListLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
 } // namespace
+
+SceneListTurn::SceneListTurn()
+{
+    takeSceneListTurn();
+}
+
+SceneListTurn::~SceneListTurn()
+{
+    endSceneListTurn();
+}
+
+void SceneListTurn::takeSceneListTurn()
+{
+    if (!m_held) {
+        sceneListLock().lock();
+        m_held = true;
+    }
+}
+
+void SceneListTurn::endSceneListTurn()
+{
+    if (m_held) {
+        m_held = false;
+        sceneListLock().unlock();
+    }
+}
 
 DocumentGraphicModel::DocumentGraphicModel(Nivo::Document &document, const PenDescription &pen,
                                            bool pressureRendering, QObject *parent)
@@ -26,6 +60,7 @@ DocumentGraphicModel::DocumentGraphicModel(Nivo::Document &document, const PenDe
     , m_pen(pen)
     , m_pressureRendering(pressureRendering)
 {
+    endSceneListTurn();
     m_pageRect.set(settingsPageRect());
     if (pressureRendering) {
         const qreal halfHeight = m_pageRect.value().height() / 2;
@@ -42,16 +77,20 @@ DocumentGraphicModel::DocumentGraphicModel(Nivo::Document &document, const PenDe
     , m_pressureRendering(true)
     , m_pageRect(pageRect)
 {
+    endSceneListTurn();
     populate(document);
 }
 
 DocumentGraphicModel::~DocumentGraphicModel()
 {
-    // The background is the model's own; groups and strokes go with the scene.
+    // The background is the model's own; groups and strokes go with the scene, deleted
+    // here, outside the lock, so that the scene itself ends quickly.
     if (m_background) {
         removeItem(m_background);
         delete m_background;
     }
+    clear();
+    takeSceneListTurn();
 }
 
 void DocumentGraphicModel::populate(Nivo::Document &document)

@@ -14,10 +14,30 @@ class BackgroundLayerPath;
 class GraphicsInkPathItem;
 class GraphicsItemsGroup;
 
+/// Qt keeps every scene in one list of the application, changed without a lock whenever a
+/// scene is made or destroyed. Models are made on the loader thread while others end on the
+/// window's thread, so the making and the end of every model's scene take turns under one
+/// lock: held from before the scene is made until the model releases it, and again from
+/// the model's last step until after the scene has gone.
+class SceneListTurn
+{
+protected:
+    SceneListTurn();
+    ~SceneListTurn();
+    SceneListTurn(const SceneListTurn &) = delete;
+    SceneListTurn &operator=(const SceneListTurn &) = delete;
+
+    void takeSceneListTurn();
+    void endSceneListTurn();
+
+private:
+    bool m_held = false;
+};
+
 /// Coordinates are ink coordinates (tenths of a millimetre, y down). The view rotation and
 /// offset are applied when strokes are painted, not by rebuilding them. The model does not
 /// keep the document. Built on any thread; used by one thread at a time.
-class DocumentGraphicModel : public QGraphicsScene
+class DocumentGraphicModel : private SceneListTurn, public QGraphicsScene
 {
 public:
     /// Page rectangle from the settings' page size, centred on the origin. Under pressure

@@ -11,6 +11,8 @@
 
 #include <QPainter>
 
+#include <thread>
+
 using namespace TestSupport;
 
 namespace {
@@ -130,6 +132,28 @@ TEST_F(ModelTest, RemovedGroupsHandTheirItemsOverAndMovesKeepThem)
     ASSERT_TRUE(model.removeLayerGroup(1, taken));
     qDeleteAll(taken.items);
     EXPECT_EQ(model.inkItems().size(), 3);
+}
+
+TEST_F(ModelTest, ModelsMadeAndEndedOnTwoThreadsAtOnceAreWhole)
+{
+    // The loader makes models while the window's thread ends others. Qt's application-wide
+    // list of scenes, changed by both without a lock of its own, used to corrupt the heap.
+    constexpr int kModels = 20000;
+    const auto makeAndEnd = [](Nivo::Document document, const PenDescription &pen) {
+        int whole = 0;
+        for (int i = 0; i < kModels; ++i) {
+            DocumentGraphicModel model(document, pen, kPage);
+            whole += model.inkItems().size() == 4 ? 1 : 0;
+        }
+        return whole;
+    };
+    const PenDescription pen = penOfWidth(2);
+    int wholeOnLoader = 0;
+    std::thread loader([&] { wholeOnLoader = makeAndEnd(m_document, pen); });
+    const int wholeHere = makeAndEnd(m_document, pen);
+    loader.join();
+    EXPECT_EQ(wholeOnLoader, kModels);
+    EXPECT_EQ(wholeHere, kModels);
 }
 
 TEST_F(ModelTest, ReceiverAnglesTurnAndMoveBackOntoTheSheet)
