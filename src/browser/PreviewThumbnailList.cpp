@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -323,11 +324,22 @@ void PreviewThumbnailList::releaseNextSketch()
     m_sketchesToRelease.pop_front();
     if (sketch.useCount() != 1)
         return;
-    // The scene belongs to this thread and ends here; the ink, plain data and most of the
-    // memory, ends on the disposal thread.
+    // Taking a scene of thousands of strokes apart takes tens of milliseconds: unless it is
+    // still shown somewhere, it is let go of by this thread and ends, with the ink, on the
+    // disposal thread.
     Nivo::SharedHandle<Nivo::Document> ink = sketch->document();
+    Nivo::SharedHandle<DocumentGraphicModel> scene = sketch->model();
     sketch.reset();
-    m_disposal->start([ink = std::move(ink)]() mutable { ink.reset(); });
+    if (scene.useCount() == 1)
+        scene->moveToThread(nullptr);
+    else
+        scene.reset();
+    m_disposal->start([ink = std::move(ink), scene = std::move(scene)]() mutable {
+        if (scene)
+            scene->moveToThread(QThread::currentThread());
+        scene.reset();
+        ink.reset();
+    });
 }
 
 void PreviewThumbnailList::mouseDoubleClickEvent(QMouseEvent *event)

@@ -2,11 +2,15 @@
 #include "BrowserTestSupport.h"
 #include "browser/PreviewThumbnailList.h"
 #include "browser/ThumbnailItem.h"
+#include "document/DocumentGraphicModel.h"
 
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
 #include <QSignalSpy>
+#include <QThread>
+
+#include <atomic>
 
 using namespace TestSupport;
 
@@ -103,17 +107,25 @@ TEST_F(ThumbnailListTest, ResultsOfAnotherPageOrFolderAreDiscarded)
     const QString many = folder("many", 60);
     show(many, 50);
     int deleted = 0;
+    std::atomic<int> scenesEnded {0};
+    std::atomic<int> scenesEndedOnTheWindowsThread {0};
     // An index beyond the page's window, and a file of another folder.
     for (const auto &[file, index] :
          {std::pair {listedFiles(many).at(55), 55u}, {listedFiles(folder("other", 1)).at(0), 3u}}) {
         auto *stale = new TrackedMetadata(file);
         stale->deleted = &deleted;
         ASSERT_TRUE(stale->load());
+        QObject::connect(stale->model().get(), &QObject::destroyed, [&] {
+            scenesEndedOnTheWindowsThread += QThread::currentThread() == qApp->thread() ? 1 : 0;
+            ++scenesEnded;
+        });
         m_list->handle_fileDocumentMetaDataReady(stale, index);
     }
-    // Discarded sketches are released by later events, never inside the handler.
+    // Discarded sketches are released by later events, never inside the handler, and their
+    // scenes are taken apart away from the window.
     EXPECT_EQ(deleted, 0);
-    EXPECT_TRUE(waitUntil([&] { return deleted == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return deleted == 2 && scenesEnded == 2; }));
+    EXPECT_EQ(scenesEndedOnTheWindowsThread, 0);
     EXPECT_EQ(m_list->count(), 50);
 }
 
