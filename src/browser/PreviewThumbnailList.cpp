@@ -330,7 +330,7 @@ void PreviewThumbnailList::releaseNextSketch()
     Nivo::SharedHandle<Nivo::Document> ink = sketch->document();
     Nivo::SharedHandle<DocumentGraphicModel> scene = sketch->model();
     sketch.reset();
-    if (scene.useCount() == 1)
+    if (scene.useCount() == 1 && scene->thread() == thread())
         scene->moveToThread(nullptr);
     else
         scene.reset();
