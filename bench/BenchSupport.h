@@ -1,5 +1,8 @@
-// Helpers shared by the benchmark programs: a scratch folder, clocks and memory readings.
+// Helpers shared by the benchmark programs: a scratch folder, point counts, clocks and
+// memory readings.
 #pragma once
+
+#include "ink/Document.h"
 
 #include <chrono>
 #include <cstdint>
@@ -39,6 +42,16 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+/// Points of every stroke of every layer.
+inline std::size_t countPoints(const Nivo::Document &document)
+{
+    std::size_t points = 0;
+    for (const Nivo::Layer &layer : document.elements())
+        for (const Nivo::Stroke &stroke : layer.elements())
+            points += stroke.elements().size();
+    return points;
+}
 
 inline double nowMs()
 {

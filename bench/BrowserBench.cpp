@@ -6,6 +6,7 @@
 // Times are wall-clock milliseconds, means over the iterations (best_… the fastest); MB are
 // 10^6 bytes. Runs without a display (offscreen platform), with the list shown.
 #include "BenchSupport.h"
+#include "QtBenchMain.h"
 #include "SketchGenerator.h"
 #include "browser/PreviewThumbnailList.h"
 #include "settings/ApplSettings.h"
@@ -361,21 +362,5 @@ BENCHMARK(firstPage)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt gets only the program name: the benchmark's own options are not Qt's.
-    static int qtArgc = 1;
-    static char *qtArgv[] = {argv[0], nullptr};
-    TimedApplication application(qtArgc, qtArgv);
-    setDialogService(std::make_unique<ConsoleDialogService>(QStringLiteral("browser_bench")));
-    if (!ApplSettings::instance().loadReadOnly(QStringLiteral(DRAFTBAY_FACTORY_SETTINGS))) {
-        std::fprintf(stderr, "browser_bench: cannot read %s\n", DRAFTBAY_FACTORY_SETTINGS);
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runQtBenchmarks<TimedApplication>(argc, argv, "browser_bench");
 }

@@ -44,15 +44,6 @@ struct SampleFiles
     std::string error;
 };
 
-std::size_t countPoints(const Nivo::Document &document)
-{
-    std::size_t points = 0;
-    for (const Nivo::Layer &layer : document.elements())
-        for (const Nivo::Stroke &stroke : layer.elements())
-            points += stroke.elements().size();
-    return points;
-}
-
 // The folder of the generated files; removed when the program ends.
 class Workspace
 {

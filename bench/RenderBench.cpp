@@ -6,6 +6,7 @@
 // ms is the mean wall-clock time of one run in milliseconds, best_ms the fastest run; MB are
 // 10^6 bytes; M after a number is 10^6. Runs without a display (offscreen platform).
 #include "BenchSupport.h"
+#include "QtBenchMain.h"
 #include "SketchGenerator.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
@@ -91,15 +92,6 @@ private:
     const std::filesystem::path &m_directory = m_scratch.path();
     std::map<std::int64_t, QString> m_files;
 };
-
-std::size_t countPoints(const Nivo::Document &document)
-{
-    std::size_t points = 0;
-    for (const Nivo::Layer &layer : document.elements())
-        for (const Nivo::Stroke &stroke : layer.elements())
-            points += stroke.elements().size();
-    return points;
-}
 
 // The sketch of state.range(0) points loaded as the browser loads it; null after reporting
 // the error to the benchmark.
@@ -383,21 +375,5 @@ BENCHMARK(saveSvgFile)->Name("SaveSvg/A4")->Apply(oneSketch)->Arg(kLargeSketch)-
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt gets only the program name: the benchmark's own options are not Qt's.
-    static int qtArgc = 1;
-    static char *qtArgv[] = {argv[0], nullptr};
-    QApplication application(qtArgc, qtArgv);
-    setDialogService(std::make_unique<ConsoleDialogService>(QStringLiteral("render_bench")));
-    if (!ApplSettings::instance().loadReadOnly(QStringLiteral(DRAFTBAY_FACTORY_SETTINGS))) {
-        std::fprintf(stderr, "render_bench: cannot read %s\n", DRAFTBAY_FACTORY_SETTINGS);
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runQtBenchmarks<QApplication>(argc, argv, "render_bench");
 }
