@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <new>
 
 DocumentMetaData::DocumentMetaData(const QString &path)
     : m_path(path)
@@ -25,6 +26,24 @@ bool DocumentMetaData::load()
         QMutexLocker locker(&m_readerLock);
         m_stopped = false;
     }
+    m_errorText.clear();
+    try {
+        if (loadByType())
+            return true;
+    } catch (const std::bad_alloc &) {
+        // One huge sketch must not end the program: it is simply not opened.
+        m_model = Nivo::SharedHandle<DocumentGraphicModel>();
+        m_document = Nivo::SharedHandle<Nivo::Document>();
+        m_definitions = Nivo::SharedHandle<Nivo::InkMLDefinitions>();
+        m_errorText = QStringLiteral("too large to open (not enough memory)");
+    }
+    if (m_errorText.isEmpty())
+        m_errorText = isStopped() ? QStringLiteral("stopped") : QStringLiteral("not readable");
+    return false;
+}
+
+bool DocumentMetaData::loadByType()
+{
     const QString suffix = QFileInfo(m_path).suffix();
     if (suffix == QLatin1String("eli") || suffix == QLatin1String("ELI")
         || suffix == QLatin1String("QPE") || suffix == QLatin1String("qpe"))
@@ -32,6 +51,7 @@ bool DocumentMetaData::load()
     if (suffix == QLatin1String("inkml") || suffix == QLatin1String("INKML")
         || suffix == QLatin1String("vmr") || suffix == QLatin1String("VMR"))
         return loadSavedDocument();
+    m_errorText = QStringLiteral("not a sketch file (.qpe, .eli, .vmr or .inkml)");
     return false;
 }
 
@@ -68,8 +88,10 @@ bool DocumentMetaData::loadPenFile()
         m_penReader = nullptr;
     }
     // A stopped parse still marks its partial document complete; it is not a result.
-    if (!loaded || isStopped())
+    if (!loaded || isStopped()) {
+        m_errorText = QString::fromStdString(reader->errorText());
         return false;
+    }
     m_document = Nivo::SharedHandle<Nivo::Document>(reader->takeDocument());
     m_definitions = Nivo::SharedHandle<Nivo::InkMLDefinitions>(new Nivo::InkMLDefinitions);
     normaliseReceiverPosition(*m_document, ApplSettings::instance());
@@ -90,8 +112,10 @@ bool DocumentMetaData::loadSavedDocument()
         QMutexLocker locker(&m_readerLock);
         m_documentReader = nullptr;
     }
-    if (!loaded || isStopped())
+    if (!loaded || isStopped()) {
+        m_errorText = QString::fromStdString(reader->errorText());
         return false;
+    }
     m_document = reader->document();
     m_definitions = reader->definitions();
     buildModel();

@@ -34,8 +34,11 @@ public:
     /// Reads the file by its suffix ("qpe", "QPE", "eli", "ELI" pen files; "vmr", "VMR",
     /// "inkml", "INKML" saved documents) and builds a plain-rendering model. Pen documents
     /// are first normalised for the receiver position. False when the file was not read
-    /// completely, or when stop() cut the load short.
+    /// completely, or when stop() cut the load short; errorText() then says why. Running out
+    /// of memory on a huge file is such a failure ("too large to open"), not an abort.
     bool load();
+    /// Why the last load failed (the reader's reason), empty after a successful one.
+    QString errorText() const { return m_errorText; }
     /// Stops a running load; may be called from any thread, also as the load ends.
     void stop();
 
@@ -64,6 +67,7 @@ public:
     QPointF pageShift() const { return m_pageShift; }
 
 private:
+    bool loadByType();
     bool loadPenFile();
     bool loadSavedDocument();
     bool isStopped();
@@ -73,6 +77,7 @@ private:
     Nivo::SharedHandle<Nivo::InkMLDefinitions> m_definitions;
     Nivo::SharedHandle<DocumentGraphicModel> m_model;
     QString m_path;
+    QString m_errorText;
     PenDescription m_pen;
     int m_pressureRendering = 0;
     QPointF m_pageShift;

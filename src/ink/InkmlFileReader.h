@@ -23,13 +23,14 @@ public:
     const SharedHandle<Document> &document() const { return m_document; }
     const SharedHandle<InkMLDefinitions> &definitions() const { return m_definitions; }
     /// Why the file was not loaded.
-    const std::string &errorText() const { return m_serializer.errorText(); }
+    const std::string &errorText() const;
 
 private:
     std::wstring m_path;
     SharedHandle<Document> m_document;
     SharedHandle<InkMLDefinitions> m_definitions;
     DocumentSerializer m_serializer;
+    bool m_tooLarge = false;
 };
 
 } // namespace Nivo

@@ -3,11 +3,33 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace Nivo {
+
+namespace {
+
+std::mutex readFunctionLock;
+FileReadFunction &readFunction()
+{
+    static FileReadFunction function;
+    return function;
+}
+
+// Marks an error of the file's own size rather than of the system.
+constexpr int kFileShrank = -1;
+
+} // namespace
+
+void setFileReadFunction(FileReadFunction function)
+{
+    const std::lock_guard<std::mutex> locker(readFunctionLock);
+    readFunction() = std::move(function);
+}
 
 PenFileStream::~PenFileStream()
 {
@@ -17,16 +39,29 @@ PenFileStream::~PenFileStream()
 bool PenFileStream::open(const std::string &path)
 {
     close();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    m_error = 0;
+    m_errorText.clear();
+    // Not blocking: opening a pipe would otherwise wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        m_errorText = std::strerror(errno);
         return false;
+    }
     struct stat info
     { };
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const bool folder = S_ISDIR(info.st_mode);
+        m_errorText = folder ? "is a folder, not a file"
+                             : "is not a regular file (a device, a pipe or a socket)";
         ::close(fd);
         return false;
     }
+    {
+        const std::lock_guard<std::mutex> locker(readFunctionLock);
+        m_readFunction = readFunction();
+    }
     m_fd = fd;
+    m_fileSize = info.st_size;
     m_buffer = std::make_unique<unsigned char[]>(kBufferSize);
     m_data = m_buffer.get();
     m_open = true;
@@ -41,6 +76,8 @@ bool PenFileStream::open(const std::string &path)
 void PenFileStream::openMemory(const unsigned char *data, size_t size)
 {
     close();
+    m_error = 0;
+    m_errorText.clear();
     m_inMemory = true;
     m_open = true;
     m_atEnd = false;
@@ -67,7 +104,8 @@ bool PenFileStream::seek(std::int64_t position)
 {
     if (!m_open || position < 0)
         return false;
-    m_atEnd = false;
+    // A failed read stays failed: nothing after it can be trusted.
+    m_atEnd = hasError();
     if (m_inMemory) {
         // Past the end is allowed, as with a file; the next read simply comes up short.
         const std::int64_t inside = std::min(position, m_memorySize);
@@ -93,21 +131,46 @@ bool PenFileStream::refill()
     m_bufferStart += static_cast<std::int64_t>(m_position);
     m_position = 0;
     m_available = 0;
+    if (hasError())
+        return false;
     for (;;) {
-        const ssize_t got = ::pread(m_fd, m_buffer.get(), kBufferSize, m_bufferStart);
+        const long got = m_readFunction
+            ? m_readFunction(m_fd, m_buffer.get(), kBufferSize, m_bufferStart, m_stopRequested)
+            : ::pread(m_fd, m_buffer.get(), kBufferSize, m_bufferStart);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0)
+        if (got < 0) {
+            fail(errno, m_bufferStart);
             return false;
+        }
+        if (got == 0) {
+            // The end of the file before the size it had when opened: it was cut while
+            // being read (a pulled volume, a writer truncating it), not a whole file.
+            if (m_bufferStart < m_fileSize)
+                fail(kFileShrank, m_bufferStart);
+            return false;
+        }
         m_available = static_cast<size_t>(got);
         return true;
     }
 }
 
+void PenFileStream::fail(int error, std::int64_t offset)
+{
+    m_error = error;
+    m_atEnd = true;
+    m_errorText = "read error at offset " + std::to_string(offset) + ": "
+        + (error == kFileShrank ? "the file became shorter than its " + std::to_string(m_fileSize)
+                   + " bytes while it was read"
+                                : std::string(std::strerror(error)));
+}
+
 size_t PenFileStream::readSlow(unsigned char *destination, size_t count)
 {
-    if (!m_open)
+    if (!m_open || hasError()) {
+        m_atEnd = true;
         return 0;
+    }
     size_t done = 0;
     while (done < count) {
         if (m_position >= m_available && !refill())

@@ -34,8 +34,11 @@ bool FileDescriptor::readFromStream(PenFileStream &stream)
     }
     if (!readHeader(stream))
         return false;
+    // A descriptor cut short by the end of the file still counts when its coordinate
+    // format is there: the bytes that are missing stay zero.
     std::array<unsigned char, 4> bytes {};
-    if (!readPayload(stream, bytes.data()))
+    stream.read(bytes.data(), bytes.size());
+    if (stream.hasError())
         return false;
     m_bytes = bytes;
     if (m_bytes[1] != 2) {

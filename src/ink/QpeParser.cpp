@@ -5,6 +5,7 @@
 #include "ink/TextCodec.h"
 
 #include <algorithm>
+#include <new>
 
 namespace Nivo {
 
@@ -30,13 +31,17 @@ bool isKnownTag(unsigned char tag)
 } // namespace
 
 QpeParser::QpeParser(const std::wstring &path)
-    : m_document(new QpeDocument)
+    : m_path(toUtf8(path))
+    , m_document(new QpeDocument)
 {
-    m_stream.open(toUtf8(path));
+    if (!m_stream.open(m_path))
+        m_errorText = m_stream.errorText();
+    m_stream.setStopFlag(&m_stopRequested);
 }
 
 QpeParser::QpeParser(const unsigned char *data, size_t size)
-    : m_document(new QpeDocument)
+    : m_path("(memory)")
+    , m_document(new QpeDocument)
 {
     m_stream.openMemory(data, size);
 }
@@ -50,7 +55,16 @@ void QpeParser::stop()
 
 bool QpeParser::load()
 {
-    parse();
+    try {
+        parse();
+    } catch (const std::bad_alloc &) {
+        // A sketch too large for the memory there is: give it up, not the program.
+        m_stream.close();
+        m_document.reset();
+        m_document = SharedHandle<QpeDocument>(new QpeDocument);
+        m_errorText = "too large to open (not enough memory)";
+        logMessage(LogSevere, "QpeParser", "load", (m_path + ": " + m_errorText).c_str());
+    }
     return m_document && m_document->complete().value();
 }
 
@@ -62,18 +76,34 @@ Stroke *QpeParser::lastStroke()
     return &layers.back().elements().back();
 }
 
+bool QpeParser::reject(const std::string &reason, bool logIt)
+{
+    if (m_stream.hasError()) {
+        // A failing disc is not a damaged file: say where the read failed.
+        m_errorText = m_stream.errorText();
+        logMessage(LogSevere, "QpeParser", "parse", (m_path + ": " + m_errorText).c_str());
+    } else {
+        m_errorText = reason;
+        if (logIt)
+            logMessage(LogSevere, "QpeParser", "parse", reason.c_str());
+    }
+    m_stream.close();
+    return false;
+}
+
 bool QpeParser::parse()
 {
     if (m_stopRequested.load(std::memory_order_relaxed))
         return true;
-    if (!m_stream.isOpen() || !m_document)
-        return false;
-    QpeDocument &document = *m_document;
-    if (!document.fileDescriptor().readFromStream(m_stream)) {
-        logMessage(LogSevere, "QpeParser", "parse", "invalid file descriptor");
-        m_stream.close();
+    if (!m_stream.isOpen() || !m_document) {
+        if (m_errorText.empty())
+            m_errorText = "the file is not open";
         return false;
     }
+    m_errorText.clear();
+    QpeDocument &document = *m_document;
+    if (!document.fileDescriptor().readFromStream(m_stream))
+        return reject("invalid file descriptor", true);
     m_newLayerPending = true;
     m_newStrokePending = true;
     m_strokeBreakSeen = false;
@@ -83,6 +113,7 @@ bool QpeParser::parse()
         if (m_stopRequested.load(std::memory_order_relaxed) || !m_stream.isOpen()
             || m_stream.atEnd())
             break;
+        const std::int64_t packetOffset = m_stream.tell();
         unsigned char tag = 0;
         m_stream.readByte(tag);
         if (!isKnownTag(tag)) {
@@ -93,75 +124,99 @@ bool QpeParser::parse()
             break;
         if (m_stream.atEnd())
             continue;
+        if (tag == TagFileDescriptor)
+            return reject("multipe file descriptors found", true);
 
-        switch (tag) {
-        case TagFileDescriptor:
-            logMessage(LogSevere, "QpeParser", "parse", "multipe file descriptors found");
-            m_stream.close();
-            return false;
-        case TagPhysicalParams:
-            if (!document.physicalParams().readFromStream(m_stream))
-                return false;
-            break;
-        case TagFileDateTime:
-            if (!document.fileDateTime().readFromStream(m_stream))
-                return false;
-            break;
-        case TagCoordinate:
-            if (!coordinate.readFromStream(m_stream))
-                return false;
-            placePoint(coordinate);
-            break;
-        case TagPressure:
-            if (!m_pressure.readFromStream(m_stream))
-                return false;
-            if (Stroke *stroke = lastStroke(); stroke && stroke->elements().size() == 1)
-                stroke->elements().back().pressure.set(
-                    static_cast<unsigned>(std::max(0, m_pressure.pressure())));
-            break;
-        case TagTilt:
-            if (!m_tilt.readFromStream(m_stream))
-                return false;
-            if (Stroke *stroke = lastStroke(); stroke && stroke->elements().size() == 1) {
-                stroke->elements().back().xtilt.set(m_tilt.tiltX());
-                stroke->elements().back().ytilt.set(m_tilt.tiltY());
-            }
-            break;
-        case TagTimestamp:
-            if (!m_timestamp.readFromStream(m_stream))
-                return false;
-            if (Stroke *stroke = lastStroke(); stroke && !stroke->isEmpty())
-                stroke->elements().back().timestamp.set(m_timestamp.timestamp());
-            break;
-        case TagStatus: {
-            if (!m_status.readFromStream(m_stream))
-                return false;
-            const unsigned char status = m_status.status();
-            if (status & Status::kLayerBreak) {
-                m_pressure.reset();
-                m_tilt.reset();
-                m_newLayerPending = true;
-                m_newStrokePending = true;
-            } else if (status & Status::kStrokeBreak) {
-                // Only the first of several stroke breaks in a row ends the stroke.
-                if (!m_strokeBreakSeen) {
-                    m_pressure.reset();
-                    m_tilt.reset();
-                    m_newStrokePending = true;
-                }
-                m_strokeBreakSeen = true;
-            } else {
-                m_strokeBreakSeen = false;
-            }
-            break;
-        }
-        default:
+        const PacketResult result = readKnownPacket(tag, coordinate);
+        if (result == PacketResult::Rejected)
+            return reject("invalid packet at offset " + std::to_string(packetOffset), false);
+        if (result == PacketResult::CutShort) {
+            // The receiver was unplugged while writing: keep everything before the packet.
+            const std::string message = m_path
+                + ": packet cut short by the end of the file at offset "
+                + std::to_string(packetOffset) + ", dropped";
+            logMessage(LogWarning, "QpeParser", "parse", message.c_str());
             break;
         }
     }
+    if (m_stream.hasError())
+        return reject(std::string(), false);
     m_stream.close();
     document.complete().set(true);
     return true;
+}
+
+QpeParser::PacketResult QpeParser::failure() const
+{
+    // A packet that fails only because the file ended inside it is cut short, not wrong.
+    return m_stream.atEnd() && !m_stream.hasError() ? PacketResult::CutShort
+                                                    : PacketResult::Rejected;
+}
+
+QpeParser::PacketResult QpeParser::readKnownPacket(unsigned char tag, CoordinatePoint &coordinate)
+{
+    QpeDocument &document = *m_document;
+    switch (tag) {
+    case TagPhysicalParams:
+        if (!document.physicalParams().readFromStream(m_stream))
+            return failure();
+        break;
+    case TagFileDateTime:
+        if (!document.fileDateTime().readFromStream(m_stream))
+            return failure();
+        break;
+    case TagCoordinate:
+        if (!coordinate.readFromStream(m_stream))
+            return failure();
+        placePoint(coordinate);
+        break;
+    case TagPressure:
+        if (!m_pressure.readFromStream(m_stream))
+            return failure();
+        if (Stroke *stroke = lastStroke(); stroke && stroke->elements().size() == 1)
+            stroke->elements().back().pressure.set(
+                static_cast<unsigned>(std::max(0, m_pressure.pressure())));
+        break;
+    case TagTilt:
+        if (!m_tilt.readFromStream(m_stream))
+            return failure();
+        if (Stroke *stroke = lastStroke(); stroke && stroke->elements().size() == 1) {
+            stroke->elements().back().xtilt.set(m_tilt.tiltX());
+            stroke->elements().back().ytilt.set(m_tilt.tiltY());
+        }
+        break;
+    case TagTimestamp:
+        if (!m_timestamp.readFromStream(m_stream))
+            return failure();
+        if (Stroke *stroke = lastStroke(); stroke && !stroke->isEmpty())
+            stroke->elements().back().timestamp.set(m_timestamp.timestamp());
+        break;
+    case TagStatus: {
+        if (!m_status.readFromStream(m_stream))
+            return failure();
+        const unsigned char status = m_status.status();
+        if (status & Status::kLayerBreak) {
+            m_pressure.reset();
+            m_tilt.reset();
+            m_newLayerPending = true;
+            m_newStrokePending = true;
+        } else if (status & Status::kStrokeBreak) {
+            // Only the first of several stroke breaks in a row ends the stroke.
+            if (!m_strokeBreakSeen) {
+                m_pressure.reset();
+                m_tilt.reset();
+                m_newStrokePending = true;
+            }
+            m_strokeBreakSeen = true;
+        } else {
+            m_strokeBreakSeen = false;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return PacketResult::Read;
 }
 
 void QpeParser::skipUnknownPacket()

@@ -33,16 +33,26 @@ public:
     /// Asks a running parse to end at the next packet; the parsing thread closes the file.
     void stop();
 
+    /// Why the last parse did not give a complete document (empty when it did).
+    const std::string &errorText() const { return m_errorText; }
+
     /// The document being built (null once taken).
     QpeDocument *document() const { return m_document.get(); }
     /// Takes the document out, so that destroying the parser no longer destroys it.
     std::unique_ptr<QpeDocument> takeDocument() { return m_document.take(); }
 
 private:
+    enum class PacketResult { Read, CutShort, Rejected };
+
+    PacketResult readKnownPacket(unsigned char tag, CoordinatePoint &coordinate);
+    PacketResult failure() const;
+    bool reject(const std::string &reason, bool logIt);
     void skipUnknownPacket();
     void placePoint(const CoordinatePoint &coordinate);
     Stroke *lastStroke();
 
+    std::string m_path;
+    std::string m_errorText;
     PenFileStream m_stream;
     PressureData m_pressure;
     TiltData m_tilt;

@@ -136,10 +136,10 @@ TEST_F(CliInkTest, RejectedFilesPrintNothingAndSayWhy)
     TestSupport::writeFile(m_directory.file("empty.qpe"), "");
     TestSupport::writeFile(m_directory.file("junk.qpe"), std::string(4096, '\xAB'));
     TestSupport::writeFile(m_directory.file("junk.vmr"), "<ink><tracegroup");
-    TestSupport::writeFile(m_directory.file("cut.qpe"),
-                           std::string("\x01\x06\x00\x02\x00\x00\x61\x06\x00", 9));
+    TestSupport::writeFile(m_directory.file("wrong.qpe"),
+                           std::string("\x01\x06\x00\x02\x00\x00\x61\x07\x00", 9));
     for (const char *name :
-         {"empty.qpe", "junk.qpe", "junk.vmr", "cut.qpe", "folder.qpe", "missing.vmr"}) {
+         {"empty.qpe", "junk.qpe", "junk.vmr", "wrong.qpe", "folder.qpe", "missing.vmr"}) {
         const ProcessResult result = cli({"dump", file(name)});
         EXPECT_EQ(result.exitCode, 1) << name;
         EXPECT_TRUE(result.out.isEmpty()) << name;
@@ -151,6 +151,18 @@ TEST_F(CliInkTest, RejectedFilesPrintNothingAndSayWhy)
                     .err.contains("bad packet tag: 1 expected for file descriptor"));
     EXPECT_TRUE(cli({"dump", file("folder.qpe")}).err.contains("folder"));
     EXPECT_TRUE(cli({"dump", file("junk.vmr")}).err.contains("XML"));
+
+    // A last packet cut short by a pulled receiver loses only that packet.
+    TestSupport::writeFile(m_directory.file("cut.qpe"),
+                           std::string("\x01\x06\x00\x02\x00\x00\x61\x06\x00\x10\x00\x20"
+                                       "\x61\x06\x00",
+                                       15));
+    const ProcessResult cut = cli({"info", file("cut.qpe")});
+    EXPECT_EQ(cut.exitCode, 0);
+    EXPECT_TRUE(
+        cut.out.contains("\"complete\": true, \"layers\": 1, \"strokes\": 1, \"points\": 1"))
+        << cut.out.toStdString();
+    EXPECT_TRUE(cut.err.contains("packet cut short by the end of the file at offset 12"));
 }
 
 TEST_F(CliInkTest, UsageErrorsExitWithTwo)

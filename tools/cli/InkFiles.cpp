@@ -43,7 +43,12 @@ bool checkReadableFile(const std::string &path, std::string &reason)
         reason = "is a folder, not a file";
         return false;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A device or a pipe could block the open or be read without end.
+    if (!S_ISREG(info.st_mode)) {
+        reason = "is not a regular file (a device, a pipe or a socket)";
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         reason = std::strerror(errno);
         return false;
@@ -76,6 +81,7 @@ LoadedInk loadInk(const std::string &path)
     } else {
         Nivo::QpeParser parser(widePath);
         parser.load();
+        loaded.reason = parser.errorText();
         loaded.document = Nivo::SharedHandle<Nivo::Document>(parser.takeDocument());
         loaded.definitions = Nivo::SharedHandle<Nivo::InkMLDefinitions>(new Nivo::InkMLDefinitions);
     }

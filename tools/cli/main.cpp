@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -46,8 +47,15 @@ int main(int argc, char **argv)
     }
     const Cli::Arguments arguments(argv + 2, argv + argc);
     for (const Command &command : commands) {
-        if (name == command.name)
+        if (name != command.name)
+            continue;
+        try {
             return command.run(arguments);
+        } catch (const std::bad_alloc &) {
+            // A sketch too large for this machine's memory is an answer, not an abort.
+            Cli::printError("too large to open (not enough memory)");
+            return Cli::ExitFailed;
+        }
     }
     return Cli::usageError("unknown command \"" + name + "\"\n" + kUsage);
 }

@@ -30,11 +30,11 @@ INCOMPLETE = '-'
 ANY = '*'  # random bytes: either outcome, as long as nothing breaks
 put('empty.qpe', b'', INCOMPLETE, INCOMPLETE)
 put('descriptor-only.qpe', DESC, 0, INCOMPLETE)
-put('tag-at-end.qpe', DESC + coord(1, 1) + b'\x61', INCOMPLETE, INCOMPLETE)
+put('tag-at-end.qpe', DESC + coord(1, 1) + b'\x61', 1, INCOMPLETE)
 put('unknown-tag-at-end.qpe', DESC + coord(1, 1) + b'\xfe', 1, INCOMPLETE)
 put('skip-far-past-end.qpe', DESC + coord(1, 1) + b'\xf9\xff', 1, INCOMPLETE)
 put('length-one-backstep.qpe', DESC + b'\x99\x01\x00\x00', INCOMPLETE, INCOMPLETE)
-put('cut-coordinate.qpe', DESC + coord(1, 1) + b'\x61\x06\x00', INCOMPLETE, INCOMPLETE)
+put('cut-coordinate.qpe', DESC + coord(1, 1) + b'\x61\x06\x00', 1, INCOMPLETE)
 put('zero-length-known.qpe', DESC + b'\x61\x00\x00\x00\x00\x00', INCOMPLETE, INCOMPLETE)
 put('negative-pressure.qpe', DESC + bytes([0x64, 0x06, 0x06, 0x00, 0x80, 0x00]) + coord(3, 3), 1, INCOMPLETE)
 put('bad-pressure-type.qpe', DESC + bytes([0x64, 0x06, 0x07, 0x00, 0x00, 0x00]), INCOMPLETE, INCOMPLETE)
