@@ -2,6 +2,7 @@
 #include "browser/DirView.h"
 
 #include "settings/ApplSettings.h"
+#include "settings/AtomicSaveFile.h"
 #include "settings/DialogService.h"
 
 #include <QDataStream>
@@ -15,7 +16,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QSaveFile>
 
 namespace {
 
@@ -31,28 +31,6 @@ QString draggedPath(const QMimeData *mime)
     QString path;
     stream >> path;
     return stream.status() == QDataStream::Ok ? path : QString();
-}
-
-// Writes target through a temporary file, so that an existing target is replaced only by a
-// complete copy.
-bool copyFileReplacing(const QString &source, const QString &target)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray chunk;
-    while (!(chunk = in.read(1 << 20)).isEmpty()) {
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            break;
-        }
-    }
-    if (in.error() != QFileDevice::NoError)
-        out.cancelWriting();
-    return out.commit();
 }
 
 } // namespace
@@ -236,7 +214,7 @@ bool DirView::copyIntoFolder(const QString &source, const QString &folder)
         if (sourceInfo.exists() && sourceInfo.canonicalFilePath() == targetInfo.canonicalFilePath())
             return true;
     }
-    if (!copyFileReplacing(source, target)) {
+    if (!copyFileAtomically(source, target)) {
         dialogs().warning(this, applicationTitle(),
                           tr("Failed to copy file") + QLatin1Char('\n')
                               + QDir::toNativeSeparators(source) + QStringLiteral(" -> ") + target);

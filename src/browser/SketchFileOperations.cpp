@@ -1,6 +1,7 @@
 // Questions, file-system calls and failure reports of the thumbnail list's commands.
 #include "browser/SketchFileOperations.h"
 
+#include "settings/AtomicSaveFile.h"
 #include "settings/DialogService.h"
 
 #include <QCoreApplication>
@@ -55,17 +56,12 @@ QStringList copyFiles(QWidget *parent, const QStringList &paths, const QString &
                          QStringLiteral("%1  %2?").arg(
                              tr("Are you sure you want to overwrite file"), target)))
                 continue;
-            // Copy to a temporary name first, so that a failed copy keeps the old file.
-            const QString temporary = target + QStringLiteral(".part");
-            QFile::remove(temporary);
-            if (!QFile::copy(source, temporary) || !QFile::remove(target)
-                || !QFile::rename(temporary, target)) {
-                QFile::remove(temporary);
-                failed << QDir::toNativeSeparators(source) + QStringLiteral(" -> ") + target;
-                continue;
-            }
-        } else if (!QFile::copy(source, target)) {
-            failed << QDir::toNativeSeparators(source) + QStringLiteral(" -> ") + target;
+        }
+        // The old file is replaced only by a complete copy, and stays on any failure.
+        QString reason;
+        if (!copyFileAtomically(source, target, &reason)) {
+            failed << QDir::toNativeSeparators(source) + QStringLiteral(" -> ") + target
+                    + QStringLiteral(": ") + reason;
             continue;
         }
         written << target;

@@ -6,6 +6,7 @@
 #include "export/ExportProgress.h"
 #include "export/InkPdfWriter.h"
 #include "export/PngEncoder.h"
+#include "settings/AtomicSaveFile.h"
 #include "settings/DialogService.h"
 
 #include <QBuffer>
@@ -17,7 +18,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
@@ -62,21 +62,14 @@ QImage compactForSaving(const QImage &image)
     return compact;
 }
 
-bool writeAtomically(const QString &fileName, const QByteArray &bytes)
+// What failed, the file and why, each on its own line.
+void reportFailure(const QString &title, const QString &what, const QString &fileName,
+                   const QString &reason)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-void reportFailure(const QString &text)
-{
-    dialogs().warning(nullptr, applicationTitle(), text);
+    QString text = what + QLatin1Char('\n') + QDir::toNativeSeparators(fileName);
+    if (!reason.isEmpty())
+        text += QLatin1Char('\n') + reason;
+    dialogs().warning(nullptr, title, text);
 }
 
 // The scene drawn by Qt's PDF engine: for anything the ink writer does not cover.
@@ -136,28 +129,38 @@ bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &sou
     ExportProgress progress(tr("Saving document as ") + formatName);
     const QImage image = renderImage(scene, source);
     progress.setValue(5);
+    QString reason;
     bool saved = false;
-    if (!image.isNull() && !formatName.isEmpty()) {
-        QSaveFile file(fileName);
-        if (file.open(QIODevice::WriteOnly)) {
-            const bool isPng = formatName.compare(QLatin1String("PNG"), Qt::CaseInsensitive) == 0;
-            if (isPng) {
-                // Lossless and compact without Qt's slow filtered compression.
-                saved = writePng(file, image) && file.commit();
-            } else {
-                QImageWriter writer(&file, formatName.toLatin1());
-                // Best quality: the highest JPEG quality.
-                writer.setQuality(100);
-                const bool isJpeg = formatName.startsWith(QLatin1String("JP"), Qt::CaseInsensitive);
-                const QImage output = isJpeg ? image.convertToFormat(QImage::Format_RGB32)
-                                             : compactForSaving(image);
-                saved = writer.write(output) && file.commit();
-            }
+    if (formatName.isEmpty()) {
+        reason = tr("The file name has no suffix that names an image format.");
+    } else if (image.isNull()) {
+        reason = tr("The image is too large to be made.");
+    } else if (formatName.compare(QLatin1String("PNG"), Qt::CaseInsensitive) == 0) {
+        // Lossless and compact without Qt's slow filtered compression.
+        AtomicSaveFile file(fileName);
+        saved = file.open(QIODevice::WriteOnly) && writePng(file, image) && file.commit();
+        if (!saved) {
+            reason = file.reason();
+            file.cancelWriting();
         }
+    } else {
+        // Some encoders (TIFF) move about in their output: encode in memory first.
+        QBuffer encoded;
+        encoded.open(QIODevice::WriteOnly);
+        QImageWriter writer(&encoded, formatName.toLatin1());
+        // Best quality: the highest JPEG quality.
+        writer.setQuality(100);
+        const bool isJpeg = formatName.startsWith(QLatin1String("JP"), Qt::CaseInsensitive);
+        const QImage output
+            = isJpeg ? image.convertToFormat(QImage::Format_RGB32) : compactForSaving(image);
+        if (!writer.write(output))
+            reason = writer.errorString();
+        else
+            saved = saveBytesAtomically(fileName, encoded.data(), &reason);
     }
     progress.setValue(10);
     if (!saved)
-        dialogs().warning(nullptr, QStringLiteral("eror"), tr("failed saving pixmap") + fileName);
+        reportFailure(QStringLiteral("eror"), tr("failed saving pixmap"), fileName, reason);
     return saved;
 }
 
@@ -173,10 +176,10 @@ bool savePdf(QGraphicsScene &scene, const QString &fileName, const QRectF &sourc
         pdf = qtPdf(scene, fileName, source, progress);
     }
     progress.setValue(8);
-    const bool saved = !pdf.isEmpty() && writeAtomically(fileName, pdf);
+    QString reason = pdf.isEmpty() ? tr("The PDF could not be made.") : QString();
+    const bool saved = !pdf.isEmpty() && saveBytesAtomically(fileName, pdf, &reason);
     if (!saved)
-        reportFailure(tr("Unable to save file") + QLatin1Char('\n')
-                      + QDir::toNativeSeparators(fileName));
+        reportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
     return saved;
 }
 
@@ -189,9 +192,9 @@ bool saveSvg(QGraphicsScene &scene, const QString &fileName, const QRectF &sourc
     buffer.open(QIODevice::WriteOnly);
     bool written = false;
     if (width > 0 && height > 0) {
+        // Only the output device: giving the generator a file name too would make it open
+        // (and leak) a file of its own.
         QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setFileName(QDir::toNativeSeparators(fileName));
         generator.setOutputDevice(&buffer);
         generator.setSize(QSize(width, height));
         generator.setViewBox(QRect(0, 0, width, height));
@@ -207,9 +210,9 @@ bool saveSvg(QGraphicsScene &scene, const QString &fileName, const QRectF &sourc
         }
     }
     progress.setValue(8);
-    const bool saved = written && buffer.size() > 0 && writeAtomically(fileName, buffer.data());
+    QString reason = written && buffer.size() > 0 ? QString() : tr("The SVG could not be made.");
+    const bool saved = reason.isEmpty() && saveBytesAtomically(fileName, buffer.data(), &reason);
     if (!saved)
-        reportFailure(tr("Unable to save file") + QLatin1Char('\n')
-                      + QDir::toNativeSeparators(fileName));
+        reportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
     return saved;
 }

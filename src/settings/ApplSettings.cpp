@@ -1,13 +1,13 @@
 // Settings file loading, attribute access by entry path, the paper table and colours.
 #include "settings/ApplSettings.h"
 
+#include "settings/AtomicSaveFile.h"
 #include "settings/DialogService.h"
 
 #include <QCoreApplication>
 #include <QDomElement>
 #include <QDomNamedNodeMap>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -238,7 +238,7 @@ bool ApplSettings::setAttribute(const QString &entryPath, const QString &attribu
 
 bool ApplSettings::save(const QString &path)
 {
-    QSaveFile file(path);
+    AtomicSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     {

@@ -178,12 +178,15 @@ TEST_F(ExportTest, UnwritableFilesAreReportedAndReturnFalse)
     const QString missing = path("no/such/folder/out");
     EXPECT_FALSE(saveImage(*m_model, missing + ".png", m_model->pageRect(), "PNG"));
     ASSERT_EQ(m_dialogs->messages.size(), 1);
-    EXPECT_EQ(m_dialogs->messages.last().text, "failed saving pixmap" + missing + ".png");
+    // What failed, the file and why, each on a line of its own.
+    EXPECT_EQ(m_dialogs->messages.last().text,
+              "failed saving pixmap\n" + missing + ".png\nNo such file or directory");
     EXPECT_FALSE(savePdf(*m_model, missing + ".pdf", m_model->pageRect()));
     EXPECT_FALSE(saveSvg(*m_model, missing + ".svg", m_model->pageRect()));
     ASSERT_EQ(m_dialogs->messages.size(), 3);
-    EXPECT_TRUE(m_dialogs->messages[1].text.contains("out.pdf"));
-    EXPECT_TRUE(m_dialogs->messages[2].text.contains("out.svg"));
+    EXPECT_EQ(m_dialogs->messages[1].text,
+              "Unable to save file\n" + missing + ".pdf\nNo such file or directory");
+    EXPECT_TRUE(m_dialogs->messages[2].text.contains("out.svg\nNo such file or directory"));
     EXPECT_FALSE(saveImage(*m_model, path("noformat"), m_model->pageRect(), ""));
     EXPECT_FALSE(QFile::exists(path("noformat")));
 }

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace TestSupport {
 
 struct ProcessResult
@@ -14,12 +17,24 @@ struct ProcessResult
     QByteArray err;
 };
 
+/// Runs program and waits for it. A fileSizeLimit above 0 makes every file the program
+/// writes fail past that many bytes, as on a full disc.
 inline ProcessResult runTool(const QString &program, const QStringList &arguments,
-                             const QString &workingDirectory = QString(), int timeoutMs = 120000)
+                             const QString &workingDirectory = QString(), int timeoutMs = 120000,
+                             long fileSizeLimit = 0)
 {
     QProcess process;
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
+    if (fileSizeLimit > 0) {
+        process.setChildProcessModifier([fileSizeLimit] {
+            // A write past the limit then fails with EFBIG instead of ending the program.
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit {static_cast<rlim_t>(fileSizeLimit),
+                                static_cast<rlim_t>(fileSizeLimit)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
     process.start(program, arguments);
     ProcessResult result;
     if (!process.waitForFinished(timeoutMs)) {

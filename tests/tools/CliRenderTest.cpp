@@ -3,12 +3,15 @@
 #include "SketchGenerator.h"
 #include "TempDirectory.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QImageReader>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using TestSupport::ProcessResult;
 
@@ -115,9 +118,67 @@ TEST_F(CliRenderTest, RejectedInputsAndUnwritableOutputsExitWithOne)
     EXPECT_EQ(cli({"convert", file("sketch.qpe"), file("out.gif")}).exitCode, 2);
     EXPECT_EQ(cli({"convert", file("sketch.qpe"), file("out.png"), "--rotate", "30"}).exitCode, 2);
     EXPECT_EQ(cli({"thumbnail", file("sketch.qpe"), file("out.jpg")}).exitCode, 2);
+    for (const char *rotation : {"nan", "inf", "1e308", "45.5", ""})
+        EXPECT_EQ(
+            cli({"convert", file("sketch.qpe"), file("out.png"), "--rotate", rotation}).exitCode, 2)
+            << rotation;
+    for (const char *size : {"0", "15", "4097", "99999999999", "-230", "nan"})
+        EXPECT_EQ(cli({"thumbnail", file("sketch.qpe"), file("t.png"), "--size", size}).exitCode, 2)
+            << size;
+
+    // Ink at the far ends of what a number can hold still gives pictures of their fixed size.
+    TestSupport::writeFile(
+        m_directory.file("extreme.vmr"),
+        "<ink><tracegroup id=\"layer0\"><trace contextRef=\"#c\">1e308 -1e308 0 900 0 0 0,"
+        "-1e308 1e308 0 900 0 0 0,5 5 0 900 0 0 0</trace></tracegroup></ink>");
+    const ProcessResult page = cli({"convert", file("extreme.vmr"), file("extreme.png")});
+    EXPECT_EQ(page.exitCode, 0) << page.err.toStdString();
+    EXPECT_EQ(QImageReader(file("extreme.png")).size(), QSize(2100, 2970));
+    const ProcessResult small = cli({"thumbnail", file("extreme.vmr"), file("extreme-t.png")});
+    if (small.exitCode == 0)
+        EXPECT_LE(QImageReader(file("extreme-t.png")).size().width(), 230);
+    else
+        EXPECT_EQ(small.exitCode, 1) << small.err.toStdString();
     const ProcessResult badSettings = TestSupport::runTool(
         TestSupport::cliPath(),
         {"convert", file("sketch.qpe"), file("x.png"), "--settings", file("missing.xml")});
     EXPECT_EQ(badSettings.exitCode, 1);
     EXPECT_TRUE(badSettings.err.contains("Cannot open settings file"));
+}
+
+// Every output onto a full disc fails with the reason and keeps the user's old file.
+TEST_F(CliRenderTest, OutputsOntoAFullDiscExitWithOneAndKeepTheOldFile)
+{
+    const QString folder = QString::fromStdString(m_directory.path()) + "/out";
+    QDir().mkpath(folder);
+    for (const char *name :
+         {"a.png", "a.jpg", "a.bmp", "a.tiff", "a.pdf", "a.svg", "a.vmr", "thumb.png"}) {
+        const QString target = folder + "/" + name;
+        TestSupport::writeFile(target.toStdString(), "old");
+        QStringList arguments
+            = {QString::fromLatin1(name).startsWith("thumb") ? "thumbnail" : "convert",
+               file("sketch.qpe"), target, "--settings", m_settings};
+        const ProcessResult full = TestSupport::runTool(
+            TestSupport::cliPath(), arguments, QString::fromStdString(m_directory.path()), 120000,
+            /*fileSizeLimit=*/100);
+        EXPECT_EQ(full.exitCode, 1) << name << full.err.toStdString();
+        EXPECT_TRUE(full.err.contains("File too large")) << name << full.err.toStdString();
+        EXPECT_EQ(TestSupport::readFile(target.toStdString()), "old") << name;
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 1) << name;
+        QFile::remove(target);
+    }
+    // Special files are refused by every format, also behind a link.
+    const std::string pipe = m_directory.file("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const char *suffix : {".png", ".pdf", ".svg", ".vmr"}) {
+        const QString link = folder + "/link" + suffix;
+        QFile::link(QString::fromStdString(pipe), link);
+        const ProcessResult result = cli({"convert", file("sketch.qpe"), link});
+        EXPECT_EQ(result.exitCode, 1) << suffix;
+        EXPECT_TRUE(result.err.contains("not a regular file"))
+            << suffix << result.err.toStdString();
+    }
+    const ProcessResult input = cli({"info", QString::fromStdString(pipe)});
+    EXPECT_EQ(input.exitCode, 1);
+    EXPECT_TRUE(input.err.contains("not a regular file")) << input.err.toStdString();
 }

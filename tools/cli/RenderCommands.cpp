@@ -7,13 +7,13 @@
 #include "export/DocumentExport.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/ApplSettings.h"
+#include "settings/AtomicSaveFile.h"
 #include "settings/ConsoleDialogService.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <charconv>
@@ -259,10 +259,11 @@ int runThumbnail(const Arguments &arguments)
         printError(options.paths[0] + ": the sketch has no extent to draw");
         return ExitFailed;
     }
-    QSaveFile file(out);
+    AtomicSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || !QImageWriter(&file, "PNG").write(thumbnail)
         || !file.commit()) {
-        printError(options.paths[1] + ": not saved (" + file.errorString().toStdString() + ")");
+        printError(options.paths[1] + ": not saved (" + file.reason().toStdString() + ")");
+        file.cancelWriting();
         return ExitFailed;
     }
     return ExitOk;
