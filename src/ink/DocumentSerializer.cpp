@@ -3,6 +3,7 @@
 
 #include "ink/AtomicFile.h"
 #include "ink/LayerSerializer.h"
+#include "ink/StrokeSerializer.h"
 #include "ink/TextCodec.h"
 #include "ink/XmlPrinter.h"
 
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,15 +22,18 @@ namespace {
 // Reads a whole file; false with a reason when it cannot be read.
 bool readWholeFile(const std::string &path, std::string &contents, std::string &errorText)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: opening a pipe would otherwise wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         errorText = std::string("cannot open file: ") + std::strerror(errno);
         return false;
     }
     struct stat info
     { };
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        errorText = S_ISDIR(info.st_mode) ? "is a folder" : std::strerror(errno);
+    // A device or a pipe could be read without end (a link to /dev/zero).
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        errorText = S_ISDIR(info.st_mode) ? "is a folder"
+                                          : "is not a regular file (a device, a pipe or a socket)";
         ::close(fd);
         return false;
     }
@@ -109,13 +114,73 @@ bool DocumentSerializer::saveFileNarrow(const std::string &path,
         m_errorText = "no document";
         return false;
     }
-    pugi::xml_document xml;
-    if (!buildXml(*m_document, definitions, xml)) {
-        m_errorText = "the document could not be written";
+    Document &document = *m_document;
+    bool tooLarge = false;
+    const bool saved = writeFileAtomically(
+        path,
+        [&](std::FILE *file) {
+            try {
+                return printStreaming(document, definitions, file);
+            } catch (const std::bad_alloc &) {
+                tooLarge = true;
+                return false;
+            }
+        },
+        &m_errorText);
+    if (tooLarge)
+        m_errorText = "cannot save " + path + ": not enough memory";
+    return saved;
+}
+
+bool DocumentSerializer::printStreaming(Document &document, const InkMLDefinitions &definitions,
+                                        std::FILE *file)
+{
+    // The same text as printing the whole tree, built and printed one trace at a time, so
+    // that saving costs memory for one trace rather than for the whole document.
+    XmlStreamPrinter out(file);
+    pugi::xml_document head;
+    pugi::xml_node declaration = head.append_child(pugi::node_declaration);
+    declaration.append_attribute("version").set_value("1.0");
+    pugi::xml_node ink = head.append_child("ink");
+    if (!definitions.write(ink))
         return false;
+    writeAnnotations(ink, document.annotations());
+    out.declaration(declaration);
+    if (!ink.first_child() && document.isEmpty()) {
+        out.element(ink, 0);
+        return out.flush();
     }
-    return writeFileAtomically(
-        path, [&xml](std::FILE *file) { return printXml(xml, file); }, &m_errorText);
+    out.open(ink, 0);
+    head.reset();
+
+    pugi::xml_document piece;
+    int index = 0;
+    for (Layer &layer : document.elements()) {
+        pugi::xml_node group = piece.append_child("tracegroup");
+        std::string id = "layer";
+        appendInteger(id, index++);
+        group.append_attribute("id").set_value(id.c_str());
+        writeAnnotations(group, layer.annotations());
+        if (layer.isEmpty()) {
+            out.element(group, 1);
+        } else {
+            out.open(group, 1);
+            pugi::xml_document trace;
+            for (Stroke &stroke : layer.elements()) {
+                const StrokeSerializer serializer("trace", &stroke, "#default-context");
+                if (!serializer.write(trace))
+                    return false;
+                out.element(trace.first_child(), 2);
+                trace.reset();
+            }
+            out.close("tracegroup", 1);
+        }
+        piece.reset();
+        if (!out.flush())
+            return false;
+    }
+    out.close("ink", 0);
+    return out.flush();
 }
 
 bool DocumentSerializer::loadFile(const std::wstring &path, InkMLDefinitions &definitions)

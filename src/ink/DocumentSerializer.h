@@ -5,6 +5,7 @@
 #include "ink/InkMLDefinitions.h"
 
 #include <atomic>
+#include <cstdio>
 #include <mutex>
 #include <pugixml.hpp>
 #include <string>
@@ -42,6 +43,10 @@ public:
     /// Builds the XML tree of a document as it would be saved.
     static bool buildXml(Document &document, const InkMLDefinitions &definitions,
                          pugi::xml_document &xml);
+    /// Prints the same text as printing buildXml's tree, one trace at a time, so that a
+    /// large document is never held as a tree; false on a write error.
+    static bool printStreaming(Document &document, const InkMLDefinitions &definitions,
+                               std::FILE *file);
 
 private:
     bool isCancelled() const { return m_cancelled.load(std::memory_order_relaxed); }

@@ -3,6 +3,7 @@
 
 #include "ink/StrokeSerializer.h"
 #include "ink/TextCodec.h"
+#include "ink/XmlPrinter.h"
 
 #include <cstring>
 
@@ -12,7 +13,7 @@ void writeAnnotations(pugi::xml_node parent, const std::map<std::string, std::st
 {
     for (const auto &[key, text] : annotations) {
         pugi::xml_node element = appendTextElement(parent, "annotation", text);
-        element.append_attribute("type").set_value(key.c_str());
+        element.append_attribute("type").set_value(toXmlText(key).c_str());
     }
 }
 

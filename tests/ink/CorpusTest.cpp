@@ -2,10 +2,13 @@
 #include "ink/DocumentSerializer.h"
 #include "ink/QpeParser.h"
 #include "ink/TextCodec.h"
+#include "ink/XmlPrinter.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 using namespace Nivo;
@@ -96,6 +99,12 @@ TEST(Corpus, DocumentsReadFromTheCorpusSaveAndReadBackTheSame)
         ASSERT_TRUE(DocumentSerializer(&again).loadFileNarrow(saved, definitionsAgain))
             << expectation.file;
         EXPECT_EQ(verdict(again), verdict(document)) << expectation.file;
-        EXPECT_EQ(again.annotations(), document.annotations()) << expectation.file;
+        // Texts come back as XML can hold them (invalid bytes as U+FFFD), and stay so.
+        std::map<std::string, std::string> cleaned;
+        for (const auto &[key, text] : document.annotations())
+            cleaned[toXmlText(key)] = toXmlText(text);
+        EXPECT_EQ(again.annotations(), cleaned) << expectation.file;
+        const std::string command = "xmllint --noout " + saved;
+        EXPECT_EQ(std::system(command.c_str()), 0) << expectation.file;
     }
 }
