@@ -4,6 +4,9 @@
 #include <QGraphicsScene>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Two stacked sheets with the number of layers, in the top right corner.
@@ -29,11 +32,28 @@ void drawLayerMarker(QPainter &painter, int side, int layerCount)
 
 QImage renderThumbnail(QGraphicsScene &scene, int side, int layerCount)
 {
-    const QRectF source = scene.sceneRect();
-    if (side <= 0 || source.width() <= 0 || source.height() <= 0)
+    if (side <= 0)
         return QImage();
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
     image.fill(Qt::white);
+    QRectF source = scene.sceneRect();
+    // A straight line has no width or no height: widen it by about a pen's width (a tenth
+    // of its length at least), so that it is drawn rather than lost. No ink at all gives
+    // a blank sheet.
+    const bool noInk = source.width() <= 0 && source.height() <= 0;
+    if (!noInk && (source.width() <= 0 || source.height() <= 0)) {
+        const qreal pad = std::max({10.0, source.width() / 20, source.height() / 20});
+        source.adjust(-pad, -pad, pad, pad);
+    }
+    if (noInk || !std::isfinite(source.width()) || !std::isfinite(source.height())) {
+        if (layerCount > 1) {
+            QPainter painter(&image);
+            drawLayerMarker(painter, side, layerCount);
+        }
+        return image;
+    }
     // Centred with a narrow margin, so that strokes on the edge of the sketch stay whole.
     const qreal margin = side * 0.03;
     QSizeF fitted

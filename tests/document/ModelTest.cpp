@@ -164,7 +164,7 @@ TEST_F(ModelTest, ReceiverAnglesTurnAndMoveBackOntoTheSheet)
          {Row("0", 0, 0, 0), Row("360", 0, 0, 0), Row("-720", 0, 0, 0), Row("45", 45, 874, 176),
           Row("-45", -45, -874, 176), Row("90", 90, 1050, 1485), Row("-90", -90, -1050, 1485),
           Row("135", 135, 874, 2794), Row("-135", -135, -874, 2794), Row("180", 180, 0, 2970),
-          Row("450", 90, 1050, 1485)}) {
+          Row("450", 90, 1050, 1485), Row("inf", 0, 0, 0), Row("nan", 0, 0, 0)}) {
         Nivo::Point turned(100, 200, 0, 0, 0, 0, 0);
         turned.rotate(degrees * 3.14f / 180.0f);
         const QPointF expected(turned.x.value() + dx, turned.y.value() + dy);
@@ -175,6 +175,11 @@ TEST_F(ModelTest, ReceiverAnglesTurnAndMoveBackOntoTheSheet)
         EXPECT_NEAR(point.x.value(), expected.x(), 0.05) << angle;
         EXPECT_NEAR(point.y.value(), expected.y(), 0.05) << angle;
     }
+    // A huge angle is reduced in one step (whole turns of 360 cannot change it in a float).
+    ASSERT_TRUE(settings().setAttribute("page_properties/page", "angle", "1e30"));
+    Nivo::Document document = documentOf({{lineStroke({100, 200}, {100, 200}, 2, 0)}});
+    normaliseReceiverPosition(document, settings());
+    EXPECT_TRUE(std::isfinite(firstPoint(document).x.value()));
 }
 
 TEST_F(ModelTest, ThumbnailIsAWhiteSquareWithTheSketchAndAMarkerForLayers)
@@ -199,9 +204,18 @@ TEST_F(ModelTest, ThumbnailIsAWhiteSquareWithTheSketchAndAMarkerForLayers)
     EXPECT_TRUE(hasMarker(thumbnail));
     EXPECT_FALSE(hasMarker(renderThumbnail(model, 230, 1)));
 
+    // A straight line is drawn across the middle; no ink gives a blank sheet.
     Nivo::Document flat = documentOf({{lineStroke({0, 5}, {100, 5}, 5, 0)}});
     DocumentGraphicModel flatModel(flat, PenDescription(settings()), false);
-    EXPECT_TRUE(renderThumbnail(flatModel, 230, 1).isNull());
+    const QImage line = renderThumbnail(flatModel, 230, 1);
+    ASSERT_EQ(line.size(), QSize(230, 230));
+    EXPECT_LT(qGray(line.pixel(115, 115)), 160);
+    EXPECT_EQ(line.pixel(115, 40), qRgb(255, 255, 255));
+    Nivo::Document none;
+    DocumentGraphicModel emptyModel(none, PenDescription(settings()), false);
+    const QImage blank = renderThumbnail(emptyModel, 230, 1);
+    ASSERT_EQ(blank.size(), QSize(230, 230));
+    EXPECT_EQ(blank.pixel(115, 115), qRgb(255, 255, 255));
 }
 
 TEST_F(RenderingTest, PressureSetsTheWidthAndNoPressureMeansFullWidth)
