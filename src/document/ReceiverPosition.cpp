@@ -19,10 +19,12 @@ void normaliseReceiverPosition(Nivo::Document &document, ApplSettings &settings)
     float angle = text.toFloat();
     if (angle == 0.0f)
         return;
-    while (angle > 360.0f)
-        angle -= 360.0f;
-    while (angle < -360.0f)
-        angle += 360.0f;
+    // A huge angle would take forever to bring down by whole turns, an infinite one for ever.
+    if (!std::isfinite(angle)) {
+        qDebug() << " mindReaderPosition ignores the angle" << text;
+        return;
+    }
+    angle = std::fmod(angle, 360.0f);
     if (angle > 180.0f)
         angle -= 360.0f;
     if (angle < -180.0f)
