@@ -123,6 +123,21 @@ QImage renderImage(QGraphicsScene &scene, const QRectF &source)
     return image;
 }
 
+namespace {
+
+// Formats without alpha would show the transparent page as black (under black ink).
+QImage onWhite(const QImage &image)
+{
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return opaque;
+}
+
+} // namespace
+
 bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &source,
                const QString &formatName)
 {
@@ -151,8 +166,9 @@ bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &sou
         // Best quality: the highest JPEG quality.
         writer.setQuality(100);
         const bool isJpeg = formatName.startsWith(QLatin1String("JP"), Qt::CaseInsensitive);
-        const QImage output
-            = isJpeg ? image.convertToFormat(QImage::Format_RGB32) : compactForSaving(image);
+        const bool hasAlpha = !isJpeg
+            && formatName.compare(QLatin1String("BMP"), Qt::CaseInsensitive) != 0;
+        const QImage output = compactForSaving(hasAlpha ? image : onWhite(image));
         if (!writer.write(output))
             reason = writer.errorString();
         else

@@ -88,6 +88,16 @@ TEST_F(ExportTest, ImagesArePageSizedWithAWhitePageAndColouredInkInEveryFormat)
     }
     EXPECT_LT(QFile(path("a.png")).size(), 1000000);
     EXPECT_TRUE(m_dialogs->messages.isEmpty());
+
+    // Without its page, a format without alpha shows the sheet white, not black.
+    m_model->setPageVisible(false, false);
+    for (const QString format : {"JPG", "BMP"}) {
+        const QString name = "bare." + format.toLower();
+        ASSERT_TRUE(saveImage(*m_model, path(name), m_model->pageRect(), format));
+        const QImage image(path(name));
+        EXPECT_GT(qGray(image.pixel(5, 5)), 250) << format.toStdString();
+        EXPECT_LT(qGray(image.pixel(1050, 1485 + 300)), 64) << format.toStdString();
+    }
 }
 
 TEST_F(ExportTest, PdfPageIsTheSheetInPointsWithAValidCrossReferenceTable)
