@@ -44,12 +44,11 @@ bool DocumentMetaData::load()
 
 bool DocumentMetaData::loadByType()
 {
-    const QString suffix = QFileInfo(m_path).suffix();
-    if (suffix == QLatin1String("eli") || suffix == QLatin1String("ELI")
-        || suffix == QLatin1String("QPE") || suffix == QLatin1String("qpe"))
+    // Suffixes in any case: "Mixed.Qpe" is as much a pen file as "mixed.qpe".
+    const QString suffix = QFileInfo(m_path).suffix().toLower();
+    if (suffix == QLatin1String("eli") || suffix == QLatin1String("qpe"))
         return loadPenFile();
-    if (suffix == QLatin1String("inkml") || suffix == QLatin1String("INKML")
-        || suffix == QLatin1String("vmr") || suffix == QLatin1String("VMR"))
+    if (suffix == QLatin1String("inkml") || suffix == QLatin1String("vmr"))
         return loadSavedDocument();
     m_errorText = QStringLiteral("not a sketch file (.qpe, .eli, .vmr or .inkml)");
     return false;

@@ -31,8 +31,8 @@ public:
     DocumentMetaData(const DocumentMetaData &) = delete;
     DocumentMetaData &operator=(const DocumentMetaData &) = delete;
 
-    /// Reads the file by its suffix ("qpe", "QPE", "eli", "ELI" pen files; "vmr", "VMR",
-    /// "inkml", "INKML" saved documents) and builds a plain-rendering model. Pen documents
+    /// Reads the file by its suffix in any case ("qpe", "eli" pen files; "vmr", "inkml"
+    /// saved documents) and builds a plain-rendering model. Pen documents
     /// are first normalised for the receiver position. False when the file was not read
     /// completely, or when stop() cut the load short; errorText() then says why. Running out
     /// of memory on a huge file is such a failure ("too large to open"), not an abort.

@@ -42,7 +42,7 @@ size_t pointCount(const Nivo::Document &document)
 
 } // namespace
 
-TEST_F(DocumentMetaDataTest, LoadsTheExactKnownSuffixesAndNormalisesPenFiles)
+TEST_F(DocumentMetaDataTest, LoadsTheKnownSuffixesInAnyCaseAndNormalisesPenFiles)
 {
     const QString sketch = pen("sketch.qpe", 500, 2);
     const QString document = saved("saved.vmr", documentOf({{lineStroke({0, 0}, {9, 9}, 3, 1)}}));
@@ -53,21 +53,24 @@ TEST_F(DocumentMetaDataTest, LoadsTheExactKnownSuffixesAndNormalisesPenFiles)
         EXPECT_EQ(bool(metadata->model()), readable) << suffix.toStdString();
         return metadata;
     };
-    for (const char *suffix : {"qpe", "QPE", "eli", "ELI"}) {
+    for (const char *suffix : {"qpe", "QPE", "Qpe", "eli", "ELI", "eLi"}) {
         const auto metadata = load(sketch, suffix, true);
         ASSERT_TRUE(metadata->model());
         EXPECT_EQ(pointCount(*metadata->document()), 500u);
         EXPECT_FALSE(metadata->model()->pressureRendering());
     }
-    for (const char *suffix : {"vmr", "VMR", "inkml", "INKML"}) {
+    for (const char *suffix : {"vmr", "VMR", "vMr", "inkml", "INKML", "Inkml"}) {
         const auto metadata = load(document, suffix, true);
         ASSERT_TRUE(metadata->model());
         EXPECT_EQ(pointCount(*metadata->document()), 3u);
         EXPECT_EQ(metadata->definitions()->contexts().size(), 1u);
     }
-    for (const char *suffix : {"Qpe", "Inkml", "vMr", "txt"})
-        load(document, suffix, false);
-    EXPECT_FALSE(DocumentMetaData(path("missing.qpe")).load());
+    for (const char *suffix : {"txt", "qpe2"})
+        EXPECT_EQ(load(document, suffix, false)->errorText(),
+                  "not a sketch file (.qpe, .eli, .vmr or .inkml)");
+    DocumentMetaData missing(path("missing.qpe"));
+    EXPECT_FALSE(missing.load());
+    EXPECT_EQ(missing.errorText(), "No such file or directory");
 
     // Pen files are turned for the receiver angle of the settings as they load.
     DocumentMetaData upright(sketch);
