@@ -27,6 +27,22 @@ bool confirm(QWidget *parent, const QString &text)
 
 } // namespace
 
+QString nameProblem(const QString &baseName, const QString &suffix)
+{
+    if (baseName.trimmed().isEmpty())
+        return tr("The new name is empty.");
+    if (baseName == QLatin1String(".") || baseName == QLatin1String(".."))
+        return tr("\"%1\" is not a file name.").arg(baseName);
+    // A separator would move the sketch out of its folder; "\\" is one on the receiver's disc.
+    if (baseName.contains(QLatin1Char('/')) || baseName.contains(QLatin1Char('\\'))
+        || baseName.contains(QChar(0)))
+        return tr("A name cannot contain \"/\" or \"\\\".");
+    // File systems take at most 255 bytes in one name.
+    if ((baseName + QLatin1Char('.') + suffix).toUtf8().size() > 255)
+        return tr("The new name is too long.");
+    return QString();
+}
+
 bool deleteFile(QWidget *parent, const QString &path)
 {
     const QString native = QDir::toNativeSeparators(path);
@@ -34,7 +50,8 @@ bool deleteFile(QWidget *parent, const QString &path)
                  QStringLiteral("%1  %2?").arg(tr("Do you want to delete this file?"), native)))
         return false;
     if (!QFile::remove(path)) {
-        dialogs().warning(parent, applicationTitle(), tr("Failed to delete file") + native);
+        dialogs().warning(parent, applicationTitle(),
+                          tr("Failed to delete file") + QLatin1Char(' ') + native);
         return false;
     }
     return true;
@@ -77,6 +94,12 @@ QString renameFile(QWidget *parent, const QString &path, const QString &newBaseN
     if (newBaseName.isEmpty())
         return QString();
     const QFileInfo old(path);
+    if (const QString problem = nameProblem(newBaseName, old.completeSuffix()); !problem.isEmpty()) {
+        dialogs().warning(parent, applicationTitle(),
+                          tr("Failed to rename file") + QLatin1Char('\n')
+                              + QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem);
+        return QString();
+    }
     const QString renamed
         = QDir::toNativeSeparators(old.absolutePath() + QLatin1Char('/') + newBaseName
                                    + QLatin1Char('.') + old.completeSuffix());

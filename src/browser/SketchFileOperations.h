@@ -18,9 +18,14 @@ bool deleteFile(QWidget *parent, const QString &path);
 /// paths written.
 QStringList copyFiles(QWidget *parent, const QStringList &paths, const QString &folder);
 
-/// Renames to newBaseName plus the old complete suffix. An empty name cancels (returns an
-/// empty text); a name that is taken, or a rename that fails, is reported and returns an
-/// empty text, the file keeping its name. Otherwise the new path.
+/// Why baseName (with suffix) cannot name a sketch in its folder, or an empty text: only
+/// blanks, "." or "..", a path separator, more than 255 bytes.
+QString nameProblem(const QString &baseName, const QString &suffix);
+
+/// Renames to newBaseName plus the old complete suffix, in the same folder. An empty name
+/// cancels (returns an empty text); a name that nameProblem refuses, a name that is taken,
+/// or a rename that fails, is reported and returns an empty text, the file keeping its
+/// name. Otherwise the new path.
 QString renameFile(QWidget *parent, const QString &path, const QString &newBaseName);
 
 /// The document a merge of dragged onto target is saved as: dragged's folder, both base
