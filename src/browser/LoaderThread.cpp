@@ -12,14 +12,59 @@
 #include <algorithm>
 #include <memory>
 
-namespace {
-
-// Two names of one folder compare equal when they resolve to the same place; a folder that
-// does not exist (any more) has no canonical path and is compared by its cleaned path.
-QString folderKey(const QDir &folder)
+QString folderIdentity(const QString &path)
 {
+    const QDir folder(path);
     const QString canonical = folder.canonicalPath();
     return canonical.isEmpty() ? QDir::cleanPath(folder.absolutePath()) : canonical;
+}
+
+bool isNaturallyBefore(const QString &a, const QString &b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            // Compare the two numbers by value: without leading zeros, longer is larger.
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && a[endA].isDigit())
+                ++endA;
+            while (endB < b.size() && b[endB].isDigit())
+                ++endB;
+            qsizetype startA = i;
+            qsizetype startB = j;
+            while (startA + 1 < endA && a[startA] == QLatin1Char('0'))
+                ++startA;
+            while (startB + 1 < endB && b[startB] == QLatin1Char('0'))
+                ++startB;
+            if (endA - startA != endB - startB)
+                return endA - startA < endB - startB;
+            const int digits = QStringView(a).sliced(startA, endA - startA)
+                                   .compare(QStringView(b).sliced(startB, endB - startB));
+            if (digits != 0)
+                return digits < 0;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        const QChar x = a[i].toCaseFolded();
+        const QChar y = b[j].toCaseFolded();
+        if (x != y)
+            return x < y;
+        ++i;
+        ++j;
+    }
+    if (a.size() - i != b.size() - j)
+        return a.size() - i < b.size() - j;
+    return a < b;
+}
+
+namespace {
+
+QString folderKey(const QDir &folder)
+{
+    return folderIdentity(folder.path());
 }
 
 } // namespace
@@ -61,8 +106,9 @@ void LoaderThread::loadFolder(const QDir &folder, uint first, uint last, int fla
     {
         QMutexLocker window(&m_windowLock);
         // A thread that ended did so on an empty list; starting it again on that same list
-        // would end it again, so a fresh start always lists the folder anew.
-        if (newFolder || !m_looping) {
+        // would end it again, so a fresh start always lists the folder anew. So does a load
+        // from the first file (opening or reloading a folder): it shows what is on disc now.
+        if (newFolder || !m_looping || first == 0) {
             m_folderPath = QDir::cleanPath(folder.absolutePath());
             listFiles();
             m_windowStart = m_lastWindowEnd = m_nextIndex = 0;
@@ -132,6 +178,10 @@ void LoaderThread::listFiles()
             files.push_back(entries.fileInfo().absoluteFilePath());
         }
     }
+    // In the order a person reads names: "sketch2" before "sketch10".
+    std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
+        return isNaturallyBefore(QFileInfo(a).fileName(), QFileInfo(b).fileName());
+    });
     m_files = std::move(files);
     m_fileCount = static_cast<uint>(m_files.size());
 }

@@ -12,6 +12,14 @@
 
 class DocumentMetaData;
 
+/// One name for one folder however it was reached (through links, "..", a trailing slash):
+/// its canonical path, or its cleaned absolute path when it does not exist (any more).
+QString folderIdentity(const QString &path);
+
+/// Whether file name a comes before b as a person reads them: letters without regard to
+/// case, runs of digits by their value ("sketch2" before "sketch10"), then exactly.
+bool isNaturallyBefore(const QString &a, const QString &b);
+
 /// The thread sleeps between windows and is woken for the next window or another folder.
 /// Results reach the receiver only through queued signals; the receiver owns every
 /// DocumentMetaData it is sent. Lock order where two are held: wake lock, then window
@@ -30,7 +38,8 @@ public:
     /// Loads files first to last - 1 of the folder; a running read is stopped. Called on
     /// the user-interface thread; waits only until a stopped read has ended. Each call is
     /// answered by one filesCountSignal(0), queued so that it reaches receivers after every
-    /// result of earlier windows and before any result of this one. The flag has no effect.
+    /// result of earlier windows and before any result of this one. A load from the first
+    /// file lists the folder anew. The flag has no effect.
     void loadFolder(const QDir &folder, uint first, uint last, int flag = 1);
     /// Lists the folder again and resets the window; whether the folder has files. Waits
     /// while the loader works through a window.

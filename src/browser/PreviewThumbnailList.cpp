@@ -15,6 +15,7 @@
 #include <QDataStream>
 #include <QDrag>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QMenu>
 #include <QMimeData>
 #include <QThread>
@@ -45,12 +46,20 @@ PreviewThumbnailList::PreviewThumbnailList(QWidget *parent)
     , m_settings(&ApplSettings::instance())
     , m_releaseTimer(new QTimer(this))
     , m_disposal(new QThreadPool(this))
+    , m_watcher(new QFileSystemWatcher(this))
+    , m_watchTimer(new QTimer(this))
 {
     // A pool of its own: Qt scales images on the global pool, and a thumbnail must not wait
     // behind the freeing of a page.
     m_disposal->setMaxThreadCount(1);
     m_releaseTimer->setInterval(0);
     connect(m_releaseTimer, &QTimer::timeout, this, &PreviewThumbnailList::releaseNextSketch);
+    // Changes on disc reach the list without F5, a moment after the last of a burst.
+    m_watchTimer->setSingleShot(true);
+    m_watchTimer->setInterval(kFolderChangeDelayMs);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_watchTimer,
+            qOverload<>(&QTimer::start));
+    connect(m_watchTimer, &QTimer::timeout, this, &PreviewThumbnailList::handleFolderChanged);
     QString filters;
     if (m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
                                  filters))
@@ -171,17 +180,52 @@ bool PreviewThumbnailList::selectFileName(const QString &fileName)
 
 void PreviewThumbnailList::previewEliFiles(const QDir &folder)
 {
-    if (QDir::cleanPath(folder.absolutePath()) != QDir::cleanPath(m_folder.absolutePath()))
-        m_folder = folder;
+    m_folder = folder;
+    m_folderKey = folderIdentity(folder.path());
+    watchFolder();
     reloadSameFolder(false);
+}
+
+void PreviewThumbnailList::watchFolder()
+{
+    if (!m_watcher->directories().isEmpty())
+        m_watcher->removePaths(m_watcher->directories());
+    if (m_folder.exists())
+        m_watcher->addPath(m_folder.absolutePath());
+}
+
+QStringList PreviewThumbnailList::listSketchNames() const
+{
+    QDir listing(m_folder);
+    QString patterns;
+    if (m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
+                                 patterns))
+        listing.setNameFilters(patterns.split(QLatin1Char(' ')));
+    listing.setFilter(QDir::Files | QDir::Readable);
+    listing.setSorting(QDir::Unsorted);
+    QStringList names = listing.entryList();
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void PreviewThumbnailList::handleFolderChanged()
+{
+    // Only a change of the sketches listed matters: not the list's own deletes and renames
+    // (already shown), nor files of other kinds.
+    if (listSketchNames() == m_listedNames)
+        return;
+    reloadSameFolder(true);
 }
 
 void PreviewThumbnailList::reloadSameFolder(bool loadActivePage)
 {
-    if (loadActivePage && m_pageCount > 1)
-        handlePageSelectionClick(std::max(1u, m_currentPage), m_currentPage);
-    else
-        loadFolderPartially();
+    // Always from the disc: the folder may have changed behind the window's back.
+    const uint page = m_currentPage;
+    if (const ThumbnailItem *current = currentThumbnail())
+        m_pendingSelection = current->filePath();
+    loadFolderPartially();
+    if (loadActivePage && page > 1 && page <= m_pageCount)
+        handlePageSelectionClick(page, 1);
 }
 
 void PreviewThumbnailList::startWindow(uint start, uint end)
@@ -196,13 +240,8 @@ void PreviewThumbnailList::startWindow(uint start, uint end)
 
 void PreviewThumbnailList::loadFolderPartially()
 {
-    QDir listing(m_folder);
-    QString patterns;
-    if (m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
-                                 patterns))
-        listing.setNameFilters(patterns.split(QLatin1Char(' ')));
-    listing.setFilter(QDir::Files | QDir::Readable);
-    m_fileCount = static_cast<uint>(listing.entryList().size());
+    m_listedNames = listSketchNames();
+    m_fileCount = static_cast<uint>(m_listedNames.size());
     m_currentPage = 1;
     if (m_fileCount == 0) {
         m_pageCount = 0;
@@ -251,9 +290,9 @@ void PreviewThumbnailList::handlePageSelectionClick(uint page, uint)
 void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *metadata, uint index)
 {
     MetadataPtr owned(metadata);
-    const QString folderOfFile = QDir::cleanPath(QFileInfo(metadata->path()).absolutePath());
     if (m_unansweredWindows > 0 || index < m_windowStart || index >= m_windowEnd
-        || folderOfFile != QDir::cleanPath(m_folder.absolutePath()) || !metadata->model()) {
+        || folderIdentity(QFileInfo(metadata->path()).absolutePath()) != m_folderKey
+        || !metadata->model()) {
         // A result of an abandoned window: released like a dropped page, not here and now.
         m_sketchesToRelease.push_back(std::move(owned));
         m_releaseTimer->start();
@@ -270,10 +309,19 @@ void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *me
     const bool first = count() == 0;
     auto *thumbnail = new ThumbnailItem(owned, picture, m_itemSize);
     addItem(thumbnail);
-    if (first) {
+    if (first)
         setIconSize(QSize(m_itemSize - 20, m_itemSize - 20));
+    // The file the user had (or asked for) is selected again once it arrives.
+    const bool wanted = !m_pendingSelection.isEmpty()
+        && QFileInfo(thumbnail->filePath()) == QFileInfo(m_pendingSelection);
+    if (first || wanted) {
+        clearSelection();
         setCurrentItem(thumbnail);
         thumbnail->setSelected(true);
+        if (wanted) {
+            m_pendingSelection.clear();
+            scrollToItem(thumbnail);
+        }
     }
 }
 
@@ -389,6 +437,7 @@ void PreviewThumbnailList::deleteCurrentFile()
         return;
     if (!SketchFileOperations::deleteFile(this, current->filePath()))
         return;
+    m_listedNames.removeOne(QFileInfo(current->filePath()).fileName());
     const int row = currentRow();
     delete takeItem(row);
     if (count() > 0) {
@@ -428,6 +477,9 @@ void PreviewThumbnailList::renameFileSlot()
     const QString renamed = SketchFileOperations::renameFile(this, current->filePath(), *answer);
     if (renamed.isEmpty())
         return;
+    m_listedNames.removeOne(QFileInfo(current->filePath()).fileName());
+    m_listedNames.append(QFileInfo(renamed).fileName());
+    std::sort(m_listedNames.begin(), m_listedNames.end());
     current->setFilePath(renamed);
     refreshLoaderList();
 }

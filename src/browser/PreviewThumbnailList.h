@@ -8,6 +8,7 @@
 
 #include <deque>
 
+class QFileSystemWatcher;
 class QMenu;
 class QThreadPool;
 class QTimer;
@@ -27,6 +28,8 @@ public:
     /// Thumbnails are rendered once at the largest zoom and scaled down for display.
     static constexpr int kRenderedThumbnailSide = 400;
     static const char *const kMimeType;
+    /// How long the folder must be quiet after a change on disc before the list follows.
+    static constexpr int kFolderChangeDelayMs = 600;
 
     explicit PreviewThumbnailList(QWidget *parent = nullptr);
     ~PreviewThumbnailList() override;
@@ -116,10 +119,17 @@ private:
     /// page of large sketches at once would hold this thread for hundreds of milliseconds.
     void dropPage();
     void releaseNextSketch();
+    void watchFolder();
+    void handleFolderChanged();
+    /// The sketch files of the folder now, by name.
+    QStringList listSketchNames() const;
 
     LoaderThread *m_loader;
     ApplSettings *m_settings;
     QDir m_folder;
+    QString m_folderKey;
+    QStringList m_listedNames;
+    QString m_pendingSelection;
     QMenu *m_contextMenu = nullptr;
     int m_itemSize = 250;
     Qt::TransformationMode m_transformationMode = Qt::SmoothTransformation;
@@ -136,4 +146,6 @@ private:
     std::deque<MetadataPtr> m_sketchesToRelease;
     QTimer *m_releaseTimer;
     QThreadPool *m_disposal;
+    QFileSystemWatcher *m_watcher;
+    QTimer *m_watchTimer;
 };

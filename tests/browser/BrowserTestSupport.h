@@ -2,11 +2,13 @@
 #pragma once
 
 #include "../document/DocumentTestSupport.h"
+#include "browser/LoaderThread.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QMimeData>
 #include <QString>
@@ -43,8 +45,8 @@ inline void settle(int ms)
     waitUntil([] { return false; }, ms);
 }
 
-/// The sketch files of a folder as the browser lists them, in the order the directory
-/// gives them.
+/// The sketch files of a folder as the browser lists them: by name, as a person reads
+/// numbers in names.
 inline QStringList listedFiles(const QString &folder)
 {
     QStringList files;
@@ -53,6 +55,9 @@ inline QStringList listedFiles(const QString &folder)
         QDir::Files | QDir::Readable);
     while (entries.hasNext())
         files << QDir::toNativeSeparators(entries.next());
+    std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
+        return isNaturallyBefore(QFileInfo(a).fileName(), QFileInfo(b).fileName());
+    });
     return files;
 }
 

@@ -174,7 +174,7 @@ TEST_F(ThumbnailListTest, DeleteAsksAndRemovesTheItem)
     m_list->setCurrentRow(0);
     m_dialogs->buttonAnswers = {QMessageBox::Ok};
     m_list->deleteCurrentFile();
-    EXPECT_EQ(m_dialogs->messages.last().text, "Failed to delete file" + gone);
+    EXPECT_EQ(m_dialogs->messages.last().text, "Failed to delete file " + gone);
     EXPECT_EQ(m_list->count(), 2);
 }
 
@@ -238,6 +238,63 @@ TEST_F(ThumbnailListTest, RenameKeepsTheSuffixAndNeverReplacesAFile)
     EXPECT_TRUE(QFile::exists(renaming + "/tree.qpe"));
     EXPECT_TRUE(QFile::exists(m_list->thumbnailAt(1)->filePath()));
     EXPECT_TRUE(m_dialogs->messages.last().text.contains("Failed to rename file"));
+
+    // Names that would leave the folder, or that no file system takes, change nothing.
+    const QStringList before = QDir(renaming + "/..").entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList inside = QDir(renaming).entryList(QDir::Files);
+    for (const QString &name : {QString("../escaped"), QString("sub/dir"), QString("back\\slash"),
+                                QString("."), QString(".."), QString("   "), QString(300, 'x')}) {
+        const int messages = m_dialogs->messages.size();
+        m_dialogs->textAnswers = {name};
+        m_list->renameFileSlot();
+        EXPECT_EQ(m_dialogs->messages.size(), messages + 1) << name.toStdString();
+        EXPECT_TRUE(m_dialogs->messages.last().text.contains("Failed to rename file"));
+        EXPECT_EQ(m_list->thumbnailAt(0)->text(), "tree.qpe");
+    }
+    EXPECT_EQ(QDir(renaming).entryList(QDir::Files), inside);
+    EXPECT_EQ(QDir(renaming + "/..").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+// Files added or removed behind the window's back appear without F5, and F5 re-reads too.
+TEST_F(ThumbnailListTest, TheListFollowsTheFolderOnDisc)
+{
+    const QString shown = folder("watched", 2);
+    show(shown, 2);
+    const QString selected = m_list->thumbnailAt(1)->filePath();
+    m_list->setCurrentRow(1);
+    ASSERT_TRUE(writeSketch(shown + "/s000-new.qpe", 100, 1, 9));
+    ASSERT_TRUE(waitUntil([&] { return !m_list->isLoading() && m_list->count() == 3; }));
+    EXPECT_EQ(m_list->currentThumbnail()->filePath(), selected);
+    ASSERT_TRUE(QFile::remove(shown + "/s000-new.qpe"));
+    ASSERT_TRUE(waitUntil([&] { return !m_list->isLoading() && m_list->count() == 2; }));
+
+    // The same folder opened again, or reloaded, is listed anew.
+    m_list->blockSignals(true);
+    ASSERT_TRUE(writeSketch(shown + "/s009.qpe", 100, 1, 10));
+    m_list->reloadSameFolder(true);
+    ASSERT_TRUE(waitUntil([&] { return !m_list->isLoading() && m_list->count() == 3; }));
+    ASSERT_TRUE(writeSketch(shown + "/s010.qpe", 100, 1, 11));
+    show(shown, 4);
+    m_list->blockSignals(false);
+}
+
+// A folder reached through a link is the same folder: its thumbnails are shown.
+TEST_F(ThumbnailListTest, AFolderReachedThroughALinkIsShown)
+{
+    const QString real = folder("real", 3);
+    ASSERT_TRUE(QFile::link(real, path("link")));
+    show(real, 3);
+    show(path("link"), 3);
+    show(path("link") + "/", 3);
+    // Natural order: names as a person reads them.
+    const QString natural = folder("natural");
+    for (const char *name : {"sketch10.qpe", "sketch2.qpe", "Sketch1.qpe"})
+        ASSERT_TRUE(writeSketch(natural + "/" + name, 50, 1, 3));
+    show(natural, 3);
+    QStringList names;
+    for (const QString &file : paths())
+        names << QFileInfo(file).fileName();
+    EXPECT_EQ(names, (QStringList {"Sketch1.qpe", "sketch2.qpe", "sketch10.qpe"}));
 }
 
 TEST_F(ThumbnailListTest, DroppingOneSketchOnAnotherMergesThemAfterConfirmation)
