@@ -30,6 +30,8 @@ class StartUpTest : public ::testing::Test
 protected:
     StartUpTest()
     {
+        // The log of a replaced settings file goes to the current folder.
+        m_root.enter();
         QDir().mkpath(q(file("bin/support")));
         writeFile(factoryFile(), kFactoryText);
         writeFile(file("bin/support/brush_pressure.ai"), kBrushBytes);

@@ -28,6 +28,8 @@ const QString kFactory
 class ApplSettingsTest : public ::testing::Test
 {
 protected:
+    // The log of a replaced settings file goes to the current folder.
+    ApplSettingsTest() { m_directory.enter(); }
     QString userPath() const
     {
         return QString::fromStdString(m_directory.file("draftbayuser.xml"));
@@ -124,7 +126,6 @@ TEST_F(ApplSettingsTest, HostileUserFilesAreKeptAsideAndReplacedWithOneWarning)
         {"deep nesting", nested(200000)},
         {"huge and deep", nested(1200000)},
     };
-    m_directory.enter();
     for (const auto &hostile : cases) {
         SCOPED_TRACE(hostile.name);
         const std::string folder = m_directory.file(hostile.name);
