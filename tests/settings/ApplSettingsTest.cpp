@@ -48,6 +48,24 @@ protected:
     {
         return m_dialogs->messages.isEmpty() ? QString() : m_dialogs->messages.last().text;
     }
+    // Runs work with the file permissions of an ordinary user, whom a read-only folder
+    // stops. The superuser is not stopped, so for it the work runs on a thread of its own
+    // as the user "nobody" (the file-system user and group are per-thread settings), who
+    // must then be able to reach the test's folder.
+    template<class Work> void asOrdinaryUser(Work work)
+    {
+        if (::geteuid() != 0) {
+            work();
+            return;
+        }
+        const QString folder = QString::fromStdString(m_directory.path());
+        QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ExeOther);
+        std::thread([&] {
+            ::setfsgid(65534);
+            ::setfsuid(65534);
+            work();
+        }).join();
+    }
 
     TestSupport::TempDirectory m_directory;
     TestSupport::ScopedDialogs m_dialogs;
@@ -337,12 +355,12 @@ TEST_F(ApplSettingsTest, SavedChangesLoadAgainEvenWithTextsXmlCannotCarry)
     EXPECT_TRUE(m_dialogs->messages.isEmpty());
 }
 
-TEST_F(ApplSettingsTest, UnwritableFileFailsWithAReasonAndStaysAsItWas)
+TEST_F(ApplSettingsTest, FileInAnUnwritableFolderOutlivesFailedSavesAndLoads)
 {
     ApplSettings settings;
     ASSERT_TRUE(loadFactoryCopy(settings));
     ASSERT_TRUE(settings.setAttribute("page_properties/page", "angle", "12"));
-    const std::string old = "<old/>";
+    const std::string old = "<damaged";
     const std::string readOnly = m_directory.file("read-only");
     QDir().mkdir(QString::fromStdString(readOnly));
     TestSupport::writeFile(readOnly + "/draftbayuser.xml", old);
@@ -360,36 +378,35 @@ TEST_F(ApplSettingsTest, UnwritableFileFailsWithAReasonAndStaysAsItWas)
         {m_directory.file("plain file/draftbayuser.xml"), "Cannot write in the folder "},
         {m_directory.file("folder.xml"), m_directory.file("folder.xml") + " is a folder."},
     };
-    // The superuser may write into a read-only folder; the saves then run with the file
-    // permissions of an ordinary user, on a thread of their own (the file-system user and
-    // group are per-thread settings). That user must be able to reach the folder.
-    const bool asSuperuser = ::geteuid() == 0;
-    if (asSuperuser)
-        QFile::setPermissions(QString::fromStdString(m_directory.path()),
-                              QFile::permissions(QString::fromStdString(m_directory.path()))
-                                  | QFileDevice::ExeOther);
     for (const auto &unwritable : cases) {
         SCOPED_TRACE(unwritable.path);
         bool saved = true;
         QString reason;
-        std::thread([&] {
-            if (asSuperuser) {
-                ::setfsgid(65534);
-                ::setfsuid(65534);
-            }
-            saved = settings.save(QString::fromStdString(unwritable.path), reason);
-        }).join();
+        asOrdinaryUser(
+            [&] { saved = settings.save(QString::fromStdString(unwritable.path), reason); });
         EXPECT_FALSE(saved);
         EXPECT_TRUE(reason.startsWith(QString::fromStdString(unwritable.reason)))
             << reason.toStdString();
     }
     EXPECT_EQ(TestSupport::readFile(readOnly + "/draftbayuser.xml"), old);
     EXPECT_EQ(TestSupport::readFile(m_directory.file("plain file")), old);
+    EXPECT_TRUE(m_dialogs->messages.isEmpty()) << "saves fail silently";
+
+    // A damaged file that cannot be moved aside is not replaced either.
+    bool loaded = true;
+    asOrdinaryUser([&] {
+        ApplSettings damaged;
+        loaded = damaged.load(QString::fromStdString(readOnly + "/draftbayuser.xml"), kFactory);
+    });
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(lastMessage(),
+              QString::fromStdString("Parsing error for settings file \n" + readOnly
+                                     + "/draftbayuser.xml"));
+    EXPECT_EQ(TestSupport::readFile(readOnly + "/draftbayuser.xml"), old);
     EXPECT_EQ(QDir(QString::fromStdString(readOnly))
                   .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
               QStringList {"draftbayuser.xml"})
-        << "no temporary file left behind";
-    EXPECT_TRUE(m_dialogs->messages.isEmpty()) << "saves fail silently";
+        << "no temporary file or copy left behind";
 }
 
 TEST_F(ApplSettingsTest, ReadsFromAnotherThreadWhileTheStoreChanges)
