@@ -14,9 +14,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     commandLine.isTray = first == QLatin1String("tray");
     if (commandLine.isTray)
         return commandLine;
-    commandLine.file = first;
+    // The running copy has a current folder of its own: a relative name means this one's.
+    commandLine.file = first.isEmpty() ? first : QFileInfo(first).absoluteFilePath();
     commandLine.openAfterStart = !first.isEmpty() && QFileInfo::exists(first);
-    commandLine.handOverMessage += QLatin1Char('_') + first;
+    commandLine.handOverMessage += QLatin1Char('_') + commandLine.file;
     return commandLine;
 }
 

@@ -10,7 +10,7 @@ struct CommandLine
     bool hasArgument = false;
     /// The first argument is exactly "tray": start hidden in the tray.
     bool isTray = false;
-    /// The first argument when it is not "tray", as typed.
+    /// The first argument when it is not "tray", made absolute against the current folder.
     QString file;
     /// The file (or folder) existed when the program started.
     bool openAfterStart = false;
@@ -19,7 +19,8 @@ struct CommandLine
 };
 
 /// Reads the first argument after the program name; later ones are ignored. A relative
-/// file name is checked against the current folder.
+/// file name is resolved against the current folder, for this copy and for the running
+/// copy it is handed to.
 CommandLine parseCommandLine(const QStringList &arguments);
 
 /// A "tray" start stays hidden unless the receiver's volume is already mounted, and only

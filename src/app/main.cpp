@@ -105,10 +105,12 @@ int run(QApplication &application, SingleInstance &instance, const CommandLine &
 
     const int result = QApplication::exec();
 
+    // A later start must not hand its file to a copy that no longer acts on it; it keeps
+    // trying the lock instead, which is freed when this process ends.
+    instance.stopListening();
     translators.reset();
     splash.reset();
     window.reset();
-    instance.stopListening();
     return result;
 }
 
@@ -133,6 +135,9 @@ int main(int argc, char **argv)
     if (handOver.shouldExit()) {
         qDebug().noquote() << "main::Another instance is running , shutting down args = "
                 + commandLine.handOverMessage;
+        if (!handOver.isDelivered)
+            qDebug().noquote() << "main:: the running copy did not answer after"
+                               << handOver.attempts << "attempts";
         application.reset();
         return 1;
     }

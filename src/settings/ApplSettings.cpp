@@ -1,16 +1,26 @@
 // Settings file loading, attribute access by entry path, the paper table and colours.
 #include "settings/ApplSettings.h"
 
+#include "ink/Log.h"
 #include "settings/AtomicSaveFile.h"
 #include "settings/DialogService.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QDomElement>
 #include <QDomNamedNodeMap>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 namespace {
+
+// A settings file holds a few kilobytes in three levels; a file far larger or deeper is no
+// settings file, and a tree that deep would overflow the stack while it is built or freed.
+constexpr qint64 kMaxSettingsBytes = 4 * 1024 * 1024;
+constexpr int kMaxSettingsDepth = 64;
 
 QString tr(const char *text)
 {
@@ -33,6 +43,116 @@ bool isGroup(const QDomElement &element, const QString &group)
     return element.tagName().compare(group, Qt::CaseInsensitive) == 0;
 }
 
+void logWarning(const char *method, const QString &text)
+{
+    Nivo::logMessage(Nivo::LogWarning, "ApplSettings", method, text.toUtf8().constData());
+}
+
+// The document in a settings file, or nothing when the file cannot be read, is not
+// well-formed XML, or is too large or too deeply nested to be a settings file.
+std::optional<QDomDocument> readSettingsDocument(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSettingsBytes)
+        return std::nullopt;
+    // The size of some files is known only once they are read.
+    const QByteArray bytes = file.read(kMaxSettingsBytes + 1);
+    if (bytes.size() > kMaxSettingsBytes)
+        return std::nullopt;
+    // The stream reader keeps no tree, so it measures the depth safely before one is built.
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > kMaxSettingsDepth)
+            return std::nullopt;
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    if (reader.hasError())
+        return std::nullopt;
+    QDomDocument document;
+    if (!document.setContent(bytes) || document.documentElement().isNull())
+        return std::nullopt;
+    return document;
+}
+
+// Moves a damaged settings file aside to path + ".broken-" + the local date and time,
+// numbered when that name is taken; never over an earlier copy. Empty when it cannot move.
+QString keepBrokenFile(const QString &path)
+{
+    const QString base = path + QStringLiteral(".broken-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = base;
+    for (int number = 2; number < 1000; ++number) {
+        // rename() never replaces an existing file, so a name taken meanwhile only costs a
+        // further try.
+        if (!QFileInfo(target).exists() && !QFileInfo(target).isSymLink()
+            && QFile::rename(path, target))
+            return target;
+        target = base + QLatin1Char('-') + QString::number(number);
+    }
+    return QString();
+}
+
+bool isXmlCharacter(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
+        || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// text without the characters an XML 1.0 file cannot carry: control characters other than
+// tab, line feed and carriage return, U+FFFE, U+FFFF and surrogates without their partner.
+QString xmlSafeText(const QString &text)
+{
+    QString clean;
+    clean.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            clean += c;
+            clean += text.at(++i);
+        } else if (!c.isSurrogate() && isXmlCharacter(c.unicode())) {
+            clean += c;
+        }
+    }
+    return clean;
+}
+
+// A copy of document whose texts and attribute values all fit into an XML 1.0 file, so
+// that what is saved always loads again.
+QDomDocument xmlSafeCopy(const QDomDocument &document)
+{
+    QDomDocument copy = document.cloneNode(true).toDocument();
+    // Walks the tree without recursion: first child, else next sibling of the node or of
+    // the nearest ancestor that has one.
+    QDomNode node = copy.firstChild();
+    while (!node.isNull()) {
+        if (node.isCharacterData()) {
+            QDomCharacterData data = node.toCharacterData();
+            data.setData(xmlSafeText(data.data()));
+        } else if (node.isProcessingInstruction()) {
+            QDomProcessingInstruction instruction = node.toProcessingInstruction();
+            instruction.setData(xmlSafeText(instruction.data()));
+        }
+        const QDomNamedNodeMap attributes = node.attributes();
+        for (int i = 0; i < attributes.count(); ++i) {
+            QDomAttr attribute = attributes.item(i).toAttr();
+            attribute.setValue(xmlSafeText(attribute.value()));
+        }
+        if (!node.firstChild().isNull()) {
+            node = node.firstChild();
+            continue;
+        }
+        while (!node.isNull() && node.nextSibling().isNull())
+            node = node.parentNode();
+        if (!node.isNull())
+            node = node.nextSibling();
+    }
+    return copy;
+}
+
+// Why a settings file cannot be written to path, found by trying what saving needs.
 } // namespace
 
 ApplSettings::ApplSettings()
@@ -62,14 +182,41 @@ ApplSettings::~ApplSettings() = default;
 
 bool ApplSettings::parseFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    QDomDocument document;
-    if (!document.setContent(&file) || document.documentElement().isNull())
+    std::optional<QDomDocument> document = readSettingsDocument(path);
+    if (!document)
         return false;
     QMutexLocker locker(&m_lock);
-    m_document = document;
+    m_document = std::move(*document);
+    return true;
+}
+
+bool ApplSettings::replaceBrokenFile(const QString &userPath, const QString &factoryPath)
+{
+    const QString kept = keepBrokenFile(userPath);
+    if (kept.isEmpty()) {
+        // Without a copy of it the damaged file stays where it is: nothing is lost unseen.
+        logWarning("load",
+                   QStringLiteral("The settings file %1 cannot be read and cannot be moved aside")
+                       .arg(userPath));
+        return false;
+    }
+    QFile::copy(factoryPath, userPath);
+    QFile::setPermissions(userPath, QFile::permissions(userPath) | QFileDevice::WriteOwner);
+    if (!parseFile(userPath)) {
+        logWarning("load",
+                   QStringLiteral("The settings file %1 cannot be read; it was kept as %2, and "
+                                  "the factory settings %3 cannot be used either")
+                       .arg(userPath, kept, factoryPath));
+        return false;
+    }
+    logWarning("load",
+               QStringLiteral("The settings file %1 cannot be read; it was kept as %2 and "
+                              "replaced by the factory settings")
+                   .arg(userPath, kept));
+    dialogs().warning(nullptr, applicationTitle(),
+                      tr("Your settings file could not be read and has been replaced by the "
+                         "factory settings.\nThe damaged file was kept as \n%1")
+                          .arg(QDir::toNativeSeparators(kept)));
     return true;
 }
 
@@ -82,15 +229,9 @@ bool ApplSettings::load(const QString &userPath, const QString &factoryPath)
             return false;
         }
     }
-    if (!parseFile(userPath)) {
-        // A damaged user file is replaced by a fresh copy of the factory settings.
-        QFile::remove(userPath);
-        QFile::copy(factoryPath, userPath);
-        QFile::setPermissions(userPath, QFile::permissions(userPath) | QFileDevice::WriteOwner);
-        if (!parseFile(userPath)) {
-            showCritical(tr("Parsing error for settings file \n%1").arg(userPath));
-            return false;
-        }
+    if (!parseFile(userPath) && !replaceBrokenFile(userPath, factoryPath)) {
+        showCritical(tr("Parsing error for settings file \n%1").arg(userPath));
+        return false;
     }
     {
         QMutexLocker locker(&m_lock);
@@ -238,20 +379,30 @@ bool ApplSettings::setAttribute(const QString &entryPath, const QString &attribu
 
 bool ApplSettings::save(const QString &path)
 {
+    QString reason;
+    return save(path, reason);
+}
+
+bool ApplSettings::save(const QString &path, QString &reason)
+{
     AtomicSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    const auto failed = [&] {
+        reason = tr("Cannot write the settings file %1: %2")
+                     .arg(QDir::toNativeSeparators(path), file.reason());
+        file.cancelWriting();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return failed();
     {
         QTextStream stream(&file);
         QMutexLocker locker(&m_lock);
-        m_document.save(stream, 1);
+        xmlSafeCopy(m_document).save(stream, 1);
         stream.flush();
-        if (stream.status() != QTextStream::Ok) {
-            file.cancelWriting();
-            return false;
-        }
+        if (stream.status() != QTextStream::Ok)
+            return failed();
     }
-    return file.commit();
+    return file.commit() || failed();
 }
 
 bool ApplSettings::parseColor(const QString &text, QColor &color)

@@ -33,8 +33,11 @@ public:
     ApplSettings();
     ~ApplSettings() override;
 
-    /// Loads the user file; one that does not parse is replaced by a copy of the factory
-    /// file. False (after a message) when neither can be used.
+    /// Loads the user file. One that cannot be parsed (empty, cut short, not XML, far too
+    /// large or deep) is moved aside as userPath + ".broken-" + date and time and replaced
+    /// by a copy of the factory file; the user is told with a warning and a log line. False
+    /// (after a message) when neither can be used; a damaged file that cannot be moved aside
+    /// is then left in place.
     bool load(const QString &userPath, const QString &factoryPath);
     /// Loads a settings file without changing anything on disc: a file that cannot be read
     /// or parsed is reported and the load fails.
@@ -48,7 +51,12 @@ public:
     /// creates one.
     bool setAttribute(const QString &entryPath, const QString &attributeName, const QString &value);
     /// Writes the whole document to path, replacing the file only when all was written.
+    /// Characters an XML file cannot carry (most control characters, U+FFFE, U+FFFF, lone
+    /// surrogates) are left out of the file, so that it always loads again. False, silently,
+    /// when it cannot be written; the file at path is then unchanged.
     bool save(const QString &path);
+    /// save(path); on failure reason says why, in words for the user.
+    bool save(const QString &path, QString &reason);
 
     /// Parses "red green blue alpha" (decimal, 0 to 255, single blanks); on failure the
     /// colour is left unchanged.
@@ -79,6 +87,9 @@ private:
     /// In each matching group's item, the first attribute of that name in any case.
     QList<QDomAttr> attributesNoCase(const EntryPath &path, const QString &attributeName) const;
     bool parseFile(const QString &path);
+    /// Moves a user file that does not parse aside, puts a factory copy in its place and
+    /// loads that; false when either step fails.
+    bool replaceBrokenFile(const QString &userPath, const QString &factoryPath);
     void updatePageSize();
 
     QString m_probeText;

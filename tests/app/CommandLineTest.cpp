@@ -14,7 +14,7 @@ TEST(CommandLine, OnlyTheFirstArgumentCountsAndOnlyAnExactTrayStartMayStartHidde
     EXPECT_EQ(none.handOverMessage, "Get the instance");
     const CommandLine upper = parseCommandLine({"draftbay", "Tray", "tray"});
     EXPECT_FALSE(upper.isTray);
-    EXPECT_EQ(upper.handOverMessage, "Get the instance_Tray");
+    EXPECT_EQ(upper.handOverMessage, "Get the instance_" + QDir::current().filePath("Tray"));
     const CommandLine tray = parseCommandLine({"draftbay", "tray", "/tmp/a.qpe"});
     EXPECT_TRUE(tray.hasArgument && tray.isTray && tray.file.isEmpty());
     EXPECT_EQ(tray.handOverMessage, "Get the instance");
@@ -25,16 +25,21 @@ TEST(CommandLine, OnlyTheFirstArgumentCountsAndOnlyAnExactTrayStartMayStartHidde
     EXPECT_FALSE(startsHidden(upper, false, true));
 }
 
-TEST(CommandLine, FileIsHandedOverAsTypedAndOpenedOnlyWhenItExists)
+TEST(CommandLine, FileIsHandedOverAsAnAbsolutePathAndOpenedOnlyWhenItExists)
 {
     TestSupport::TempDirectory directory;
     directory.enter();
     TestSupport::writeFile(directory.file("sketch 1.qpe"), "pen file");
     QDir().mkdir("My Sketches");
 
+    // The running copy may have another current folder: it gets the name made absolute.
     const CommandLine relative = parseCommandLine({"draftbay", "sketch 1.qpe"});
     EXPECT_TRUE(relative.openAfterStart);
-    EXPECT_EQ(relative.handOverMessage, "Get the instance_sketch 1.qpe");
+    const QString absolute = QString::fromStdString(directory.file("sketch 1.qpe"));
+    EXPECT_EQ(relative.file, absolute);
+    EXPECT_EQ(relative.handOverMessage, "Get the instance_" + absolute);
+    EXPECT_EQ(parseCommandLine({"draftbay", "/a/b.qpe"}).handOverMessage,
+              "Get the instance_/a/b.qpe");
     EXPECT_TRUE(parseCommandLine({"draftbay", "My Sketches"}).openAfterStart);
 
     EXPECT_FALSE(parseCommandLine({"draftbay", "gone.qpe"}).openAfterStart);

@@ -1,7 +1,6 @@
 // The whole program started as a user would: a first start makes the user's files and
 // serves, a second start hands its file over and leaves.
 #include "TempDirectory.h"
-#include "app/CurrentUser.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -19,7 +18,7 @@ TEST(DraftbayProcess, FirstStartMakesTheUserFilesAndASecondStartHandsItsFileOver
     TestSupport::TempDirectory root;
     const auto path = [&](const char *name) { return QString::fromStdString(root.file(name)); };
     // Everything per user points into the test's folder, the instance's lock and socket too
-    // (they live in the temporary folder), so a real copy is never met.
+    // (they live in the runtime folder), so a real copy is never met.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.remove("DRAFTBAY_SIMULATED_RECEIVER");
@@ -52,12 +51,13 @@ TEST(DraftbayProcess, FirstStartMakesTheUserFilesAndASecondStartHandsItsFileOver
         }
         return true;
     };
-    // The copy that runs holds the lock and listens on the socket beside it.
-    const QString instance = path("tmp/QuilloDraftbay-") + currentUserKey();
+    // The copy that runs holds the lock and listens on the socket beside it, in the
+    // session's runtime folder.
+    const QString instance = path("runtime/QuilloDraftbay");
 
     first.start(DRAFTBAY_EXECUTABLE, {});
     ASSERT_TRUE(firstUntil([&] {
-        return QFileInfo::exists(instance) && QFileInfo::exists(instance + ".lock");
+        return QFileInfo::exists(instance + ".socket") && QFileInfo::exists(instance + ".lock");
     })) << firstOutput.toStdString();
     EXPECT_EQ(TestSupport::readFile(root.file("data/Quillo/draftbayuser.xml")),
               TestSupport::readFile(QFileInfo(DRAFTBAY_EXECUTABLE).absolutePath().toStdString()
@@ -65,6 +65,9 @@ TEST(DraftbayProcess, FirstStartMakesTheUserFilesAndASecondStartHandsItsFileOver
 
     QElapsedTimer clock;
     clock.start();
+    // Started in a folder of its own: the name it hands over is made absolute there.
+    QDir().mkdir(path("elsewhere"));
+    second.setWorkingDirectory(path("elsewhere"));
     second.start(DRAFTBAY_EXECUTABLE, {"no such/sketch.qpe"});
     ASSERT_TRUE(second.waitForFinished(kPatienceMs));
     const QByteArray secondOutput = second.readAll();
@@ -75,7 +78,8 @@ TEST(DraftbayProcess, FirstStartMakesTheUserFilesAndASecondStartHandsItsFileOver
 
     EXPECT_TRUE(firstUntil([&] {
         return firstOutput.contains("MainWindow :: handleSentMessageFromAnotherCopyOfApp msg = "
-                                    "Get the instance_no such/sketch.qpe");
+                                    "Get the instance_"
+                                    + path("elsewhere/no such/sketch.qpe").toUtf8());
     })) << firstOutput.toStdString();
     EXPECT_EQ(first.state(), QProcess::Running) << "the first copy goes on";
 }

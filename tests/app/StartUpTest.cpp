@@ -30,6 +30,8 @@ class StartUpTest : public ::testing::Test
 protected:
     StartUpTest()
     {
+        // The log of a replaced settings file goes to the current folder.
+        m_root.enter();
         QDir().mkpath(q(file("bin/support")));
         writeFile(factoryFile(), kFactoryText);
         writeFile(file("bin/support/brush_pressure.ai"), kBrushBytes);
@@ -91,15 +93,22 @@ TEST_F(StartUpTest, FirstStartThatCannotCopyTheFactoryFileIsReportedAndStops)
               "The factory settings file does not exists " + q(factoryFile()));
 }
 
-TEST_F(StartUpTest, UnparsableUserFileIsReplacedByTheFactoryCopy)
+TEST_F(StartUpTest, UnparsableUserFileIsKeptAsideAndReplacedByTheFactoryCopy)
 {
     QDir().mkpath(q(file("data/Quillo")));
-    writeFile(userFile(), "<draftbay_settings><visuality_properties>");
+    const std::string damaged = "<draftbay_settings><visuality_properties>";
+    writeFile(userFile(), damaged);
     ApplSettings settings;
     ASSERT_TRUE(startUp().setUpSettings(settings));
-    EXPECT_TRUE(m_dialogs->messages.isEmpty());
     EXPECT_EQ(readFile(userFile()), kFactoryText);
     EXPECT_EQ(readLanguageSetting(settings).name, "English");
+    const QStringList kept
+        = QDir(q(file("data/Quillo"))).entryList({"draftbayuser.xml.broken-*"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(readFile(file("data/Quillo/" + kept[0].toStdString())), damaged);
+    ASSERT_EQ(m_dialogs->messages.size(), 1);
+    EXPECT_EQ(m_dialogs->messages[0].icon, DialogService::Icon::Warning);
+    EXPECT_TRUE(m_dialogs->messages[0].text.contains(kept[0]));
     EXPECT_FALSE(QFileInfo::exists(q(brushCopy()))) << "the brush comes only with a new folder";
 }
 

@@ -4,12 +4,21 @@
 #include "RecordingDialogService.h"
 #include "TempDirectory.h"
 
+#include <QDir>
+#include <QDomDocument>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <set>
+#include <sys/fsuid.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +28,8 @@ const QString kFactory
 class ApplSettingsTest : public ::testing::Test
 {
 protected:
+    // The log of a replaced settings file goes to the current folder.
+    ApplSettingsTest() { m_directory.enter(); }
     QString userPath() const
     {
         return QString::fromStdString(m_directory.file("draftbayuser.xml"));
@@ -36,6 +47,24 @@ protected:
     QString lastMessage() const
     {
         return m_dialogs->messages.isEmpty() ? QString() : m_dialogs->messages.last().text;
+    }
+    // Runs work with the file permissions of an ordinary user, whom a read-only folder
+    // stops. The superuser is not stopped, so for it the work runs on a thread of its own
+    // as the user "nobody" (the file-system user and group are per-thread settings), who
+    // must then be able to reach the test's folder.
+    template<class Work> void asOrdinaryUser(Work work)
+    {
+        if (::geteuid() != 0) {
+            work();
+            return;
+        }
+        const QString folder = QString::fromStdString(m_directory.path());
+        QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ExeOther);
+        std::thread([&] {
+            ::setfsgid(65534);
+            ::setfsuid(65534);
+            work();
+        }).join();
     }
 
     TestSupport::TempDirectory m_directory;
@@ -86,17 +115,88 @@ TEST_F(ApplSettingsTest, FactoryFileHoldsEveryEntryTheProgramReads)
     EXPECT_EQ(settings.pageSize(), QSizeF(2100, 2970));
 }
 
-TEST_F(ApplSettingsTest, DamagedUserFileIsReplacedByTheFactoryCopy)
+TEST_F(ApplSettingsTest, HostileUserFilesAreKeptAsideAndReplacedWithOneWarning)
 {
-    writeUser("<settings><unclosed>");
-    ApplSettings settings;
-    ASSERT_TRUE(loadUser(settings));
-    EXPECT_TRUE(m_dialogs->messages.isEmpty());
-    QFile user(userPath());
-    QFile factory(kFactory);
-    ASSERT_TRUE(user.open(QIODevice::ReadOnly) && factory.open(QIODevice::ReadOnly));
-    EXPECT_EQ(user.readAll(), factory.readAll());
-    EXPECT_EQ(settings.settingsPath(), userPath());
+    const std::string factory = TestSupport::readFile(kFactory.toStdString());
+    std::string garbage(64 * 1024, '\0');
+    for (std::size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = static_cast<char>((i * 2654435761u) >> 13);
+    const auto nested = [](int depth) {
+        std::string text;
+        for (int i = 0; i < depth; ++i)
+            text += "<a>";
+        for (int i = 0; i < depth; ++i)
+            text += "</a>";
+        return text;
+    };
+    const struct
+    {
+        const char *name;
+        std::string bytes;
+    } cases[] = {
+        {"truncated", factory.substr(0, factory.size() / 2)},
+        {"empty", ""},
+        {"invalid XML", "<settings><page size=\"A4\"></settings>"},
+        {"two roots", "<a x=\"1\"/><b y=\"2\"/>"},
+        {"binary garbage", garbage},
+        // Well-formed, but deeper than any settings file and deep enough to exhaust the stack
+        // of a recursive tree.
+        {"deep nesting", nested(200000)},
+        {"huge and deep", nested(1200000)},
+    };
+    for (const auto &hostile : cases) {
+        SCOPED_TRACE(hostile.name);
+        const std::string folder = m_directory.file(hostile.name);
+        QDir().mkdir(QString::fromStdString(folder));
+        const QString user = QString::fromStdString(folder + "/draftbayuser.xml");
+        TestSupport::writeFile(user.toStdString(), hostile.bytes);
+        m_dialogs->messages.clear();
+
+        ApplSettings readOnly;
+        EXPECT_FALSE(readOnly.loadReadOnly(user));
+        EXPECT_EQ(lastMessage(), "Parsing error for settings file \n" + user);
+        EXPECT_EQ(TestSupport::readFile(user.toStdString()), hostile.bytes) << "read-only load";
+
+        m_dialogs->messages.clear();
+        ApplSettings settings;
+        ASSERT_TRUE(settings.load(user, kFactory));
+        EXPECT_EQ(settings.pageSize(), QSizeF(2100, 2970));
+        EXPECT_EQ(TestSupport::readFile(user.toStdString()), factory);
+        const QStringList kept = QDir(QString::fromStdString(folder))
+                                     .entryList({"draftbayuser.xml.broken-*"}, QDir::Files);
+        ASSERT_EQ(kept.size(), 1);
+        EXPECT_TRUE(QRegularExpression("^draftbayuser\\.xml\\.broken-\\d{8}-\\d{6}$")
+                        .match(kept[0])
+                        .hasMatch())
+            << kept[0].toStdString();
+        EXPECT_TRUE(TestSupport::readFile(folder + "/" + kept[0].toStdString()) == hostile.bytes);
+        ASSERT_EQ(m_dialogs->messages.size(), 1) << "told once";
+        EXPECT_EQ(m_dialogs->messages[0].icon, DialogService::Icon::Warning);
+        EXPECT_TRUE(m_dialogs->messages[0].text.contains(folder.c_str() + ("/" + kept[0])));
+    }
+    const std::string log = TestSupport::readFile("nivo.log");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), std::ssize(cases));
+    EXPECT_NE(log.find("WARNING The settings file " + m_directory.file("empty/draftbayuser.xml")
+                       + " cannot be read; it was kept as "),
+              std::string::npos)
+        << log;
+}
+
+TEST_F(ApplSettingsTest, EveryDamagedFileIsKeptUnderANameOfItsOwn)
+{
+    // Two damaged files within a second get one date and time: the second copy must not
+    // replace the first.
+    for (const char *damaged : {"<first", "<second"}) {
+        writeUser(damaged);
+        ApplSettings settings;
+        ASSERT_TRUE(loadUser(settings));
+    }
+    QDir folder(QString::fromStdString(m_directory.path()));
+    std::set<std::string> kept;
+    for (const QString &name : folder.entryList({"draftbayuser.xml.broken-*"}, QDir::Files))
+        kept.insert(TestSupport::readFile(m_directory.file(name.toStdString())));
+    EXPECT_EQ(kept, (std::set<std::string> {"<first", "<second"}));
+    EXPECT_EQ(m_dialogs->messages.size(), 2);
 }
 
 TEST_F(ApplSettingsTest, UnusableFilesEndTheLoadWithAMessage)
@@ -216,22 +316,101 @@ TEST_F(ApplSettingsTest, ColoursAreFourDecimalsSeparatedBySingleBlanks)
     }
 }
 
-TEST_F(ApplSettingsTest, SavedChangesLoadAgainAndFailedSavesAreSilent)
+TEST_F(ApplSettingsTest, SavedChangesLoadAgainEvenWithTextsXmlCannotCarry)
 {
     ApplSettings settings;
     ASSERT_TRUE(loadFactoryCopy(settings));
-    ASSERT_TRUE(settings.setAttribute("startup_directory/directory", "path",
-                                      "/home/somebody/Sketches & more"));
+    const QString path = QStringLiteral("/home/somebody/Sketches & more <\"2\">");
+    ASSERT_TRUE(settings.setAttribute("startup_directory/directory", "path", path));
+    // Control characters, the two non-characters and surrogates without their partner go;
+    // tab, line breaks and a character outside the basic plane stay.
+    QString hostile = QStringLiteral("a\tb\nc\rd") + QChar(0x0) + QChar(0x1) + QChar(0x1f)
+        + QChar(0xfffe) + QChar(0xffff) + QChar(0xd800) + "e" + QChar(0xdc00)
+        + QString::fromUcs4(U"\U0001F58A");
+    ASSERT_TRUE(settings.setAttribute("hardware/device", "model_name", hostile));
     const QString saved = QString::fromStdString(m_directory.file("saved.xml"));
     ASSERT_TRUE(settings.save(saved));
+
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QDomDocument strict;
+    QString error;
+    EXPECT_TRUE(strict.setContent(file.readAll(), &error)) << error.toStdString();
+    const QString xmllint = QStandardPaths::findExecutable("xmllint");
+    if (!xmllint.isEmpty()) {
+        QProcess lint;
+        lint.setProcessChannelMode(QProcess::MergedChannels);
+        lint.start(xmllint, {"--noout", saved});
+        ASSERT_TRUE(lint.waitForFinished(60000));
+        EXPECT_EQ(lint.exitCode(), 0) << lint.readAll().toStdString();
+    }
+
     ApplSettings again;
     ASSERT_TRUE(again.load(saved, kFactory));
     QString value;
     EXPECT_TRUE(again.getAttribute("startup_directory/directory", "path", value));
-    EXPECT_EQ(value, "/home/somebody/Sketches & more");
-    const int messages = m_dialogs->messages.size();
-    EXPECT_FALSE(settings.save(QString::fromStdString(m_directory.file("missing/folder.xml"))));
-    EXPECT_EQ(m_dialogs->messages.size(), messages);
+    EXPECT_EQ(value, path);
+    EXPECT_TRUE(again.getAttribute("hardware/device", "model_name", value));
+    EXPECT_EQ(value, "a\tb\nc\rde" + QString::fromUcs4(U"\U0001F58A"));
+    EXPECT_TRUE(m_dialogs->messages.isEmpty());
+}
+
+TEST_F(ApplSettingsTest, FileInAnUnwritableFolderOutlivesFailedSavesAndLoads)
+{
+    ApplSettings settings;
+    ASSERT_TRUE(loadFactoryCopy(settings));
+    ASSERT_TRUE(settings.setAttribute("page_properties/page", "angle", "12"));
+    const std::string old = "<damaged";
+    const std::string readOnly = m_directory.file("read-only");
+    QDir().mkdir(QString::fromStdString(readOnly));
+    TestSupport::writeFile(readOnly + "/draftbayuser.xml", old);
+    QFile::setPermissions(QString::fromStdString(readOnly),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                              | QFileDevice::ExeOther);
+    TestSupport::writeFile(m_directory.file("plain file"), old);
+    QDir().mkdir(QString::fromStdString(m_directory.file("folder.xml")));
+    const struct
+    {
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {readOnly + "/draftbayuser.xml", "Permission denied"},
+        {m_directory.file("plain file/draftbayuser.xml"), "Not a directory"},
+        {m_directory.file("folder.xml"), "it is a folder"},
+    };
+    for (const auto &unwritable : cases) {
+        SCOPED_TRACE(unwritable.path);
+        bool saved = true;
+        QString reason;
+        asOrdinaryUser(
+            [&] { saved = settings.save(QString::fromStdString(unwritable.path), reason); });
+        EXPECT_FALSE(saved);
+        EXPECT_TRUE(reason.startsWith("Cannot write the settings file "
+                                      + QDir::toNativeSeparators(
+                                          QString::fromStdString(unwritable.path))))
+            << reason.toStdString();
+        EXPECT_TRUE(reason.endsWith(QString::fromStdString(unwritable.reason)))
+            << reason.toStdString();
+    }
+    EXPECT_EQ(TestSupport::readFile(readOnly + "/draftbayuser.xml"), old);
+    EXPECT_EQ(TestSupport::readFile(m_directory.file("plain file")), old);
+    EXPECT_TRUE(m_dialogs->messages.isEmpty()) << "saves fail silently";
+
+    // A damaged file that cannot be moved aside is not replaced either.
+    bool loaded = true;
+    asOrdinaryUser([&] {
+        ApplSettings damaged;
+        loaded = damaged.load(QString::fromStdString(readOnly + "/draftbayuser.xml"), kFactory);
+    });
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(lastMessage(),
+              QString::fromStdString("Parsing error for settings file \n" + readOnly
+                                     + "/draftbayuser.xml"));
+    EXPECT_EQ(TestSupport::readFile(readOnly + "/draftbayuser.xml"), old);
+    EXPECT_EQ(QDir(QString::fromStdString(readOnly))
+                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+              QStringList {"draftbayuser.xml"})
+        << "no temporary file or copy left behind";
 }
 
 TEST_F(ApplSettingsTest, ReadsFromAnotherThreadWhileTheStoreChanges)
