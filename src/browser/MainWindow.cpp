@@ -5,6 +5,7 @@
 #include "browser/DirView.h"
 #include "browser/HelpFiles.h"
 #include "browser/KeyboardTrackingSlider.h"
+#include "browser/PageMenus.h"
 #include "browser/PagesStrip.h"
 #include "browser/PreviewThumbnailList.h"
 #include "browser/SketchBackup.h"
@@ -85,6 +86,9 @@ void MainWindow::createActions()
                              QKeySequence(tr("Ctrl+O")));
     m_action_exit = makeAction(this, tr("Exit"), QStringLiteral(":/actions/exit.png"),
                                QKeySequence(tr("Ctrl+X")));
+    // The shortcut Linux programs end with; Exit only closes the window into the tray.
+    m_actionQuit = makeAction(this, tr("&Quit"), QString(), QKeySequence::Quit);
+    connect(m_actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit);
     actionUser_Guide
         = makeAction(this, tr("User's Manual"), QStringLiteral(":/actions/user_guide.png"));
     actionAbout = makeAction(this, tr("About Quillo"), QStringLiteral(":/actions/about.png"));
@@ -155,6 +159,7 @@ void MainWindow::init(const QString &documentsFolder, const QString &settingsPat
     }
     createTrayIcon();
     createStatusBar();
+    createMenus();
     connectChildren();
     m_dirView->init(m_currentFolder);
     prepareUG_EULAlanguage();
@@ -257,6 +262,11 @@ void MainWindow::connectChildren()
             &SketchViewer::enableBackButton);
     connect(list, &PreviewThumbnailList::canEnableForwardButton, m_editorPage,
             &SketchViewer::enableForwardButton);
+    connect(list, &PreviewThumbnailList::canEnableBackButton, m_actionPrevious,
+            &QAction::setEnabled);
+    connect(list, &PreviewThumbnailList::canEnableForwardButton, m_actionNext,
+            &QAction::setEnabled);
+    connect(list, &PreviewThumbnailList::folderRemoved, this, &MainWindow::handleFolderRemoved);
 }
 
 void MainWindow::prepareUG_EULAlanguage()
@@ -266,48 +276,56 @@ void MainWindow::prepareUG_EULAlanguage()
     m_manualFile = names.manual;
 }
 
-void MainWindow::currentTabChanged(int page)
+void MainWindow::createMenus()
 {
-    m_currentPage = page;
-    QMenuBar *bar = menuBar();
-    bar->clear();
-    QMenu *file = bar->addMenu(tr("File"));
+    m_menus = new PageMenus(this);
+    QMenu *file = m_menus->addMenu(tr("File"), PageMenus::kBothPages);
     file->addAction(action_Open);
     file->addAction(actionOpen_Folder);
     file->addSeparator();
     file->addAction(m_action_exit);
-    if (page == 1) {
-        QMenu *edit = bar->addMenu(tr("Edit"));
-        edit->addAction(tr("Previous Sketch"), QKeySequence(tr("Ctrl+PgUp")), m_thumbnailList,
-                        &PreviewThumbnailList::navigateBackward);
-        edit->addAction(tr("Next Sketch"), QKeySequence(tr("Ctrl+PgDown")), m_thumbnailList,
-                        &PreviewThumbnailList::navigateForward);
-    }
-    QMenu *view = bar->addMenu(tr("View"));
-    if (page == 0) {
-        view->addAction(actionFileTree);
-        view->addAction(actionBack);
-        view->addAction(actionForward);
-    } else {
-        view->addAction(QIcon(QStringLiteral(":/actions/zoom_in.png")), tr("Zoom In"),
-                        QKeySequence(tr("Ctrl+=")), m_editorPage, &SketchViewer::zoomViewInSlot);
-        view->addAction(QIcon(QStringLiteral(":/actions/zoom_out.png")), tr("Zoom Out"),
-                        QKeySequence(tr("Ctrl+-")), m_editorPage, &SketchViewer::zoomViewOutSlot);
-        view->addAction(QIcon(QStringLiteral(":/actions/back_to_preview.png")),
-                        tr("Back to Sketches"), QKeySequence(Qt::Key_Escape), this,
-                        &MainWindow::backToPreviewTab);
-    }
-    if (page == 0) {
-        QMenu *tools = bar->addMenu(tr("Tools"));
-        tools->addAction(tr("Reload Folder"), QKeySequence(QKeySequence::Refresh), m_thumbnailList,
-                         [this] { m_thumbnailList->reloadSameFolder(true); });
-    }
-    QMenu *help = bar->addMenu(tr("Help"));
+    file->addAction(m_actionQuit);
+
+    QMenu *edit = m_menus->addMenu(tr("Edit"), PageMenus::kEditorPage);
+    m_actionPrevious = edit->addAction(tr("Previous Sketch"), QKeySequence(tr("Ctrl+PgUp")),
+                                       m_thumbnailList, &PreviewThumbnailList::navigateBackward);
+    m_actionNext = edit->addAction(tr("Next Sketch"), QKeySequence(tr("Ctrl+PgDown")),
+                                   m_thumbnailList, &PreviewThumbnailList::navigateForward);
+
+    QMenu *browse = m_menus->addMenu(tr("View"), PageMenus::kSketchesPage);
+    browse->addAction(actionFileTree);
+    browse->addAction(actionBack);
+    browse->addAction(actionForward);
+
+    QMenu *view = m_menus->addMenu(tr("View"), PageMenus::kEditorPage);
+    view->addAction(QIcon(QStringLiteral(":/actions/zoom_in.png")), tr("Zoom In"),
+                    QKeySequence(tr("Ctrl+=")), m_editorPage, &SketchViewer::zoomViewInSlot);
+    view->addAction(QIcon(QStringLiteral(":/actions/zoom_out.png")), tr("Zoom Out"),
+                    QKeySequence(tr("Ctrl+-")), m_editorPage, &SketchViewer::zoomViewOutSlot);
+    view->addAction(tr("Fit to Window"), QKeySequence(tr("Ctrl+0")), m_editorPage,
+                    &SketchViewer::fitToView);
+    QAction *back = view->addAction(QIcon(QStringLiteral(":/actions/back_to_preview.png")),
+                                    tr("Back to sketches"), this, &MainWindow::backToPreviewTab);
+    back->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Backspace)});
+
+    QMenu *tools = m_menus->addMenu(tr("Tools"), PageMenus::kSketchesPage);
+    tools->addAction(tr("Reload Folder"), QKeySequence(QKeySequence::Refresh), m_thumbnailList,
+                     [this] { m_thumbnailList->reloadSameFolder(true); });
+
+    QMenu *help = m_menus->addMenu(tr("Help"), PageMenus::kBothPages);
     help->addAction(actionUser_Guide);
     help->addAction(actionQuillo_Web_Tutorial);
     help->addAction(actionImportant_Product_Information_Folder);
     help->addSeparator();
     help->addAction(actionAbout);
+}
+
+void MainWindow::currentTabChanged(int page)
+{
+    m_currentPage = page;
+    m_menus->show(menuBar(), page);
+    if (page == 0)
+        showFolderInTitle();
 
     const bool preview = page == 0;
     m_toolBar->setVisible(preview);
@@ -455,9 +473,25 @@ void MainWindow::directoryNewEntrySlot(const QDir &folder)
         m_forwardHistory.clear();
     }
     m_currentFolder = path;
+    showFolderInTitle();
     actionForward->setEnabled(false);
     actionForward->setToolTip(tr("Forward"));
     actionBack->setEnabled(!m_backHistory.isEmpty());
+}
+
+void MainWindow::showFolderInTitle()
+{
+    const QString folder = QDir::toNativeSeparators(m_thumbnailList->folder().absolutePath());
+    setWindowTitle(m_thumbnailList->folder().path().isEmpty()
+                       ? tr("Quillo Draftbay")
+                       : tr("%1 - Quillo Draftbay").arg(folder));
+}
+
+void MainWindow::handleFolderRemoved(const QString &folder, const QString &parent)
+{
+    statusBar()->showMessage(
+        tr("The folder %1 was removed; showing %2 instead.").arg(folder, parent));
+    m_dirView->selectPath(parent);
 }
 
 void MainWindow::showFolderWithoutHistory(const QString &folder)
@@ -522,7 +556,8 @@ bool MainWindow::openFile(const QString &path)
     if (QDir::cleanPath(m_dirView->currentDir().absolutePath())
         != QDir::cleanPath(info.absolutePath()))
         m_dirView->selectPath(folder);
-    m_thumbnailList->selectFileName(info.fileName());
+    // Its thumbnail is selected, on whatever page of the folder it lies.
+    m_thumbnailList->showFile(info.absoluteFilePath(), false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     MetadataPtr metadata(new DocumentMetaData(info.absoluteFilePath()));
     const bool loaded = metadata->load();
@@ -608,9 +643,8 @@ void MainWindow::thumbnailSelectedExSlot(MetadataPtr metadata)
     if (!metadata || !metadata->model())
         return;
     m_editorPage->reset();
-    const int row = m_thumbnailList->currentRow();
-    m_editorPage->enableBackButton(row > 0);
-    m_editorPage->enableForwardButton(row >= 0 && row + 1 < m_thumbnailList->count());
+    m_thumbnailList->announceNeighbours(metadata->path());
+    setWindowTitle(tr("%1 - Quillo Draftbay").arg(QFileInfo(metadata->path()).fileName()));
     m_progressBar->hide();
     m_pagesStrip->hide();
     currentTabChanged(1);

@@ -19,6 +19,7 @@ class QToolButton;
 class ApplSettings;
 class DirView;
 class KeyboardTrackingSlider;
+class PageMenus;
 class PagesStrip;
 class PreviewThumbnailList;
 class SketchViewer;
@@ -96,11 +97,14 @@ private slots:
 
 private:
     void createActions();
+    void createMenus();
     void createTrayIcon();
     void createStatusBar();
     void connectChildren();
     void prepareUG_EULAlanguage();
     void showFolderWithoutHistory(const QString &folder);
+    void showFolderInTitle();
+    void handleFolderRemoved(const QString &folder, const QString &parent);
 
     ApplSettings *m_settings;
     QString m_currentFolder;
@@ -121,6 +125,7 @@ private:
     PagesStrip *m_pagesStrip = nullptr;
     SketchViewer *m_editorPage = nullptr;
     QToolBar *m_toolBar = nullptr;
+    PageMenus *m_menus = nullptr;
     QProgressBar *m_progressBar = nullptr;
     KeyboardTrackingSlider *m_zoomSlider = nullptr;
     QToolButton *m_thumbsZoomOut = nullptr;
@@ -130,6 +135,9 @@ private:
 
     QAction *action_Open = nullptr;
     QAction *m_action_exit = nullptr;
+    QAction *m_actionQuit = nullptr;
+    QAction *m_actionPrevious = nullptr;
+    QAction *m_actionNext = nullptr;
     QAction *actionUser_Guide = nullptr;
     QAction *actionAbout = nullptr;
     QAction *actionFileTree = nullptr;

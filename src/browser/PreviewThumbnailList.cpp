@@ -18,6 +18,7 @@
 #include <QFileSystemWatcher>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
@@ -204,12 +205,30 @@ QStringList PreviewThumbnailList::listSketchNames() const
     listing.setFilter(QDir::Files | QDir::Readable);
     listing.setSorting(QDir::Unsorted);
     QStringList names = listing.entryList();
-    std::sort(names.begin(), names.end());
+    // The loader's order, so that a name's place here is its index there.
+    std::sort(names.begin(), names.end(), isNaturallyBefore);
     return names;
 }
 
 void PreviewThumbnailList::handleFolderChanged()
 {
+    if (!m_folder.exists()) {
+        // The shown folder went away: its thumbnails must not stay and still open.
+        dropPage();
+        m_listedNames.clear();
+        m_fileCount = m_pageCount = 0;
+        m_loading = false;
+        QString parent = m_folder.absolutePath();
+        do {
+            parent = QFileInfo(parent).absolutePath();
+        } while (!QFileInfo(parent).isDir() && parent != QDir::rootPath());
+        updateEmptyState();
+        emit emitSetPagesStripVisible(false);
+        emit loaderFinishedWorkSgnl();
+        emit folderRemoved(QDir::toNativeSeparators(m_folder.absolutePath()),
+                           QDir::toNativeSeparators(parent));
+        return;
+    }
     // Only a change of the sketches listed matters: not the list's own deletes and renames
     // (already shown), nor files of other kinds.
     if (listSketchNames() == m_listedNames)
@@ -250,6 +269,7 @@ void PreviewThumbnailList::loadFolderPartially()
         dropPage();
         emit emitSetPagesStripVisible(false);
         startWindow(0, 0);
+        updateEmptyState();
         return;
     }
     if (m_fileCount <= kPageSize) {
@@ -321,14 +341,26 @@ void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *me
         if (wanted) {
             m_pendingSelection.clear();
             scrollToItem(thumbnail);
+            if (m_openPending) {
+                m_openPending = false;
+                editCurrentFileSlot();
+            }
         }
     }
 }
 
 void PreviewThumbnailList::handle_filesCountSignal(int count)
 {
-    if (count == 0 && m_unansweredWindows > 0)
-        --m_unansweredWindows;
+    if (count == 0) {
+        // The answer to a request, not a count: a folder without sketches ends here.
+        if (m_unansweredWindows > 0)
+            --m_unansweredWindows;
+        if (!m_loading) {
+            updateEmptyState();
+            emit loaderFinishedWorkSgnl();
+        }
+        return;
+    }
     emit setFilesProgressBarRangeSignal(count);
 }
 
@@ -349,6 +381,40 @@ void PreviewThumbnailList::clearThumbnailListWidgetSlot()
 {
     m_loading = false;
     dropPage();
+    updateEmptyState();
+    emit loaderFinishedWorkSgnl();
+}
+
+QString PreviewThumbnailList::emptyStateText() const
+{
+    if (m_loading || count() > 0 || m_fileCount > 0 || m_folder.path().isEmpty())
+        return QString();
+    return tr("No sketches in this folder") + QLatin1Char('\n')
+        + QDir::toNativeSeparators(m_folder.absolutePath()) + QStringLiteral("\n\n")
+        + tr("Sketches from the pen appear in the folder \"My Sketches\" on the receiver's disc "
+             "when it is plugged in.");
+}
+
+void PreviewThumbnailList::updateEmptyState()
+{
+    // Screen readers hear what sighted users see drawn in the empty list.
+    setAccessibleDescription(emptyStateText());
+    viewport()->update();
+}
+
+void PreviewThumbnailList::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    const QString text = emptyStateText();
+    if (text.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    QFont font = painter.font();
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    painter.setFont(font);
+    const QRect area = viewport()->rect().adjusted(40, 40, -40, -40);
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
 void PreviewThumbnailList::dropPage()
@@ -403,26 +469,60 @@ void PreviewThumbnailList::editCurrentFileSlot()
         emit thumbnailSelectedEx(metadata);
 }
 
-void PreviewThumbnailList::navigateForward()
+int PreviewThumbnailList::folderIndexOf(const QString &path) const
+{
+    return static_cast<int>(m_listedNames.indexOf(QFileInfo(path).fileName()));
+}
+
+void PreviewThumbnailList::announceNeighbours(const QString &path)
+{
+    const int index = folderIndexOf(path);
+    emit canEnableBackButton(index > 0);
+    emit canEnableForwardButton(index >= 0 && index + 1 < m_listedNames.size());
+}
+
+void PreviewThumbnailList::showFile(const QString &path, bool open)
+{
+    // On the page shown: at once. Elsewhere: load its page and select it when it arrives.
+    m_pendingSelection.clear();
+    m_openPending = false;
+    if (selectFileName(QFileInfo(path).fileName())) {
+        if (open)
+            editCurrentFileSlot();
+        return;
+    }
+    const int index = folderIndexOf(path);
+    if (index < 0)
+        return;
+    m_pendingSelection = path;
+    m_openPending = open;
+    const uint page = static_cast<uint>(index) / kPageSize + 1;
+    if (page != m_currentPage && m_pageCount > 1)
+        handlePageSelectionClick(page, m_currentPage);
+}
+
+void PreviewThumbnailList::navigateBy(int step)
 {
     emit checkIfSaveNeeded();
-    const int row = currentRow();
-    if (row + 1 < count())
-        setCurrentRow(row + 1);
-    emit canEnableForwardButton(currentRow() + 1 < count());
-    emit canEnableBackButton(currentRow() > 0);
-    editCurrentFileSlot();
+    const ThumbnailItem *current = currentThumbnail();
+    if (!current)
+        return;
+    const int index = folderIndexOf(current->filePath()) + step;
+    if (index < 0 || index >= m_listedNames.size())
+        return;
+    // Across the end of a page the next page is loaded, and the sketch opens when it arrives.
+    showFile(m_folder.absoluteFilePath(m_listedNames[index]), true);
+    announceNeighbours(m_folder.absoluteFilePath(m_listedNames[index]));
+}
+
+void PreviewThumbnailList::navigateForward()
+{
+    navigateBy(1);
 }
 
 void PreviewThumbnailList::navigateBackward()
 {
-    emit checkIfSaveNeeded();
-    const int row = currentRow();
-    if (row > 0)
-        setCurrentRow(row - 1);
-    emit canEnableBackButton(currentRow() > 0);
-    emit canEnableForwardButton(currentRow() + 1 < count());
-    editCurrentFileSlot();
+    navigateBy(-1);
 }
 
 void PreviewThumbnailList::refreshLoaderList()
@@ -479,7 +579,7 @@ void PreviewThumbnailList::renameFileSlot()
         return;
     m_listedNames.removeOne(QFileInfo(current->filePath()).fileName());
     m_listedNames.append(QFileInfo(renamed).fileName());
-    std::sort(m_listedNames.begin(), m_listedNames.end());
+    std::sort(m_listedNames.begin(), m_listedNames.end(), isNaturallyBefore);
     current->setFilePath(renamed);
     refreshLoaderList();
 }

@@ -51,6 +51,15 @@ public:
     MetadataPtr currentMetadata() const;
     /// Selects the item of that file name; false when it is not on the page.
     bool selectFileName(const QString &fileName);
+    /// Selects the sketch at path, loading its page first when it is on another one; opens
+    /// it (thumbnailSelectedEx) when open is set.
+    void showFile(const QString &path, bool open);
+    /// Where path lies among the folder's sketches, or -1.
+    int folderIndexOf(const QString &path) const;
+    /// Says whether there is a sketch before and after path (canEnable... signals).
+    void announceNeighbours(const QString &path);
+    /// What the list says when loading has ended without a sketch (empty otherwise).
+    QString emptyStateText() const;
 
 public slots:
     void previewEliFiles(const QDir &folder);
@@ -98,6 +107,8 @@ signals:
     void enableEnterKeyHandling(bool enable);
     void emitSetPagesStripInfo(uint first, uint end, uint count, bool reset);
     void emitSetPagesStripVisible(bool visible);
+    /// The shown folder went away; the list is empty and parent is the nearest folder left.
+    void folderRemoved(const QString &folder, const QString &parent);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -107,6 +118,7 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildContextMenu();
@@ -120,6 +132,8 @@ private:
     void dropPage();
     void releaseNextSketch();
     void watchFolder();
+    void updateEmptyState();
+    void navigateBy(int step);
     void handleFolderChanged();
     /// The sketch files of the folder now, by name.
     QStringList listSketchNames() const;
@@ -130,6 +144,7 @@ private:
     QString m_folderKey;
     QStringList m_listedNames;
     QString m_pendingSelection;
+    bool m_openPending = false;
     QMenu *m_contextMenu = nullptr;
     int m_itemSize = 250;
     Qt::TransformationMode m_transformationMode = Qt::SmoothTransformation;

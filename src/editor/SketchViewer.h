@@ -45,13 +45,13 @@ public slots:
     void enableForwardButton(bool enable);
     void enableBackButton(bool enable);
     void backBtnClicked();
+    /// Shows the whole sheet again, as when the sketch was opened.
+    void fitToView();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void fitToView();
-
     ZoomingGraphicsView *m_view;
     std::unique_ptr<ViewZoom> m_zoom;
     MetadataPtr m_metadata;

@@ -4,6 +4,7 @@
 #include "BrowserTestSupport.h"
 #include "browser/DirView.h"
 #include "browser/HelpFiles.h"
+#include "browser/KeyboardTrackingSlider.h"
 #include "browser/PreviewThumbnailList.h"
 #include "browser/SketchBackup.h"
 #include "browser/ThumbnailItem.h"
@@ -11,9 +12,13 @@
 #include "editor/SketchViewer.h"
 #include "settings/DesktopServices.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTest>
 #include <QToolButton>
 
 using namespace TestSupport;
@@ -236,4 +241,86 @@ TEST_F(MainWindowTest, BackupKeepsEverySourceWhoseCopyFailed)
     EXPECT_TRUE(QFile::exists(backup + "/a.qpe"));
     EXPECT_TRUE(QFile::exists(source + "/b.qpe"));
     EXPECT_TRUE(QFile::exists(source + "/notes.txt"));
+}
+
+// A folder without sketches is a state of its own: the bar stops and the list says so; a
+// shown folder that goes away empties the list and shows the nearest folder left.
+TEST_F(MainWindowTest, EmptyAndRemovedFoldersEndTheLoadAndSaySo)
+{
+    const QString empty = folder("empty");
+    const QString shown = folder("shown/inner", 2);
+    TestWindow window(true);
+    window.init(empty, "user.xml");
+    window.show();
+    auto *bar = window.findChild<QProgressBar *>();
+    ASSERT_TRUE(bar);
+    ASSERT_TRUE(waitUntil([&] { return !window.thumbnailList()->emptyStateText().isEmpty(); }));
+    EXPECT_TRUE(window.thumbnailList()->emptyStateText().startsWith(
+        "No sketches in this folder\n" + QDir::toNativeSeparators(empty)));
+    settle(100);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(window.findChild<KeyboardTrackingSlider *>()->isEnabled());
+
+    ASSERT_TRUE(window.folderTree()->selectPath(shown));
+    waitForThumbnails(window, 2);
+    EXPECT_TRUE(window.windowTitle().contains(QDir::toNativeSeparators(shown)));
+    ASSERT_TRUE(QDir(shown).removeRecursively());
+    ASSERT_TRUE(waitUntil([&] { return window.thumbnailList()->count() == 0; }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return QDir(window.thumbnailList()->folder()).absolutePath() == path("shown"); }));
+    EXPECT_TRUE(window.statusBar()->currentMessage().contains("was removed"));
+    // Reloading then ends as well; no bar is left running.
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(window.thumbnailList(), Qt::Key_F5);
+    settle(300);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_FALSE(window.thumbnailList()->isLoading());
+}
+
+// The opened file is the selected thumbnail, and Next goes on across the end of a page.
+TEST_F(MainWindowTest, OpenedFilesAreSelectedAndNextCrossesPages)
+{
+    const QString many = folder("many", 52, 30);
+    TestWindow window(true);
+    window.init(folder("elsewhere"), "user.xml");
+    ASSERT_TRUE(window.openFile(many + "/s049.qpe"));
+    EXPECT_EQ(window.currentPage(), 1);
+    EXPECT_TRUE(window.windowTitle().startsWith("s049.qpe"));
+    ASSERT_TRUE(waitUntil([&] {
+        return window.thumbnailList()->currentThumbnail()
+            && window.thumbnailList()->currentThumbnail()->filePath().endsWith("s049.qpe");
+    }));
+    EXPECT_TRUE(window.editorPage()->nextButton()->isEnabled());
+    window.editorPage()->nextButton()->click();
+    ASSERT_TRUE(waitUntil([&] {
+        return window.editorPage()->document()
+            && window.editorPage()->document()->path().endsWith("s050.qpe");
+    }));
+    EXPECT_EQ(window.thumbnailList()->currentPage(), 2u);
+    window.editorPage()->nextButton()->click();
+    ASSERT_TRUE(
+        waitUntil([&] { return window.editorPage()->document()->path().endsWith("s051.qpe"); }));
+    EXPECT_FALSE(window.editorPage()->nextButton()->isEnabled());
+    EXPECT_FALSE(window.action("Next Sketch")->isEnabled());
+    window.editorPage()->previousButton()->click();
+    window.editorPage()->previousButton()->click();
+    ASSERT_TRUE(
+        waitUntil([&] { return window.editorPage()->document()->path().endsWith("s049.qpe"); }));
+    EXPECT_EQ(window.thumbnailList()->currentPage(), 1u);
+
+    // Backspace returns to the sketches; switching pages makes no new menus.
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(window.editorPage(), Qt::Key_Backspace);
+    EXPECT_EQ(window.currentPage(), 0);
+    // After one round trip (the shown bar makes its overflow menu once) nothing grows.
+    window.currentTabChanged(1);
+    window.currentTabChanged(0);
+    const int menus = window.findChildren<QMenu *>().size();
+    for (int i = 0; i < 5; ++i) {
+        window.currentTabChanged(1);
+        window.currentTabChanged(0);
+    }
+    EXPECT_EQ(window.findChildren<QMenu *>().size(), menus);
+    EXPECT_EQ(window.action("&Quit")->shortcut(), QKeySequence(QKeySequence::Quit));
 }

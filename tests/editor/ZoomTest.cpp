@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGraphicsScene>
 #include <QSignalSpy>
+#include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -88,5 +89,35 @@ TEST(SketchViewer, ControlWheelZoomsOneStepPerTurn)
     EXPECT_NEAR(viewer.zoomFactor(), start * 1.100000023841858 * 0.800000011920929, 1e-9);
     sendWheel(viewer.view()->viewport(), -120);
     EXPECT_NEAR(viewer.zoomFactor(), start * 1.100000023841858 * 0.800000011920929, 1e-9);
+    viewer.view()->setScene(nullptr);
+}
+
+TEST(SketchViewer, DraggingPansAZoomedSheetAndFitShowsItWholeAgain)
+{
+    QGraphicsScene scene(0, 0, 2100, 2970);
+    SketchViewer viewer;
+    viewer.resize(600, 500);
+    viewer.show();
+    viewer.view()->setScene(&scene);
+    viewer.fitToView();
+    const double fitted = viewer.zoomFactor();
+    for (int i = 0; i < 6; ++i)
+        viewer.zoomViewInSlot();
+    QWidget *viewport = viewer.view()->viewport();
+    const QPointF before = viewer.view()->mapToScene(viewport->rect().center());
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(300, 250));
+    for (int step = 1; step <= 10; ++step) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(300 - 15 * step, 250 - 10 * step),
+                         viewport->mapToGlobal(QPointF(300 - 15 * step, 250 - 10 * step)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    const QPointF after = viewer.view()->mapToScene(viewport->rect().center());
+    // The sheet followed the mouse: the view now shows a place right of and below the old one.
+    EXPECT_GT(after.x(), before.x() + 20);
+    EXPECT_GT(after.y(), before.y() + 10);
+    viewer.fitToView();
+    EXPECT_NEAR(viewer.zoomFactor(), fitted, 1e-9);
     viewer.view()->setScene(nullptr);
 }
