@@ -4,10 +4,13 @@
 #include "app/StartUp.h"
 #include "app/Translation.h"
 #include "browser/MainWindow.h"
+#include "ink/Log.h"
 #include "settings/ApplSettings.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QSplashScreen>
@@ -84,6 +87,9 @@ int run(QApplication &application, SingleInstance &instance, const CommandLine &
     ApplSettings &settings = ApplSettings::instance();
     if (!startUp.setUpSettings(settings))
         return -1;
+    // The log of rejected pen files lives beside the settings, not in the start folder.
+    Nivo::setLogFolder(
+        QFile::encodeName(QFileInfo(startUp.userSettingsPath()).absolutePath()).toStdString());
     auto translators = std::make_unique<Translators>();
     installTranslators(application, settings, *translators);
 

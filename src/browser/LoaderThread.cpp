@@ -40,7 +40,8 @@ bool isNaturallyBefore(const QString &a, const QString &b)
                 ++startB;
             if (endA - startA != endB - startB)
                 return endA - startA < endB - startB;
-            const int digits = QStringView(a).sliced(startA, endA - startA)
+            const int digits = QStringView(a)
+                                   .sliced(startA, endA - startA)
                                    .compare(QStringView(b).sliced(startB, endB - startB));
             if (digits != 0)
                 return digits < 0;
@@ -288,9 +289,12 @@ void LoaderThread::loadFile(const QString &path, uint index)
         m_currentMetadata = nullptr;
     }
     if (!loaded) {
-        if (!m_restartRequested && !m_abortRequested)
+        if (!m_restartRequested && !m_abortRequested) {
             qDebug().noquote() << "failed to load " + metadata->path()
                     + " file in loaderThread ActualReading";
+            // Shown as a placeholder, so that a damaged sketch is seen rather than hidden.
+            emit fileNotLoadedSignal(metadata->path(), metadata->errorText(), index);
+        }
         return;
     }
     // A result finished after the user moved on belongs to an abandoned window, and one

@@ -61,6 +61,8 @@ signals:
     void filesLoadProgressChunkDone(uint filesProcessInThisChunk, uint currentIndex);
     void loadFilesFinishedSgnl();
     void clearThumbnailListWidgetSignal();
+    /// A file of the window that could not be loaded, and the reader's reason.
+    void fileNotLoadedSignal(const QString &path, const QString &reason, uint index);
 
 protected:
     void run() override;

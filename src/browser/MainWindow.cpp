@@ -564,7 +564,18 @@ bool MainWindow::openFile(const QString &path)
     QApplication::restoreOverrideCursor();
     if (loaded)
         thumbnailSelectedExSlot(metadata);
+    else
+        reportUnreadable(*metadata);
     return true;
+}
+
+void MainWindow::reportUnreadable(const DocumentMetaData &metadata)
+{
+    const QString reason = metadata.errorText().isEmpty() ? tr("The file is not a readable sketch.")
+                                                          : metadata.errorText();
+    dialogs().warning(this, applicationTitle(),
+                      tr("The sketch cannot be opened:") + QLatin1Char('\n')
+                          + QDir::toNativeSeparators(metadata.path()) + QLatin1Char('\n') + reason);
 }
 
 void MainWindow::moveFromUsbToSelectedFolderSlot(const QDir &source)
@@ -640,7 +651,11 @@ void MainWindow::On_FirstThumbnailSelected()
 
 void MainWindow::thumbnailSelectedExSlot(MetadataPtr metadata)
 {
-    if (!metadata || !metadata->model())
+    if (metadata && !metadata->model()) {
+        reportUnreadable(*metadata);
+        return;
+    }
+    if (!metadata)
         return;
     m_editorPage->reset();
     m_thumbnailList->announceNeighbours(metadata->path());

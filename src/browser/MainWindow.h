@@ -104,6 +104,7 @@ private:
     void prepareUG_EULAlanguage();
     void showFolderWithoutHistory(const QString &folder);
     void showFolderInTitle();
+    void reportUnreadable(const DocumentMetaData &metadata);
     void handleFolderRemoved(const QString &folder, const QString &parent);
 
     ApplSettings *m_settings;

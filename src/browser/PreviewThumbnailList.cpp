@@ -93,6 +93,8 @@ PreviewThumbnailList::PreviewThumbnailList(QWidget *parent)
             &PreviewThumbnailList::handlefilesLoadProgressChunkDone);
     connect(m_loader, &LoaderThread::clearThumbnailListWidgetSignal, this,
             &PreviewThumbnailList::clearThumbnailListWidgetSlot);
+    connect(m_loader, &LoaderThread::fileNotLoadedSignal, this,
+            &PreviewThumbnailList::handleFileNotLoaded);
     buildContextMenu();
 }
 
@@ -346,6 +348,26 @@ void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *me
                 editCurrentFileSlot();
             }
         }
+    }
+}
+
+void PreviewThumbnailList::handleFileNotLoaded(const QString &path, const QString &reason,
+                                               uint index)
+{
+    if (m_unansweredWindows > 0 || index < m_windowStart || index >= m_windowEnd
+        || folderIdentity(QFileInfo(path).absolutePath()) != m_folderKey)
+        return;
+    emit setFilesProgressBarValueSignal();
+    MetadataPtr unreadable(new DocumentMetaData(path));
+    unreadable->setErrorText(reason.isEmpty() ? tr("The file is not a readable sketch.") : reason);
+    const QString name = QFileInfo(path).fileName();
+    auto *placeholder = new ThumbnailItem(
+        unreadable, placeholderPicture(kRenderedThumbnailSide, name), m_itemSize);
+    addItem(placeholder);
+    if (count() == 1) {
+        setIconSize(QSize(m_itemSize - 20, m_itemSize - 20));
+        setCurrentItem(placeholder);
+        placeholder->setSelected(true);
     }
 }
 

@@ -71,6 +71,7 @@ public slots:
     void handlefilesLoadProgressChunkDone(uint filesProcessInThisChunk, uint currentIndex);
     void loadFilesFinishedSlot();
     void clearThumbnailListWidgetSlot();
+    void handleFileNotLoaded(const QString &path, const QString &reason, uint index);
     void navigateForward();
     void navigateBackward();
     void editCurrentFileSlot();

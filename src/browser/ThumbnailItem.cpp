@@ -1,10 +1,15 @@
 // Item text, tooltip, picture scaling and the visitors over the items.
 #include "browser/ThumbnailItem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
+#include <QPolygonF>
+
+#include <algorithm>
 
 ThumbnailItem::ThumbnailItem(const MetadataPtr &metadata, const QImage &picture, int side)
     : QListWidgetItem(nullptr, kType)
@@ -37,6 +42,11 @@ void ThumbnailItem::setFilePath(const QString &path)
 void ThumbnailItem::updateToolTip()
 {
     QString tip = QStringLiteral("File :") + text();
+    // A sketch that could not be read says why.
+    if (!m_keeper.metadata->model() && !m_keeper.metadata->errorText().isEmpty()) {
+        setToolTip(tip + QLatin1Char('\n') + m_keeper.metadata->errorText());
+        return;
+    }
     const auto &document = m_keeper.metadata->document();
     if (document) {
         const auto tag = document->annotations().find("tag");
@@ -70,4 +80,34 @@ void ItemFinderByFileName::visit(QListWidgetItem *item)
 {
     if (!m_found && item->text() == m_fileName)
         m_found = item;
+}
+
+QImage placeholderPicture(int side, const QString &fileName)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(236, 238, 240));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // A sheet with a torn corner, the file's name and a word on why it shows no ink.
+    const qreal unit = side / 10.0;
+    QPolygonF sheet;
+    sheet << QPointF(3 * unit, 1.5 * unit) << QPointF(6.2 * unit, 1.5 * unit)
+          << QPointF(7 * unit, 2.3 * unit) << QPointF(7 * unit, 6 * unit)
+          << QPointF(3 * unit, 6 * unit);
+    painter.setPen(QPen(QColor(150, 156, 162), unit * 0.12));
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(sheet);
+    painter.setPen(QPen(QColor(200, 60, 50), unit * 0.35, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(4.2 * unit, 3 * unit), QPointF(5.8 * unit, 4.6 * unit));
+    painter.drawLine(QPointF(5.8 * unit, 3 * unit), QPointF(4.2 * unit, 4.6 * unit));
+    QFont font = painter.font();
+    font.setPixelSize(std::max(10, side / 16));
+    painter.setFont(font);
+    painter.setPen(QColor(70, 76, 82));
+    const QRectF lines(0.5 * unit, 6.4 * unit, 9 * unit, 3.2 * unit);
+    painter.drawText(lines, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere,
+                     QCoreApplication::translate("ThumbnailItem", "Cannot be read")
+                         + QLatin1Char('\n') + fileName);
+    painter.end();
+    return image;
 }

@@ -34,6 +34,9 @@ private:
     DocumentMetadataKeeper m_keeper;
 };
 
+/// The picture of a sketch file that could not be read: a crossed-out sheet and its name.
+QImage placeholderPicture(int side, const QString &fileName);
+
 /// Walks the items of a list.
 class ThumbnailListVisitor
 {

@@ -39,6 +39,8 @@ public:
     bool load();
     /// Why the last load failed (the reader's reason), empty after a successful one.
     QString errorText() const { return m_errorText; }
+    /// Records why a file was not loaded, for a placeholder that stands for it.
+    void setErrorText(const QString &text) { m_errorText = text; }
     /// Stops a running load; may be called from any thread, also as the load ends.
     void stop();
 

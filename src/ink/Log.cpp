@@ -58,6 +58,28 @@ std::string formatLine(int level, const char *className, const char *methodName,
 
 } // namespace
 
+namespace {
+
+std::string &logFolder()
+{
+    static std::string folder;
+    return folder;
+}
+
+} // namespace
+
+void setLogFolder(const std::string &folder)
+{
+    std::scoped_lock lock(fileLock());
+    logFolder() = folder;
+}
+
+std::string logFilePath()
+{
+    std::scoped_lock lock(fileLock());
+    return logFolder().empty() ? std::string(kLogFileName) : logFolder() + "/" + kLogFileName;
+}
+
 void logMessage(int level, const char *className, const char *methodName, const char *message)
 {
     if (level > kThreshold)
@@ -66,7 +88,9 @@ void logMessage(int level, const char *className, const char *methodName, const 
     std::fwrite(line.data(), 1, line.size(), stderr);
 
     std::scoped_lock lock(fileLock());
-    std::FILE *file = std::fopen(kLogFileName, g_restartPending ? "w" : "a");
+    const std::string path
+        = logFolder().empty() ? std::string(kLogFileName) : logFolder() + "/" + kLogFileName;
+    std::FILE *file = std::fopen(path.c_str(), g_restartPending ? "w" : "a");
     if (!file)
         return;
     g_restartPending = false;

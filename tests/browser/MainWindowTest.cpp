@@ -283,6 +283,14 @@ TEST_F(MainWindowTest, OpenedFilesAreSelectedAndNextCrossesPages)
     const QString many = folder("many", 52, 30);
     TestWindow window(true);
     window.init(folder("elsewhere"), "user.xml");
+    // A file that is no sketch says so when it is opened, and the page stays.
+    const QString broken = folder("broken") + "/broken.qpe";
+    writeFile(broken.toStdString(), "not a pen file");
+    EXPECT_TRUE(window.openFile(broken));
+    EXPECT_EQ(window.currentPage(), 0);
+    ASSERT_FALSE(m_dialogs->messages.isEmpty());
+    EXPECT_TRUE(m_dialogs->messages.last().text.startsWith("The sketch cannot be opened:\n"
+                                                           + QDir::toNativeSeparators(broken)));
     ASSERT_TRUE(window.openFile(many + "/s049.qpe"));
     EXPECT_EQ(window.currentPage(), 1);
     EXPECT_TRUE(window.windowTitle().startsWith("s049.qpe"));

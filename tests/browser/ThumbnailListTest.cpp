@@ -240,7 +240,8 @@ TEST_F(ThumbnailListTest, RenameKeepsTheSuffixAndNeverReplacesAFile)
     EXPECT_TRUE(m_dialogs->messages.last().text.contains("Failed to rename file"));
 
     // Names that would leave the folder, or that no file system takes, change nothing.
-    const QStringList before = QDir(renaming + "/..").entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList before
+        = QDir(renaming + "/..").entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const QStringList inside = QDir(renaming).entryList(QDir::Files);
     for (const QString &name : {QString("../escaped"), QString("sub/dir"), QString("back\\slash"),
                                 QString("."), QString(".."), QString("   "), QString(300, 'x')}) {
@@ -352,4 +353,36 @@ TEST_F(ThumbnailListTest, ZoomResizesInStepsWhileDraggingAndSmoothsAtTheEnd)
     EXPECT_EQ(m_list->itemSize(), 320);
     EXPECT_EQ(m_list->item(1)->sizeHint(), QSize(320, 320));
     EXPECT_EQ(m_list->item(1)->icon().availableSizes().value(0), QSize(300, 300));
+}
+
+// Files that cannot be read are shown with their name and the reason, not hidden.
+TEST_F(ThumbnailListTest, UnreadableSketchesGetAPlaceholderThatSaysWhy)
+{
+    const QString damaged = folder("damaged");
+    ASSERT_TRUE(writeSketch(damaged + "/Mixed.Qpe", 100, 1, 4));
+    writeFile((damaged + "/empty.qpe").toStdString(), "");
+    writeFile((damaged + "/notes.qpe").toStdString(), "shopping list: milk, bread");
+    std::string noise(5000, '\0');
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    writeFile((damaged + "/random.qpe").toStdString(), noise);
+    show(damaged, 4);
+    QStringList tips;
+    for (int row = 0; row < m_list->count(); ++row) {
+        const ThumbnailItem *item = m_list->thumbnailAt(row);
+        EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
+        tips << item->toolTip();
+        EXPECT_EQ(bool(item->metadata()->model()), item->text() == "Mixed.Qpe");
+    }
+    EXPECT_TRUE(tips.filter("empty.qpe").first().contains("bad packet tag")
+                || tips.filter("empty.qpe").first().contains("invalid file descriptor"))
+        << tips.join(" | ").toStdString();
+    EXPECT_EQ(tips.filter("\n").size(), 3);
+
+    // Opening one says why it cannot be opened.
+    QSignalSpy opened(m_list.get(), &PreviewThumbnailList::thumbnailSelectedEx);
+    ASSERT_TRUE(m_list->selectFileName("notes.qpe"));
+    m_list->editCurrentFileSlot();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_FALSE(opened.first()[0].value<MetadataPtr>()->model());
 }
