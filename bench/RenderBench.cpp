@@ -16,6 +16,7 @@
 #include "settings/ConsoleDialogService.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 
 #include <algorithm>
@@ -44,6 +45,8 @@ constexpr const char *kLargePngTarget = "target: ms<=450 file_MB<=1";
 constexpr const char *kLargeVectorTarget = "target: ms<=700";
 constexpr const char *kLargePdfTarget = "target: ms<=700 bytes_per_point<=3";
 constexpr const char *kSmallPdfTarget = "target: bytes_per_point<=3";
+// Closing a sketch costs no more than opening it, however many layers it has.
+constexpr const char *kCloseTarget = "target: close_per_build<=1";
 constexpr std::int64_t kSmallSketch = 30000;
 constexpr std::int64_t kLargeSketch = 500000;
 constexpr int kThumbnailSide = 230;
@@ -262,6 +265,64 @@ void thumbnailFromScene(benchmark::State &state)
     state.SetLabel("no target (the drawing part of the thumbnail above)");
 }
 
+// A sketch of that many layers, each a single tap of the pen: one stroke of one point.
+Nivo::Document dotLayers(std::int64_t layers)
+{
+    Nivo::Document document;
+    for (std::int64_t i = 0; i < layers; ++i) {
+        Nivo::Stroke stroke;
+        stroke.add(Nivo::Point(static_cast<double>(i % 2000 - 1000),
+                               static_cast<double>(i / 2000 % 2900 - 1450), 0, 4000, 0, 0, 0));
+        Nivo::Layer layer;
+        layer.add(stroke);
+        document.add(layer);
+    }
+    document.complete().set(true);
+    return document;
+}
+
+// Opens (builds the pressure scene of) and closes (destroys) a sketch of state.range(0)
+// one-point layers, each timed on its own. With events, the event loop runs in between, as
+// in the window; without, nothing runs in between, as on the loader thread or in the
+// command-line tool.
+void openAndClose(benchmark::State &state, bool withEvents)
+{
+    // The constructor taking the page leaves the document where it is: one serves all runs.
+    Nivo::Document document = dotLayers(state.range(0));
+    const PenDescription pen(ApplSettings::instance());
+    const QRectF pageRect(-1050, -1485, 2100, 2970);
+    RunTimes build;
+    RunTimes close;
+    for (auto _ : state) {
+        std::unique_ptr<DocumentGraphicModel> model;
+        build.time(
+            [&] { model = std::make_unique<DocumentGraphicModel>(document, pen, pageRect); });
+        if (model->groups().size() != state.range(0)) {
+            state.SkipWithError("the model lacks layers");
+            break;
+        }
+        if (withEvents)
+            QCoreApplication::processEvents();
+        close.time([&] { model.reset(); });
+    }
+    if (build.runs == 0)
+        return;
+    state.counters["build_ms"] = build.totalMs / build.runs;
+    state.counters["close_ms"] = close.totalMs / close.runs;
+    state.counters["close_per_build"] = close.totalMs / build.totalMs;
+    state.SetLabel(kCloseTarget);
+}
+
+void openAndCloseQuietly(benchmark::State &state)
+{
+    openAndClose(state, false);
+}
+
+void openAndCloseWithEvents(benchmark::State &state)
+{
+    openAndClose(state, true);
+}
+
 using Save = std::function<bool(DocumentGraphicModel &, const QString &)>;
 
 // Writes the page of a pressure copy (page shown) once per iteration. Every iteration gets
@@ -354,6 +415,23 @@ void oneSketch(benchmark::internal::Benchmark *benchmark)
 BENCHMARK(buildPlainModel)->Name("BuildModel/plain")->Apply(modelSizes);
 BENCHMARK(buildPressureModel)->Name("BuildModel/pressure")->Apply(modelSizes);
 BENCHMARK(buildPressureCopy)->Name("BuildModel/pressure-copy")->Apply(modelSizes);
+BENCHMARK(openAndCloseQuietly)
+    ->Name("OpenAndClose/dot-layers")
+    ->ArgName("layers")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(2);
+BENCHMARK(openAndCloseWithEvents)
+    ->Name("OpenAndClose/dot-layers-with-events")
+    ->ArgName("layers")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(2);
 BENCHMARK(thumbnailFromFile)
     ->Name("Thumbnail/file-to-pixels")
     ->Apply(oneSketch)

@@ -85,6 +85,7 @@ public:
 
 private:
     void placeBackground();
+    void polishAddedItems();
 
     QList<GraphicsItemsGroup *> m_groups;
     BackgroundLayerPath *m_background = nullptr;

@@ -9,6 +9,8 @@
 #include "document/Thumbnail.h"
 #include "export/DocumentExport.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 
 #include <thread>
@@ -154,6 +156,29 @@ TEST_F(ModelTest, ModelsMadeAndEndedOnTwoThreadsAtOnceAreWhole)
     loader.join();
     EXPECT_EQ(wholeOnLoader, kModels);
     EXPECT_EQ(wholeHere, kModels);
+}
+
+TEST_F(ModelTest, ModelsAreWholeWithoutAnEventLoop)
+{
+    // Items a scene has not yet polished make taking it apart quadratic in its items; the
+    // loader, the command line and the disposal thread run no event loop to polish them.
+    struct MetaCallCounter : QObject
+    {
+        int calls = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            calls += event->type() == QEvent::MetaCall ? 1 : 0;
+            return false;
+        }
+    };
+    for (const bool pressure : {false, true}) {
+        DocumentGraphicModel model(m_document, PenDescription(settings()), pressure);
+        MetaCallCounter counter;
+        model.installEventFilter(&counter);
+        QCoreApplication::sendPostedEvents(&model, QEvent::MetaCall);
+        EXPECT_EQ(counter.calls, 0) << pressure;
+        EXPECT_EQ(model.items().size(), 7) << pressure;
+    }
 }
 
 TEST_F(ModelTest, ReceiverAnglesTurnAndMoveBackOntoTheSheet)

@@ -506,28 +506,31 @@ TEST_F(QpeParserTest, GeneratedSketchesReadBackSampleForSample)
     options.seed = 42;
     options.points = 5000;
     options.layers = 3;
-    const Synth::SynthSketch sketch = Synth::generateSketch(options);
-    const std::vector<unsigned char> bytes = Synth::encodePenFile(sketch);
-    QpeParser parser(bytes.data(), bytes.size());
-    ASSERT_TRUE(parser.load());
-    const Document &document = *parser.document();
-    ASSERT_EQ(document.elements().size(), sketch.layers.size());
-    for (size_t l = 0; l < sketch.layers.size(); ++l) {
-        const auto &strokes = sketch.layers[l].strokes;
-        ASSERT_EQ(document.elements()[l].elements().size(), strokes.size());
-        for (size_t s = 0; s < strokes.size(); ++s) {
-            const auto &points = document.elements()[l].elements()[s].elements();
-            ASSERT_EQ(points.size(), strokes[s].samples.size());
-            for (size_t p = 0; p < points.size(); ++p) {
-                const Synth::Sample &sample = strokes[s].samples[p];
-                EXPECT_NEAR(points[p].x.value(), sample.x, 0.051);
-                EXPECT_NEAR(points[p].y.value(), sample.y, 0.101);
-                EXPECT_EQ(points[p].pressure.value(), static_cast<unsigned>(sample.pressure));
-                EXPECT_EQ(points[p].timestamp.value(), sample.timeMs);
-                // Tilt is sent every fourth sample; the others carry the last one sent.
-                const Synth::Sample &tilted = strokes[s].samples[p - p % 4];
-                EXPECT_EQ(points[p].xtilt.value(), tilted.tiltX);
-                EXPECT_EQ(points[p].ytilt.value(), tilted.tiltY);
+    // A drawn sketch, and one of many layers of a single tap each.
+    for (const Synth::SynthSketch &sketch :
+         {Synth::generateSketch(options), Synth::generateDotLayers(42, 300)}) {
+        const std::vector<unsigned char> bytes = Synth::encodePenFile(sketch);
+        QpeParser parser(bytes.data(), bytes.size());
+        ASSERT_TRUE(parser.load());
+        const Document &document = *parser.document();
+        ASSERT_EQ(document.elements().size(), sketch.layers.size());
+        for (size_t l = 0; l < sketch.layers.size(); ++l) {
+            const auto &strokes = sketch.layers[l].strokes;
+            ASSERT_EQ(document.elements()[l].elements().size(), strokes.size());
+            for (size_t s = 0; s < strokes.size(); ++s) {
+                const auto &points = document.elements()[l].elements()[s].elements();
+                ASSERT_EQ(points.size(), strokes[s].samples.size());
+                for (size_t p = 0; p < points.size(); ++p) {
+                    const Synth::Sample &sample = strokes[s].samples[p];
+                    EXPECT_NEAR(points[p].x.value(), sample.x, 0.051);
+                    EXPECT_NEAR(points[p].y.value(), sample.y, 0.101);
+                    EXPECT_EQ(points[p].pressure.value(), static_cast<unsigned>(sample.pressure));
+                    EXPECT_EQ(points[p].timestamp.value(), sample.timeMs);
+                    // Tilt is sent every fourth sample; the others carry the last one sent.
+                    const Synth::Sample &tilted = strokes[s].samples[p - p % 4];
+                    EXPECT_EQ(points[p].xtilt.value(), tilted.tiltX);
+                    EXPECT_EQ(points[p].ytilt.value(), tilted.tiltY);
+                }
             }
         }
     }

@@ -635,4 +635,24 @@ SynthSketch generateSketch(const SketchOptions &options)
     return sketch;
 }
 
+SynthSketch generateDotLayers(std::uint64_t seed, std::size_t layers)
+{
+    Random random(seed);
+    SynthSketch sketch;
+    sketch.layers.resize(layers);
+    std::uint32_t clock = static_cast<std::uint32_t>(random.integer(0, 0x7FFFFF));
+    for (SynthLayer &layer : sketch.layers) {
+        Sample sample;
+        sample.x = random.uniform(kLeft, kRight);
+        sample.y = random.uniform(kTop, kBottom);
+        sample.pressure = random.integer(2000, 9000);
+        sample.tiltX = random.integer(20, 45);
+        sample.tiltY = random.integer(-35, -10);
+        sample.timeMs = clock & 0xFFFFFF;
+        clock += static_cast<std::uint32_t>(random.integer(150, 600));
+        layer.strokes.push_back(SynthStroke {{sample}});
+    }
+    return sketch;
+}
+
 } // namespace Synth

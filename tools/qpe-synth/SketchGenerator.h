@@ -55,6 +55,11 @@ struct SketchOptions
 /// Generates a sketch; the same options always give the same sketch.
 SynthSketch generateSketch(const SketchOptions &options);
 
+/// A sketch of the given number of layers, each a single tap of the pen (one stroke of one
+/// sample) somewhere on the sheet: the case of very many layers. The same seed gives the
+/// same sketch.
+SynthSketch generateDotLayers(std::uint64_t seed, std::size_t layers);
+
 /// Encodes a sketch as pen-file packets: the file descriptor, physical parameters and date,
 /// then per stroke a pen-down status, per sample pressure, tilt (every fourth sample),
 /// position and time (the first sample of a stroke sends its position first), and a

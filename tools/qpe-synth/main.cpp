@@ -11,12 +11,14 @@ namespace {
 
 const char kUsage[]
     = "usage: qpe-synth [--count N] [--points N] [--layers N] [--seed N]\n"
-      "                 [--kind any|handwriting|drawing|mixed] [--prefix NAME] [--out DIR]\n"
+      "                 [--kind any|handwriting|drawing|mixed] [--dot-layers N]\n"
+      "                 [--prefix NAME] [--out DIR]\n"
       "\n"
       "Writes N pen files (default 10) of 3000 points each into DIR (default .), named\n"
       "PREFIX0001.qpe and on; --points 0 draws exactly one page per file. --layers gives the\n"
       "most layers a file has (default 3); each file gets 1 to that many. The same seed always\n"
-      "gives the same files.\n";
+      "gives the same files. --dot-layers N writes instead files of exactly N layers, each a\n"
+      "single tap of the pen (one stroke of one point).\n";
 
 bool parseNumber(const char *text, unsigned long long &value)
 {
@@ -39,6 +41,7 @@ int main(int argc, char **argv)
     unsigned long long points = 3000;
     unsigned long long layers = 3;
     unsigned long long seed = 1;
+    unsigned long long dotLayers = 0;
     Synth::SketchKind kind = Synth::SketchKind::Any;
     std::string prefix = "sketch";
     std::string out = ".";
@@ -55,6 +58,7 @@ int main(int argc, char **argv)
             : option == "--points"                       ? &points
             : option == "--layers"                       ? &layers
             : option == "--seed"                         ? &seed
+            : option == "--dot-layers"                   ? &dotLayers
                                                          : nullptr;
         if (number) {
             if (!parseNumber(value, *number))
@@ -100,7 +104,10 @@ int main(int argc, char **argv)
         char name[64];
         std::snprintf(name, sizeof name, "%04llu.qpe", i + 1);
         const std::string path = out + "/" + prefix + name;
-        if (!Synth::writeBytes(path, Synth::encodePenFile(Synth::generateSketch(options)))) {
+        const Synth::SynthSketch sketch = dotLayers > 0
+            ? Synth::generateDotLayers(options.seed, dotLayers)
+            : Synth::generateSketch(options);
+        if (!Synth::writeBytes(path, Synth::encodePenFile(sketch))) {
             std::fprintf(stderr, "qpe-synth: cannot write %s\n", path.c_str());
             return 1;
         }
