@@ -23,12 +23,16 @@ PagesStrip::~PagesStrip() = default;
 
 void PagesStrip::setInfo(uint first, uint end, uint fileCount)
 {
-    m_ui->lblFilesCountInfo->setText(QStringLiteral("%1-%2/%3").arg(first).arg(end).arg(fileCount));
+    // As people count: the first sketch is 1, and the last page ends at the last sketch.
+    const uint shownEnd = std::min(end, fileCount);
+    m_ui->lblFilesCountInfo->setText(
+        tr("%1\u2013%2 of %3").arg(std::min(first + 1, shownEnd)).arg(shownEnd).arg(fileCount));
     m_fileCount = fileCount;
     if (first == 0)
         m_currentPage = 1;
     m_pageCount = (fileCount + kPageSize - 1) / kPageSize;
     m_ui->spinBox->setRange(1, static_cast<int>(m_pageCount));
+    m_ui->spinBox->setSuffix(tr(" of %1").arg(m_pageCount));
     showCurrentPage();
 }
 

@@ -55,7 +55,7 @@ using Pages = QList<QList<QVariant>>; // {page, previous page}
 
 TEST_F(PagesStripTest, StepsAndJumpsThroughThePagesButNotBeyondThem)
 {
-    EXPECT_EQ(label(), "0-50/120");
+    EXPECT_EQ(label(), "1\u201350 of 120");
     EXPECT_EQ(m_strip.pageCount(), 3u);
     EXPECT_EQ(spinBox()->value(), 1);
     EXPECT_EQ(spinBox()->maximum(), 3);
@@ -65,21 +65,21 @@ TEST_F(PagesStripTest, StepsAndJumpsThroughThePagesButNotBeyondThem)
     EXPECT_TRUE(changes.isEmpty()) << "nothing before the first page";
 
     click("btnNext");
-    EXPECT_EQ(label(), "50-100/120");
+    EXPECT_EQ(label(), "51\u2013100 of 120");
     EXPECT_EQ(spinBox()->value(), 2);
     click("btnNext");
     // The end index of a page is not limited to the file count.
-    EXPECT_EQ(label(), "100-150/120");
+    EXPECT_EQ(label(), "101\u2013120 of 120");
     EXPECT_EQ(spinBox()->value(), 3);
     click("btnNext");
     click("btnLast");
     EXPECT_EQ(m_strip.currentPage(), 3u);
     click("btnPrev");
-    EXPECT_EQ(label(), "50-100/120");
+    EXPECT_EQ(label(), "51\u2013100 of 120");
     click("btnLast");
     EXPECT_EQ(spinBox()->value(), 3);
     click("btnFirst");
-    EXPECT_EQ(label(), "0-50/120");
+    EXPECT_EQ(label(), "1\u201350 of 120");
     EXPECT_EQ(spinBox()->value(), 1);
     EXPECT_EQ(m_strip.currentPage(), 1u);
     EXPECT_EQ(changes, (Pages {{2u, 1u}, {3u, 2u}, {2u, 3u}, {3u, 2u}, {1u, 3u}}));
@@ -98,7 +98,7 @@ TEST_F(PagesStripTest, EnterInThePageBoxJumpsToTheTypedPageAndIsHeldFromTheWindo
     ASSERT_TRUE(waitUntil([&] { return !holds.isEmpty(); }));
     EXPECT_EQ(holds.takeFirst(), QList<QVariant> {false});
     EXPECT_EQ(m_strip.currentPage(), 3u);
-    EXPECT_EQ(label(), "100-150/120");
+    EXPECT_EQ(label(), "101\u2013120 of 120");
     // The current number again changes nothing, with either Enter key.
     typePage("3", Qt::Key_Return);
     typePage("3", Qt::Key_Enter);
@@ -125,5 +125,5 @@ TEST_F(PagesStripTest, ResetForgetsTheFolderAndFiftyOneFilesMakeTwoPages)
     m_strip.setInfo(0, 50, 51);
     EXPECT_EQ(m_strip.pageCount(), 2u);
     click("btnLast");
-    EXPECT_EQ(label(), "50-100/51");
+    EXPECT_EQ(label(), "51\u201351 of 51");
 }
