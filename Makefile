@@ -13,6 +13,9 @@ PACKAGES := g++ cmake ninja-build pkg-config file \
 	qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
 	qt6-image-formats-plugins libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core poppler-utils
 
+FUZZERS := fuzz_qpe_parser fuzz_document_reader fuzz_settings_reader fuzz_input_report \
+	fuzz_protocol_replies
+
 .PHONY: all setup build run samples test bench fuzz format clean
 
 all: build
@@ -54,8 +57,8 @@ bench: setup
 fuzz: setup
 	@scripts/setup.sh clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DDRAFTBAY_BUILD_TESTS=OFF -DDRAFTBAY_BUILD_FUZZ=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_qpe_parser fuzz_document_reader qpe-synth
+		-DDRAFTBAY_BUILD_TESTS=OFF -DDRAFTBAY_BUILD_FUZZ=ON $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZERS)
 	scripts/run-fuzzers.sh $(FUZZ_DIR)
 
 format:
