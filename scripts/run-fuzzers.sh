@@ -66,7 +66,9 @@ for program in "${programs[@]}"; do
     fuzz_protocol_replies) max_len=256 ;;
     *) max_len=65536 ;;
     esac
-    options=(-max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=2048 -timeout=10
+    # Every input takes milliseconds; the timeout is wide because a busy machine can stall
+    # a process for seconds.
+    options=(-max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=2048 -timeout=25
         -close_fd_mask=2 -print_final_stats=1 -artifact_prefix="$work/artifacts/")
     dict=$root/tests/fuzz/$name.dict
     [ -f "$dict" ] && options+=(-dict="$dict")
