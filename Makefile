@@ -2,6 +2,8 @@
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 FUZZ_DIR ?= build-fuzz
+ASAN_DIR ?= build-asan
+TSAN_DIR ?= build-tsan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 SAMPLES_DIR := $(BUILD_DIR)/samples/My Sketches
@@ -13,7 +15,20 @@ PACKAGES := g++ cmake ninja-build pkg-config file \
 	qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
 	qt6-image-formats-plugins libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core poppler-utils libxml2-utils
 
-.PHONY: all setup build run samples test bench fuzz format clean
+# The sanitizer runs: every finding fails the test that ran into it. LeakSanitizer and
+# ThreadSanitizer skip only what tests/sanitizers/*.supp lists, each entry with its reason.
+SANITIZER_FILES := $(CURDIR)/tests/sanitizers
+ASAN_ENV := ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_invalid_pointer_pairs=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(SANITIZER_FILES)/lsan.supp:print_suppressions=0
+TSAN_ENV := TSAN_OPTIONS=suppressions=$(SANITIZER_FILES)/tsan.supp:second_deadlock_stack=1:history_size=4
+# The test programs whose code runs threads: the parser stop and the log, the receiver's
+# threads, the disposal thread, the loader thread.
+TSAN_TESTS := ink_tests device_tests document_tests browser_tests
+FUZZERS := fuzz_qpe_parser fuzz_document_reader fuzz_settings_reader fuzz_input_report \
+	fuzz_protocol_replies
+
+.PHONY: all setup build run samples test test-asan test-tsan bench fuzz format clean
 
 all: build
 
@@ -45,6 +60,22 @@ run: samples
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer. The build runs
+# the test programs too (to list their tests), so it gets the same options.
+test-asan: setup
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+		-DDRAFTBAY_SANITIZE=address,undefined $(CMAKE_FLAGS)
+	$(ASAN_ENV) cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The threaded test programs built with ThreadSanitizer.
+test-tsan: setup
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+		-DDRAFTBAY_SANITIZE=thread $(CMAKE_FLAGS)
+	$(TSAN_ENV) cmake --build $(TSAN_DIR) -j $(JOBS) --target $(TSAN_TESTS)
+	cd $(TSAN_DIR) && $(TSAN_ENV) ctest --output-on-failure -j $(JOBS) \
+		-L '^($(subst $(eval ) ,|,$(TSAN_TESTS)))$$'
+
 bench: setup
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRAFTBAY_BUILD_TESTS=OFF \
 		-DDRAFTBAY_BUILD_BENCH=ON $(CMAKE_FLAGS)
@@ -54,12 +85,12 @@ bench: setup
 fuzz: setup
 	@scripts/setup.sh clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DDRAFTBAY_BUILD_TESTS=OFF -DDRAFTBAY_BUILD_FUZZ=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_qpe_parser fuzz_document_reader qpe-synth
+		-DDRAFTBAY_BUILD_TESTS=OFF -DDRAFTBAY_BUILD_FUZZ=ON $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZERS)
 	scripts/run-fuzzers.sh $(FUZZ_DIR)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(ASAN_DIR) $(TSAN_DIR)

@@ -6,9 +6,10 @@
 #
 # Conventions:
 #   - The programs are BUILD_DIR/tests/fuzz/fuzz_* (tests/fuzz/CMakeLists.txt).
-#   - Each starts from a copy of tests/data/ink/corpus, a few generated sketches (when
-#     qpe-synth and draftbay-cli are built) and what earlier runs kept in
-#     BUILD_DIR/fuzz-corpus/<program>, which also receives the new inputs of this run.
+#   - Each starts from a copy of its checked-in seeds, tests/fuzz/corpus/<program> (the
+#     two ink readers also from tests/data/ink/corpus, the files the ink tests replay), and
+#     what earlier runs kept in BUILD_DIR/fuzz-corpus/<program>, which also receives the
+#     new inputs of this run.
 #   - tests/fuzz/<program>.dict is passed as -dict when it exists.
 #   - Each runs in a scratch folder of its own (the pen-file reader appends to nivo.log in
 #     the current folder), with TMPDIR in /dev/shm when it exists for the files it writes.
@@ -24,7 +25,7 @@ fi
 build_dir=$(cd "$1" 2>/dev/null && pwd) || { echo "run-fuzzers: no folder $1" >&2; exit 1; }
 seconds=${2:-${FUZZ_SECONDS:-60}}
 root=$(cd "$(dirname "$0")/.." && pwd)
-seeds=$root/tests/data/ink/corpus
+ink_corpus=$root/tests/data/ink/corpus
 
 mapfile -t programs < <(find "$build_dir/tests/fuzz" -maxdepth 1 -type f -name 'fuzz_*' \
     -perm -u+x 2>/dev/null | sort)
@@ -42,22 +43,6 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then
 fi
 trap 'rm -rf "$scratch" "$files_dir"' EXIT
 
-# Small realistic files beside the hand-made seeds; skipped when the tools are not built.
-samples=$scratch/samples
-mkdir -p "$samples"
-synth=$build_dir/tools/qpe-synth/qpe-synth
-cli=$build_dir/tools/cli/draftbay-cli
-if [ -x "$synth" ]; then
-    "$synth" --count 4 --points 400 --layers 3 --seed 11 --kind mixed --prefix sample \
-        --out "$samples" >/dev/null 2>&1 || true
-    if [ -x "$cli" ]; then
-        for pen in "$samples"/*.qpe; do
-            [ -e "$pen" ] || continue
-            (cd "$scratch" && "$cli" convert "$pen" "${pen%.qpe}.vmr" >/dev/null 2>&1) || true
-        done
-    fi
-fi
-
 status=0
 summary=()
 for program in "${programs[@]}"; do
@@ -65,12 +50,25 @@ for program in "${programs[@]}"; do
     work=$scratch/$name
     kept=$build_dir/fuzz-corpus/$name
     mkdir -p "$work/seeds" "$work/artifacts" "$kept"
-    find "$seeds" "$samples" -maxdepth 1 -type f ! -name EXPECTED -exec cp {} "$work/seeds/" \;
+    seed_dirs=("$root/tests/fuzz/corpus/$name")
+    case $name in
+    fuzz_qpe_parser | fuzz_document_reader) seed_dirs+=("$ink_corpus") ;;
+    esac
+    for dir in "${seed_dirs[@]}"; do
+        [ -d "$dir" ] && find "$dir" -maxdepth 1 -type f ! -name EXPECTED -exec cp {} "$work/seeds/" \;
+    done
 
+    case $name in
     # The pen-file reader buffers 64 KiB: longer inputs cross a refill.
-    max_len=65536
-    [ "$name" = fuzz_qpe_parser ] && max_len=131072
-    options=(-max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=2048 -timeout=10
+    fuzz_qpe_parser) max_len=131072 ;;
+    # One report of at most 64 bytes; a first byte and six answers of 33 bytes.
+    fuzz_input_report) max_len=64 ;;
+    fuzz_protocol_replies) max_len=256 ;;
+    *) max_len=65536 ;;
+    esac
+    # Every input takes milliseconds; the timeout is wide because a busy machine can stall
+    # a process for seconds.
+    options=(-max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=2048 -timeout=25
         -close_fd_mask=2 -print_final_stats=1 -artifact_prefix="$work/artifacts/")
     dict=$root/tests/fuzz/$name.dict
     [ -f "$dict" ] && options+=(-dict="$dict")
