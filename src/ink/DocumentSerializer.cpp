@@ -233,6 +233,11 @@ bool DocumentSerializer::readDocument(const pugi::xml_document &xml, InkMLDefini
             setCurrentLayerReader(&reader);
             const bool read = reader.read(element);
             setCurrentLayerReader(nullptr);
+            // A layer cut short by a stop is no reason to call the rest complete.
+            if (!read && isCancelled()) {
+                m_errorText = "cancelled";
+                return false;
+            }
             if (read)
                 m_document->addMoved(std::move(layer));
         }
@@ -243,6 +248,10 @@ bool DocumentSerializer::readDocument(const pugi::xml_document &xml, InkMLDefini
             return false;
         }
         readAnnotation(selected.node(), m_document->annotations());
+    }
+    if (isCancelled()) {
+        m_errorText = "cancelled";
+        return false;
     }
     m_document->complete().set(true);
     return true;

@@ -50,6 +50,8 @@ void logWarning(const char *method, const QString &text)
 
 // The document in a settings file, or nothing when the file cannot be read, is not
 // well-formed XML, or is too large or too deeply nested to be a settings file.
+std::optional<QDomDocument> parseSettingsBytes(const QByteArray &bytes);
+
 std::optional<QDomDocument> readSettingsDocument(const QString &path)
 {
     QFile file(path);
@@ -59,6 +61,11 @@ std::optional<QDomDocument> readSettingsDocument(const QString &path)
     const QByteArray bytes = file.read(kMaxSettingsBytes + 1);
     if (bytes.size() > kMaxSettingsBytes)
         return std::nullopt;
+    return parseSettingsBytes(bytes);
+}
+
+std::optional<QDomDocument> parseSettingsBytes(const QByteArray &bytes)
+{
     // The stream reader keeps no tree, so it measures the depth safely before one is built.
     QXmlStreamReader reader(bytes);
     int depth = 0;
@@ -385,24 +392,25 @@ bool ApplSettings::save(const QString &path)
 
 bool ApplSettings::save(const QString &path, QString &reason)
 {
-    AtomicSaveFile file(path);
-    const auto failed = [&] {
-        reason = tr("Cannot write the settings file %1: %2")
-                     .arg(QDir::toNativeSeparators(path), file.reason());
-        file.cancelWriting();
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return failed();
+    QByteArray text;
     {
-        QTextStream stream(&file);
+        QTextStream stream(&text);
         QMutexLocker locker(&m_lock);
         xmlSafeCopy(m_document).save(stream, 1);
         stream.flush();
-        if (stream.status() != QTextStream::Ok)
-            return failed();
     }
-    return file.commit() || failed();
+    // Qt may read a tree it cannot write back in a readable form (a strange processing
+    // instruction read from UTF-16): a file that would not load again is not written.
+    if (!parseSettingsBytes(text)) {
+        reason = tr("Cannot write the settings file %1: the settings would not read back")
+                     .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    QString why;
+    if (saveBytesAtomically(path, text, &why))
+        return true;
+    reason = tr("Cannot write the settings file %1: %2").arg(QDir::toNativeSeparators(path), why);
+    return false;
 }
 
 bool ApplSettings::parseColor(const QString &text, QColor &color)

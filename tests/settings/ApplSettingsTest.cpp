@@ -353,6 +353,23 @@ TEST_F(ApplSettingsTest, SavedChangesLoadAgainEvenWithTextsXmlCannotCarry)
     EXPECT_TRUE(again.getAttribute("hardware/device", "model_name", value));
     EXPECT_EQ(value, "a\tb\nc\rde" + QString::fromUcs4(U"\U0001F58A"));
     EXPECT_TRUE(m_dialogs->messages.isEmpty());
+
+    // A file Qt reads but cannot write back readably (found by fuzzing) is refused on save,
+    // never written in a form that the next start would have to throw away.
+    ApplSettings odd;
+    if (odd.loadReadOnly(QStringLiteral(DRAFTBAY_SOURCE_DIR
+                                        "/tests/fuzz/corpus/fuzz_settings_reader/"
+                                        "crash-utf16-processing-instruction.xml"))) {
+        const QString target = QString::fromStdString(m_directory.file("odd.xml"));
+        QString reason;
+        if (odd.save(target, reason)) {
+            ApplSettings reread;
+            EXPECT_TRUE(reread.loadReadOnly(target));
+        } else {
+            EXPECT_TRUE(reason.contains("would not read back")) << reason.toStdString();
+            EXPECT_FALSE(QFile::exists(target));
+        }
+    }
 }
 
 TEST_F(ApplSettingsTest, FileInAnUnwritableFolderOutlivesFailedSavesAndLoads)
@@ -385,9 +402,9 @@ TEST_F(ApplSettingsTest, FileInAnUnwritableFolderOutlivesFailedSavesAndLoads)
         asOrdinaryUser(
             [&] { saved = settings.save(QString::fromStdString(unwritable.path), reason); });
         EXPECT_FALSE(saved);
-        EXPECT_TRUE(reason.startsWith("Cannot write the settings file "
-                                      + QDir::toNativeSeparators(
-                                          QString::fromStdString(unwritable.path))))
+        EXPECT_TRUE(
+            reason.startsWith("Cannot write the settings file "
+                              + QDir::toNativeSeparators(QString::fromStdString(unwritable.path))))
             << reason.toStdString();
         EXPECT_TRUE(reason.endsWith(QString::fromStdString(unwritable.reason)))
             << reason.toStdString();
