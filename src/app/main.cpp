@@ -128,6 +128,7 @@ int main(int argc, char **argv)
     Q_INIT_RESOURCE(draftbay);
     QCoreApplication::setOrganizationName(QStringLiteral("Quillo"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillo Draftbay"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DRAFTBAY_VERSION));
     // Only takes effect before the application object exists.
     QGuiApplication::setDesktopSettingsAware(true);
 

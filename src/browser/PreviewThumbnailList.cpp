@@ -115,14 +115,19 @@ void PreviewThumbnailList::buildContextMenu()
     m_contextMenu->addAction(tr("&Edit Layers"), this, &PreviewThumbnailList::editCurrentFileSlot);
     m_contextMenu->addSeparator();
     m_contextMenu->addSeparator();
-    m_contextMenu->addAction(tr("&Delete"), this, &PreviewThumbnailList::deleteCurrentFile);
+    QAction *remove
+        = m_contextMenu->addAction(tr("&Delete"), this, &PreviewThumbnailList::deleteCurrentFile);
+    // The Delete key deletes too (after the same question), wherever the list has focus.
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(remove);
     m_contextMenu->addAction(tr("&Copy to..."), this, &PreviewThumbnailList::copyFileSlot);
     m_contextMenu->addAction(tr("&Rename..."), this, &PreviewThumbnailList::renameFileSlot);
     m_contextMenu->addAction(tr("&Open file location..."), this,
                              &PreviewThumbnailList::openFileLocationSlot);
     m_contextMenu->addSeparator();
     m_contextMenu->addAction(tr("&Save Document as..."), this, &PreviewThumbnailList::saveAsSlot);
-    m_contextMenu->addAction(tr("&Save as Different Format"), this,
+    m_contextMenu->addAction(tr("Save as Di&fferent Format"), this,
                              &PreviewThumbnailList::saveAsDiffrentFormatSlot);
     m_contextMenu->addSeparator();
     const QList<InstalledApp> applications = m_settings->installedApplications();
@@ -579,7 +584,7 @@ void PreviewThumbnailList::copyFileSlot()
     if (paths.isEmpty())
         return;
     const QString folder
-        = dialogs().existingDirectory(this, tr("Open directory for copy"), QDir::rootPath());
+        = dialogs().existingDirectory(this, tr("Open directory for copy"), m_folder.absolutePath());
     if (folder.isEmpty())
         return;
     SketchFileOperations::copyFiles(this, paths, folder);

@@ -18,10 +18,11 @@ QString tr(const char *text)
     return QCoreApplication::translate("PreviewThumbnailList", text);
 }
 
+// Questions before something is destroyed default to the answer that destroys nothing.
 bool confirm(QWidget *parent, const QString &text)
 {
     return dialogs().question(parent, applicationTitle(), text,
-                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
         == QMessageBox::Ok;
 }
 
@@ -94,7 +95,8 @@ QString renameFile(QWidget *parent, const QString &path, const QString &newBaseN
     if (newBaseName.isEmpty())
         return QString();
     const QFileInfo old(path);
-    if (const QString problem = nameProblem(newBaseName, old.completeSuffix()); !problem.isEmpty()) {
+    if (const QString problem = nameProblem(newBaseName, old.completeSuffix());
+        !problem.isEmpty()) {
         dialogs().warning(parent, applicationTitle(),
                           tr("Failed to rename file") + QLatin1Char('\n')
                               + QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem);

@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTest>
 #include <QThread>
 
 #include <atomic>
@@ -176,6 +177,21 @@ TEST_F(ThumbnailListTest, DeleteAsksAndRemovesTheItem)
     m_list->deleteCurrentFile();
     EXPECT_EQ(m_dialogs->messages.last().text, "Failed to delete file " + gone);
     EXPECT_EQ(m_list->count(), 2);
+
+    // The Delete key asks the same question, whose default answer destroys nothing.
+    m_list->show();
+    QApplication::setActiveWindow(m_list.get());
+    m_list->setFocus();
+    m_list->setCurrentRow(1);
+    const QString kept = m_list->thumbnailAt(1)->filePath();
+    const int questions = m_dialogs->messages.size();
+    m_dialogs->buttonAnswers.clear();
+    QTest::keyClick(m_list.get(), Qt::Key_Delete);
+    EXPECT_EQ(m_dialogs->messages.size(), questions + 1);
+    EXPECT_TRUE(QFile::exists(kept));
+    m_dialogs->buttonAnswers = {QMessageBox::Ok};
+    QTest::keyClick(m_list.get(), Qt::Key_Delete);
+    EXPECT_FALSE(QFile::exists(kept));
 }
 
 TEST_F(ThumbnailListTest, CopyAsksBeforeOverwritingAndSkipsItsOwnFolder)
