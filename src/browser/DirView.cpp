@@ -42,6 +42,7 @@ DirView::DirView(QWidget *parent)
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setRootPath(QDir::rootPath());
     setModel(m_model);
+    setAccessibleName(tr("Folders"));
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
     connect(this, &QTreeView::clicked, this, &DirView::mouseClickedSlot);

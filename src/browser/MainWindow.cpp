@@ -2,6 +2,7 @@
 #include "browser/MainWindow.h"
 
 #include "browser/AboutDialog.h"
+#include "browser/AccessibleNames.h"
 #include "browser/DirView.h"
 #include "browser/HelpFiles.h"
 #include "browser/KeyboardTrackingSlider.h"
@@ -131,6 +132,7 @@ void MainWindow::createActions()
     m_toolBar->addAction(actionBack);
     m_toolBar->addAction(actionForward);
     m_toolBar->addAction(actionFileTree);
+    nameToolBarExtension(m_toolBar);
 }
 
 void MainWindow::init(const QString &documentsFolder, const QString &settingsPath)
@@ -164,6 +166,7 @@ void MainWindow::init(const QString &documentsFolder, const QString &settingsPat
 void MainWindow::createTrayIcon()
 {
     m_trayMenu = new QMenu(this);
+    m_trayMenu->setAccessibleName(tr("Tray menu"));
     m_trayMenu->addAction(tr("Mi&nimize"), this, &QWidget::hide);
     m_trayMenu->addAction(tr("Ma&ximize"), this, &MainWindow::showMaximizedLocal);
     m_trayMenu->addAction(tr("&Restore"), this, &QWidget::showNormal);
@@ -183,6 +186,7 @@ void MainWindow::createStatusBar()
     m_progressBar = new QProgressBar(this);
     m_progressBar->setFixedWidth(100);
     m_progressBar->setTextVisible(false);
+    m_progressBar->setAccessibleName(tr("Loading sketches"));
     m_progressBar->hide();
     statusBar()->addWidget(m_progressBar);
 
@@ -193,11 +197,15 @@ void MainWindow::createStatusBar()
     m_thumbsZoomOut->setIcon(QIcon(QStringLiteral(":/actions/thumbs_zoom_out.png")));
     m_thumbsZoomOut->setFixedSize(24, 24);
     m_thumbsZoomOut->setAutoRaise(true);
+    m_thumbsZoomOut->setAccessibleName(tr("Smaller thumbnails"));
+    m_thumbsZoomOut->setToolTip(tr("Smaller thumbnails"));
     m_thumbsZoomIn = new QToolButton(this);
     m_thumbsZoomIn->setObjectName(QStringLiteral("m_thumbs_zoom_in"));
     m_thumbsZoomIn->setIcon(QIcon(QStringLiteral(":/actions/thumbs_zoom_in.png")));
     m_thumbsZoomIn->setFixedSize(24, 24);
     m_thumbsZoomIn->setAutoRaise(true);
+    m_thumbsZoomIn->setAccessibleName(tr("Larger thumbnails"));
+    m_thumbsZoomIn->setToolTip(tr("Larger thumbnails"));
     m_zoomSlider = new KeyboardTrackingSlider(this);
     m_zoomSlider->setOrientation(Qt::Horizontal);
     m_zoomSlider->setRange(120, 420);
@@ -206,6 +214,7 @@ void MainWindow::createStatusBar()
     m_zoomSlider->setMinimumSize(250, 20);
     m_zoomSlider->setMaximumSize(350, 20);
     m_zoomSlider->setToolTip(tr("Zoom in or out"));
+    m_zoomSlider->setAccessibleName(tr("Thumbnail size"));
     m_zoomSlider->setValue(m_thumbnailList->itemSize());
     statusBar()->addPermanentWidget(m_pagesStrip);
     statusBar()->addPermanentWidget(m_thumbsZoomOut);
@@ -308,6 +317,7 @@ void MainWindow::currentTabChanged(int page)
     help->addAction(actionImportant_Product_Information_Folder);
     help->addSeparator();
     help->addAction(actionAbout);
+    nameMenus(bar);
 
     const bool preview = page == 0;
     m_toolBar->setVisible(preview);

@@ -11,9 +11,12 @@
 #include "editor/SketchViewer.h"
 #include "settings/DesktopServices.h"
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QToolButton>
 
 using namespace TestSupport;
@@ -65,6 +68,43 @@ QStringList texts(const QList<QAction *> &actions)
         if (!action->isSeparator())
             texts << action->text();
     return texts;
+}
+
+/// The controls under the accessible that a screen reader would announce without a name,
+/// as "role class objectName". Scroll bars are left out: readers name them by orientation.
+QStringList unnamedControls(QAccessibleInterface *accessible)
+{
+    static const QList<QAccessible::Role> controls {
+        QAccessible::PushButton,     QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,       QAccessible::SpinBox,      QAccessible::Slider,
+        QAccessible::ProgressBar,    QAccessible::List,         QAccessible::Tree,
+        QAccessible::Table,          QAccessible::EditableText, QAccessible::PopupMenu,
+        QAccessible::MenuBar,        QAccessible::MenuItem,     QAccessible::ButtonMenu,
+        QAccessible::ButtonDropDown, QAccessible::PageTab};
+    QStringList unnamed;
+    if (!accessible)
+        return unnamed;
+    const auto *widget = qobject_cast<const QWidget *>(accessible->object());
+    const auto *area
+        = widget ? qobject_cast<const QAbstractScrollArea *>(widget->parentWidget()) : nullptr;
+    // A focusable widget is a control whatever its role; a view's viewport speaks for the view.
+    const bool focusable = widget && widget->focusPolicy() != Qt::NoFocus
+        && !(area && area->viewport() == widget) && accessible->role() != QAccessible::ScrollBar;
+    if ((controls.contains(accessible->role()) || focusable)
+        && accessible->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << QStringLiteral("%1 %2 %3")
+                       .arg(int(accessible->role()))
+                       .arg(
+                           QString::fromLatin1(accessible->object()
+                                                   ? accessible->object()->metaObject()->className()
+                                                   : "?"),
+                           accessible->object() ? accessible->object()->objectName() : QString());
+    // The cells and items of the views carry their texts; their number is only the folder's.
+    if (accessible->role() == QAccessible::Tree || accessible->role() == QAccessible::List)
+        return unnamed;
+    for (int i = 0; i < accessible->childCount(); ++i)
+        unnamed << unnamedControls(accessible->child(i));
+    return unnamed;
 }
 
 class MainWindowTest : public BrowserFixture
@@ -236,4 +276,41 @@ TEST_F(MainWindowTest, BackupKeepsEverySourceWhoseCopyFailed)
     EXPECT_TRUE(QFile::exists(backup + "/a.qpe"));
     EXPECT_TRUE(QFile::exists(source + "/b.qpe"));
     EXPECT_TRUE(QFile::exists(source + "/notes.txt"));
+}
+
+TEST_F(MainWindowTest, EveryControlHasAnAccessibleNameAndTheMenusHaveTheirsWhenOpen)
+{
+    TestWindow window(true);
+    window.init(folder("named", 2), "user.xml");
+    window.show();
+    waitForThumbnails(window, 2);
+    const auto unnamed = [&] {
+        return unnamedControls(QAccessible::queryAccessibleInterface(&window)).join('\n');
+    };
+    EXPECT_EQ(unnamed(), QString()) << "on the preview page";
+    window.thumbnailList()->setCurrentRow(0);
+    window.editSelectedThumbnail();
+    ASSERT_EQ(window.currentPage(), 1);
+    EXPECT_EQ(unnamed(), QString()) << "on the editor page";
+    window.backToPreviewTab();
+
+    // Popups are windows of their own: they are named, and die with the window.
+    for (QMenu *menu : {window.trayIcon()->contextMenu(), window.thumbnailList()->contextMenu()}) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(menu);
+        ASSERT_TRUE(accessible);
+        EXPECT_EQ(accessible->role(), QAccessible::PopupMenu);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty());
+        EXPECT_EQ(menu->window(), menu);
+        EXPECT_TRUE(window.isAncestorOf(menu->parentWidget()) || menu->parentWidget() == &window);
+    }
+
+    // The keyboard reaches the thumbnail's menu.
+    window.thumbnailList()->setFocus();
+    QTest::keyClick(window.thumbnailList(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(waitUntil([&] { return window.thumbnailList()->contextMenu()->isVisible(); }));
+    const QRect item = window.thumbnailList()->visualItemRect(window.thumbnailList()->item(0));
+    EXPECT_TRUE(QRect(window.thumbnailList()->viewport()->mapToGlobal(item.topLeft()), item.size())
+                    .contains(window.thumbnailList()->contextMenu()->pos()))
+        << "the menu opens on the current sketch";
+    window.thumbnailList()->contextMenu()->hide();
 }
