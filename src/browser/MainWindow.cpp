@@ -6,9 +6,11 @@
 #include "browser/DirView.h"
 #include "browser/HelpFiles.h"
 #include "browser/KeyboardTrackingSlider.h"
+#include "browser/LoaderThread.h"
 #include "browser/PagesStrip.h"
 #include "browser/PreviewThumbnailList.h"
 #include "browser/SketchBackup.h"
+#include "browser/SketchMove.h"
 #include "browser/ThumbnailItem.h"
 #include "document/DocumentGraphicModel.h"
 #include "editor/SketchViewer.h"
@@ -559,10 +561,11 @@ void MainWindow::moveFromUsbToSelectedFolderSlot(const QDir &source)
     QString patterns;
     m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
                              patterns);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SketchBackupResult result
-        = moveSketchesToBackup(source.absolutePath(), backup, patterns.split(QLatin1Char(' ')));
-    QApplication::restoreOverrideCursor();
+    // An empty window stops the loader, which then leaves the moving files alone.
+    m_thumbnailList->loader()->loadFolder(source, 0, 0);
+    const std::unique_ptr<SketchMoveProgress> progress = createSketchMoveProgress(this);
+    const SketchBackupResult result = moveSketchesInBackground(
+        source.absolutePath(), backup, patterns.split(QLatin1Char(' ')), *progress);
     if (!result.folderCreated)
         dialogs().warning(this, applicationTitle(),
                           tr("Unable to create the folder\n%1").arg(backup));
