@@ -18,6 +18,7 @@ AboutDialog::AboutDialog(const QString &licencePath, QWidget *parent)
     logo->setPixmap(QPixmap(QStringLiteral(":/misc/Resources/miscell/quillologo.png"))
                         .scaledToWidth(320, Qt::SmoothTransformation));
     logo->setAlignment(Qt::AlignCenter);
+    logo->setAccessibleName(tr("Quillo logo"));
     auto *version
         = new QLabel(tr("Quillo Draftbay %1\nSketch browser and editor for the Quillo digital pen")
                          .arg(QCoreApplication::applicationVersion()),
@@ -34,6 +35,7 @@ AboutDialog::AboutDialog(const QString &licencePath, QWidget *parent)
     auto *text = new QTextBrowser(this);
     text->setHtml(m_licenceText);
     text->setMinimumSize(460, 260);
+    text->setAccessibleName(tr("Licence"));
 
     auto *credits = new QLabel(
         tr("Built with Qt %1 and pugixml.").arg(QString::fromLatin1(qVersion())), this);

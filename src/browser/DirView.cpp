@@ -1,7 +1,7 @@
 // The folder tree of the preview page: folders only, thumbnails can be dropped onto them.
 #include "browser/DirView.h"
 
-#include "settings/ApplSettings.h"
+#include "browser/FolderTreeModel.h"
 #include "settings/AtomicSaveFile.h"
 #include "settings/DialogService.h"
 
@@ -10,12 +10,13 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStorageInfo>
 
 namespace {
 
@@ -33,15 +34,44 @@ QString draggedPath(const QMimeData *mime)
     return stream.status() == QDataStream::Ok ? path : QString();
 }
 
+/// The folders under which the desktop mounts removable media for this user.
+QStringList mountParents()
+{
+    const QString user = QFileInfo(QDir::homePath()).fileName();
+    return {QStringLiteral("/media"), QStringLiteral("/media/") + user,
+            QStringLiteral("/run/media/") + user};
+}
+
+QStringList mountedRemovableDrives()
+{
+    QStringList drives;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        const bool removable = root.startsWith(QLatin1String("/media/"))
+            || root.startsWith(QLatin1String("/run/media/"));
+        if (volume.isValid() && volume.isReady() && removable)
+            drives << root;
+    }
+    return drives;
+}
+
 } // namespace
 
 DirView::DirView(QWidget *parent)
     : QTreeView(parent)
-    , m_model(new QFileSystemModel(this))
+    , m_model(new FolderTreeModel(this))
+    , m_mountWatcher(new QFileSystemWatcher(this))
+    , m_drives(&mountedRemovableDrives)
 {
-    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    m_model->setRootPath(QDir::rootPath());
     setModel(m_model);
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    for (const QString &folder : mountParents())
+        if (QFileInfo(folder).isDir())
+            m_mountWatcher->addPath(folder);
+    connect(m_mountWatcher, &QFileSystemWatcher::directoryChanged, this, &DirView::refreshPlaces);
+    refreshPlaces();
+    setAccessibleName(tr("Folders"));
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
     connect(this, &QTreeView::clicked, this, &DirView::mouseClickedSlot);
@@ -51,16 +81,46 @@ DirView::~DirView() = default;
 
 void DirView::init(const QString &path)
 {
-    QString patterns;
-    if (ApplSettings::instance().getAttribute(QStringLiteral("fileformats/extensions"),
-                                              QStringLiteral("list"), patterns))
-        m_model->setNameFilters(patterns.split(QLatin1Char(' ')));
+    // The tree lists folders only, so the sketch name patterns do not narrow it.
+    refreshPlaces();
     collapseAll();
     (void)selectPath(path);
     setAnimated(false);
     setIndentation(20);
-    for (int column = 1; column <= 3; ++column)
-        hideColumn(column);
+}
+
+void DirView::refreshPlaces()
+{
+    std::vector<FolderPlace> places;
+    const QString root = QDir::rootPath();
+    const QString home = cleanFolder(QDir::homePath());
+    if (home != root && QFileInfo(home).isDir())
+        places.push_back({FolderPlace::Kind::Home, home, tr("Home")});
+    const QString receiver = m_receiverFolder.isEmpty() ? QString() : cleanFolder(m_receiverFolder);
+    if (!receiver.isEmpty() && QFileInfo(receiver).isDir())
+        places.push_back({FolderPlace::Kind::Receiver, receiver, tr("My Sketches")});
+    QStringList drives = m_drives ? m_drives() : QStringList();
+    for (QString &drive : drives)
+        drive = cleanFolder(drive);
+    drives.removeDuplicates();
+    for (const QString &drive : std::as_const(drives)) {
+        // The receiver's volume is reached through its own place.
+        if (drive != root && QFileInfo(drive).isDir() && !receiver.startsWith(drive + '/'))
+            places.push_back({FolderPlace::Kind::Drive, drive, QFileInfo(drive).fileName()});
+    }
+    places.push_back({FolderPlace::Kind::Root, root, tr("File System")});
+    m_model->setPlaces(places);
+}
+
+void DirView::setDriveLister(DriveLister lister)
+{
+    m_drives = std::move(lister);
+    refreshPlaces();
+}
+
+QModelIndex DirView::indexOfFolder(const QString &path)
+{
+    return m_model->indexForPath(path);
 }
 
 bool DirView::selectPath(const QString &path)
@@ -68,7 +128,7 @@ bool DirView::selectPath(const QString &path)
     if (!model())
         return false;
     m_currentPath = path;
-    const QModelIndex index = m_model->index(cleanFolder(path));
+    const QModelIndex index = m_model->indexForPath(path);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     if (index.isValid())
         scrollTo(index);
@@ -81,14 +141,15 @@ QDir DirView::currentDir() const
     const QModelIndex index = currentIndex();
     if (!index.isValid())
         return QDir(m_currentPath);
-    return QDir(m_model->fileInfo(index).absoluteFilePath());
+    return QDir(m_model->pathOf(index));
 }
 
 void DirView::dropDrive(const QString &drive)
 {
-    // The model watches the folders it has read, so the entries of a volume that went away
-    // leave by themselves; folding its node keeps them off the screen meanwhile.
-    const QModelIndex index = m_model->index(cleanFolder(drive));
+    // A volume that went away loses its place and its folders wherever they are shown.
+    refreshPlaces();
+    m_model->refresh(drive);
+    const QModelIndex index = m_model->indexForPath(drive);
     if (index.isValid())
         collapse(index);
     viewport()->update();
@@ -97,6 +158,7 @@ void DirView::dropDrive(const QString &drive)
 void DirView::setReceiverFolder(const QString &path)
 {
     m_receiverFolder = path;
+    refreshPlaces();
 }
 
 void DirView::onDragStarted()
@@ -107,7 +169,7 @@ void DirView::onDragStarted()
 void DirView::mouseClickedSlot(const QModelIndex &index)
 {
     if (index.isValid())
-        emit navigationEvent(QDir(QDir::toNativeSeparators(m_model->filePath(index))));
+        emit navigationEvent(QDir(QDir::toNativeSeparators(m_model->pathOf(index))));
 }
 
 void DirView::moveSketchersToLocalSlot()
@@ -188,7 +250,7 @@ void DirView::dropEvent(QDropEvent *event)
         return;
     }
     const QString source = draggedPath(event->mimeData());
-    if (source.isEmpty() || !copyIntoFolder(source, m_model->filePath(index))) {
+    if (source.isEmpty() || !copyIntoFolder(source, m_model->pathOf(index))) {
         event->ignore();
         return;
     }

@@ -2,13 +2,16 @@
 #include "browser/MainWindow.h"
 
 #include "browser/AboutDialog.h"
+#include "browser/AccessibleNames.h"
 #include "browser/DirView.h"
 #include "browser/HelpFiles.h"
 #include "browser/KeyboardTrackingSlider.h"
+#include "browser/LoaderThread.h"
 #include "browser/PageMenus.h"
 #include "browser/PagesStrip.h"
 #include "browser/PreviewThumbnailList.h"
 #include "browser/SketchBackup.h"
+#include "browser/SketchMove.h"
 #include "browser/ThumbnailItem.h"
 #include "document/DocumentGraphicModel.h"
 #include "editor/SketchViewer.h"
@@ -135,6 +138,7 @@ void MainWindow::createActions()
     m_toolBar->addAction(actionBack);
     m_toolBar->addAction(actionForward);
     m_toolBar->addAction(actionFileTree);
+    nameToolBarExtension(m_toolBar);
 }
 
 void MainWindow::init(const QString &documentsFolder, const QString &settingsPath)
@@ -169,6 +173,7 @@ void MainWindow::init(const QString &documentsFolder, const QString &settingsPat
 void MainWindow::createTrayIcon()
 {
     m_trayMenu = new QMenu(this);
+    m_trayMenu->setAccessibleName(tr("Tray menu"));
     m_trayMenu->addAction(tr("Mi&nimize"), this, &QWidget::hide);
     m_trayMenu->addAction(tr("Ma&ximize"), this, &MainWindow::showMaximizedLocal);
     m_trayMenu->addAction(tr("&Restore"), this, &QWidget::showNormal);
@@ -188,6 +193,7 @@ void MainWindow::createStatusBar()
     m_progressBar = new QProgressBar(this);
     m_progressBar->setFixedWidth(100);
     m_progressBar->setTextVisible(false);
+    m_progressBar->setAccessibleName(tr("Loading sketches"));
     m_progressBar->hide();
     statusBar()->addWidget(m_progressBar);
 
@@ -198,11 +204,15 @@ void MainWindow::createStatusBar()
     m_thumbsZoomOut->setIcon(QIcon(QStringLiteral(":/actions/thumbs_zoom_out.png")));
     m_thumbsZoomOut->setFixedSize(24, 24);
     m_thumbsZoomOut->setAutoRaise(true);
+    m_thumbsZoomOut->setAccessibleName(tr("Smaller thumbnails"));
+    m_thumbsZoomOut->setToolTip(tr("Smaller thumbnails"));
     m_thumbsZoomIn = new QToolButton(this);
     m_thumbsZoomIn->setObjectName(QStringLiteral("m_thumbs_zoom_in"));
     m_thumbsZoomIn->setIcon(QIcon(QStringLiteral(":/actions/thumbs_zoom_in.png")));
     m_thumbsZoomIn->setFixedSize(24, 24);
     m_thumbsZoomIn->setAutoRaise(true);
+    m_thumbsZoomIn->setAccessibleName(tr("Larger thumbnails"));
+    m_thumbsZoomIn->setToolTip(tr("Larger thumbnails"));
     m_zoomSlider = new KeyboardTrackingSlider(this);
     m_zoomSlider->setOrientation(Qt::Horizontal);
     m_zoomSlider->setRange(120, 420);
@@ -211,6 +221,7 @@ void MainWindow::createStatusBar()
     m_zoomSlider->setMinimumSize(250, 20);
     m_zoomSlider->setMaximumSize(350, 20);
     m_zoomSlider->setToolTip(tr("Zoom in or out"));
+    m_zoomSlider->setAccessibleName(tr("Thumbnail size"));
     m_zoomSlider->setValue(m_thumbnailList->itemSize());
     statusBar()->addPermanentWidget(m_pagesStrip);
     statusBar()->addPermanentWidget(m_thumbsZoomOut);
@@ -326,6 +337,7 @@ void MainWindow::currentTabChanged(int page)
     m_menus->show(menuBar(), page);
     if (page == 0)
         showFolderInTitle();
+    nameMenus(menuBar());
 
     const bool preview = page == 0;
     m_toolBar->setVisible(preview);
@@ -595,10 +607,11 @@ void MainWindow::moveFromUsbToSelectedFolderSlot(const QDir &source)
     QString patterns;
     m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
                              patterns);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SketchBackupResult result
-        = moveSketchesToBackup(source.absolutePath(), backup, patterns.split(QLatin1Char(' ')));
-    QApplication::restoreOverrideCursor();
+    // An empty window stops the loader, which then leaves the moving files alone.
+    m_thumbnailList->loader()->loadFolder(source, 0, 0);
+    const std::unique_ptr<SketchMoveProgress> progress = createSketchMoveProgress(this);
+    const SketchBackupResult result = moveSketchesInBackground(
+        source.absolutePath(), backup, patterns.split(QLatin1Char(' ')), *progress);
     if (!result.folderCreated)
         dialogs().warning(this, applicationTitle(),
                           tr("Unable to create the folder\n%1").arg(backup));

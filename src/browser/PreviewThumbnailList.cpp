@@ -16,6 +16,7 @@
 #include <QDrag>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -82,6 +83,7 @@ PreviewThumbnailList::PreviewThumbnailList(QWidget *parent)
     setResizeMode(QListView::Adjust);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setIconSize(QSize(m_itemSize - 20, m_itemSize - 20));
+    setAccessibleName(tr("Sketches"));
 
     connect(m_loader, &LoaderThread::fileDocumentMetaDataReady, this,
             &PreviewThumbnailList::handle_fileDocumentMetaDataReady);
@@ -112,6 +114,7 @@ PreviewThumbnailList::~PreviewThumbnailList()
 void PreviewThumbnailList::buildContextMenu()
 {
     m_contextMenu = new QMenu(this);
+    m_contextMenu->setAccessibleName(tr("Sketch commands"));
     m_contextMenu->addAction(tr("&Edit Layers"), this, &PreviewThumbnailList::editCurrentFileSlot);
     m_contextMenu->addSeparator();
     m_contextMenu->addSeparator();
@@ -134,6 +137,7 @@ void PreviewThumbnailList::buildContextMenu()
     if (applications.isEmpty())
         return;
     QMenu *exportMenu = m_contextMenu->addMenu(tr("&Export to"));
+    exportMenu->setAccessibleName(tr("Export to"));
     for (const InstalledApp &application : applications) {
         const QString label
             = QStringLiteral("&") + application.name + QLatin1Char(' ') + application.version;
@@ -669,6 +673,22 @@ void PreviewThumbnailList::contextMenuEvent(QContextMenuEvent *event)
 {
     if (itemAt(event->pos()))
         m_contextMenu->popup(event->globalPos());
+}
+
+void PreviewThumbnailList::keyPressEvent(QKeyEvent *event)
+{
+    // Shift+F10 opens the menu of the current sketch, as the Menu key already does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        if (QListWidgetItem *current = currentItem()) {
+            const QPoint centre = visualItemRect(current).center();
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre,
+                                   viewport()->mapToGlobal(centre));
+            contextMenuEvent(&menu);
+        }
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void PreviewThumbnailList::startDrag(Qt::DropActions)

@@ -1,5 +1,7 @@
-// Copy, check, then delete: no sketch is lost to a failed copy.
+// Copy completely, then delete: no sketch is lost to a failed or cancelled move.
 #include "browser/SketchBackup.h"
+
+#include "settings/AtomicSaveFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +14,7 @@ QString backupFolderName(const QString &destination, const QDateTime &moment)
 }
 
 SketchBackupResult moveSketchesToBackup(const QString &source, const QString &backupFolder,
-                                        const QStringList &patterns)
+                                        const QStringList &patterns, const SketchMoveCheck &carryOn)
 {
     SketchBackupResult result;
     result.backupFolder = backupFolder;
@@ -21,12 +23,19 @@ SketchBackupResult moveSketchesToBackup(const QString &source, const QString &ba
     result.folderCreated = true;
     const QDir from(source);
     const QFileInfoList files = from.entryInfoList(patterns, QDir::Files | QDir::Readable);
-    for (const QFileInfo &file : files) {
+    const int total = static_cast<int>(files.size());
+    for (int index = 0; index < total; ++index) {
+        if (carryOn && !carryOn(index, total)) {
+            result.cancelled = true;
+            return result;
+        }
+        const QFileInfo &file = files.at(index);
         const QString target = QDir(backupFolder).filePath(file.fileName());
-        const bool copied = QFile::copy(file.absoluteFilePath(), target)
+        // The copy reaches its name only when complete; a failed one leaves nothing behind.
+        const bool copied = !QFileInfo::exists(target)
+            && copyFileAtomically(file.absoluteFilePath(), target)
             && QFileInfo(target).size() == file.size();
         if (!copied) {
-            QFile::remove(target);
             result.failed << QDir::toNativeSeparators(file.absoluteFilePath());
             continue;
         }
@@ -37,5 +46,7 @@ SketchBackupResult moveSketchesToBackup(const QString &source, const QString &ba
         }
         result.moved << QDir::toNativeSeparators(target);
     }
+    if (carryOn)
+        (void)carryOn(total, total);
     return result;
 }

@@ -57,6 +57,7 @@ SketchViewer::SketchViewer(QWidget *parent)
     layout->addLayout(tools);
     layout->addWidget(m_view, 1);
 
+    m_view->setAccessibleName(tr("Sketch view"));
     m_view->setRenderHint(QPainter::Antialiasing, true);
     m_view->setDragMode(QGraphicsView::ScrollHandDrag);
     m_view->setBackgroundBrush(QColor(214, 218, 222));

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDropEvent>
-#include <QFileSystemModel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -48,8 +47,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_tree));
         m_tree.init(m_base);
         m_tree.expand(indexOf("."));
-        ASSERT_TRUE(
-            waitUntil([&] { return m_tree.fileSystemModel()->rowCount(indexOf(".")) == 3; }));
+        ASSERT_TRUE(waitUntil([&] { return m_tree.model()->rowCount(indexOf(".")) == 3; }));
         // The model sorts in the background too: wait for the rows in name order.
         ASSERT_TRUE(waitUntil([&] {
             int previous = -1;
@@ -65,10 +63,7 @@ protected:
     }
 
     QString at(const QString &relative) const { return m_base + "/" + relative; }
-    QModelIndex indexOf(const QString &relative) const
-    {
-        return m_tree.fileSystemModel()->index(QDir::cleanPath(at(relative)));
-    }
+    QModelIndex indexOf(const QString &relative) { return m_tree.indexOfFolder(at(relative)); }
     QPoint centreOf(const QString &relative)
     {
         m_tree.scrollTo(indexOf(relative));
@@ -108,8 +103,8 @@ TEST_F(DirViewTest, ShowsOnlyFoldersAndTellsWhereTheTreeIs)
     EXPECT_EQ(m_tree.currentDir().absolutePath(), m_base);
     // The sketch beside the folders is not listed.
     QStringList names;
-    for (int row = 0; row < m_tree.fileSystemModel()->rowCount(indexOf(".")); ++row)
-        names << m_tree.fileSystemModel()->index(row, 0, indexOf(".")).data().toString();
+    for (int row = 0; row < m_tree.model()->rowCount(indexOf(".")); ++row)
+        names << m_tree.model()->index(row, 0, indexOf(".")).data().toString();
     names.sort();
     EXPECT_EQ(names, (QStringList {"alpha", "beta", "receiver"}));
 
@@ -224,4 +219,60 @@ TEST_F(DirViewTest, FailedCopyIsReportedAndChangesNothing)
     ASSERT_EQ(m_dialogs->messages.size(), 3);
     EXPECT_EQ(m_dialogs->messages[2].icon, DialogService::Icon::Warning);
     EXPECT_TRUE(m_dialogs->messages[2].text.contains(at("beta/unreadable.qpe")));
+}
+
+TEST_F(DirViewTest, StartsWithHomeTheReceiverTheDrivesAndTheRootEachOpeningOntoItsFolders)
+{
+    struct RestoredHome
+    {
+        QByteArray saved = qgetenv("HOME");
+        ~RestoredHome() { qputenv("HOME", saved); }
+    } restoredHome;
+    ASSERT_TRUE(QDir().mkpath(at("home/notes")));
+    qputenv("HOME", at("home").toUtf8());
+    for (const char *folder : {"drives/USB STICK/DCIM", "drives/CARD"})
+        ASSERT_TRUE(QDir().mkpath(at(folder)));
+    QStringList drives {at("drives/USB STICK"), at("drives/CARD")};
+    m_tree.setDriveLister([&] { return drives; });
+    const auto places = [&] {
+        QStringList labels;
+        for (int row = 0; row < m_tree.model()->rowCount(); ++row)
+            labels << m_tree.model()->index(row, 0).data().toString();
+        return labels;
+    };
+    EXPECT_EQ(places(), (QStringList {"Home", "USB STICK", "CARD", "File System"}));
+    m_tree.setReceiverFolder(QDir::toNativeSeparators(at("receiver/My Sketches")));
+    EXPECT_EQ(places(), (QStringList {"Home", "My Sketches", "USB STICK", "CARD", "File System"}));
+
+    // A folder is shown under the place that holds it most closely.
+    m_tree.selectPath(at("home/notes"));
+    EXPECT_EQ(m_tree.currentIndex().parent(), m_tree.model()->index(0, 0));
+    EXPECT_EQ(m_tree.currentDir().absolutePath(), at("home/notes"));
+
+    // The receiver's place navigates and offers the move of its sketches.
+    QSignalSpy navigation(&m_tree, &DirView::navigationEvent);
+    QSignalSpy moves(&m_tree, &DirView::moveFromUsbToSelectedFolderSgnl);
+    const QPoint receiver = m_tree.visualRect(m_tree.model()->index(1, 0)).center();
+    QTest::mouseClick(m_tree.viewport(), Qt::LeftButton, {}, receiver);
+    ASSERT_EQ(navigation.size(), 1);
+    EXPECT_EQ(navigated(navigation, 0), at("receiver/My Sketches"));
+    QTest::mouseClick(m_tree.viewport(), Qt::RightButton, {}, receiver);
+    ASSERT_EQ(moves.size(), 1);
+    EXPECT_EQ(moves.first().first().value<QDir>().absolutePath(), at("receiver/My Sketches"));
+
+    // A drive's place opens onto its folders, follows the disc and takes dropped thumbnails.
+    const QModelIndex stick = m_tree.model()->index(2, 0);
+    m_tree.expand(stick);
+    ASSERT_TRUE(waitUntil([&] { return m_tree.model()->rowCount(stick) == 1; }));
+    ASSERT_TRUE(QDir().mkpath(at("drives/USB STICK/Later")));
+    ASSERT_TRUE(waitUntil([&] { return m_tree.model()->rowCount(stick) == 2; }));
+    EXPECT_EQ(m_tree.model()->index(1, 0, stick).data().toString(), "Later");
+    EXPECT_TRUE(drop(at("alpha/sketch.qpe"), "drives/USB STICK"));
+    EXPECT_EQ(contents("drives/USB STICK/sketch.qpe"), "alpha's sketch");
+
+    // A drive that went away leaves; so does the receiver's place once it is unmounted.
+    drives.removeLast();
+    m_tree.dropDrive(at("drives/CARD"));
+    m_tree.setReceiverFolder({});
+    EXPECT_EQ(places(), (QStringList {"Home", "USB STICK", "File System"}));
 }

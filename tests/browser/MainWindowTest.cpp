@@ -7,16 +7,21 @@
 #include "browser/KeyboardTrackingSlider.h"
 #include "browser/PreviewThumbnailList.h"
 #include "browser/SketchBackup.h"
+#include "browser/SketchMove.h"
 #include "browser/ThumbnailItem.h"
 #include "document/DocumentGraphicModel.h"
 #include "editor/SketchViewer.h"
 #include "settings/DesktopServices.h"
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -71,6 +76,77 @@ QStringList texts(const QList<QAction *> &actions)
             texts << action->text();
     return texts;
 }
+
+/// The controls under the accessible that a screen reader would announce without a name,
+/// as "role class objectName". Scroll bars are left out: readers name them by orientation.
+QStringList unnamedControls(QAccessibleInterface *accessible)
+{
+    static const QList<QAccessible::Role> controls {
+        QAccessible::PushButton,     QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,       QAccessible::SpinBox,      QAccessible::Slider,
+        QAccessible::ProgressBar,    QAccessible::List,         QAccessible::Tree,
+        QAccessible::Table,          QAccessible::EditableText, QAccessible::PopupMenu,
+        QAccessible::MenuBar,        QAccessible::MenuItem,     QAccessible::ButtonMenu,
+        QAccessible::ButtonDropDown, QAccessible::PageTab};
+    QStringList unnamed;
+    if (!accessible)
+        return unnamed;
+    const auto *widget = qobject_cast<const QWidget *>(accessible->object());
+    const auto *area
+        = widget ? qobject_cast<const QAbstractScrollArea *>(widget->parentWidget()) : nullptr;
+    // A focusable widget is a control whatever its role; a view's viewport speaks for the view.
+    const bool focusable = widget && widget->focusPolicy() != Qt::NoFocus
+        && !(area && area->viewport() == widget) && accessible->role() != QAccessible::ScrollBar;
+    if ((controls.contains(accessible->role()) || focusable)
+        && accessible->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << QStringLiteral("%1 %2 %3")
+                       .arg(int(accessible->role()))
+                       .arg(
+                           QString::fromLatin1(accessible->object()
+                                                   ? accessible->object()->metaObject()->className()
+                                                   : "?"),
+                           accessible->object() ? accessible->object()->objectName() : QString());
+    // The cells and items of the views carry their texts; their number is only the folder's.
+    if (accessible->role() == QAccessible::Tree || accessible->role() == QAccessible::List)
+        return unnamed;
+    for (int i = 0; i < accessible->childCount(); ++i)
+        unnamed << unnamedControls(accessible->child(i));
+    return unnamed;
+}
+
+/// Records what a move tells the window and cancels once a number of files was handled.
+class CancellingProgress : public SketchMoveProgress
+{
+public:
+    CancellingProgress(int cancelAt, const bool *windowRan)
+        : m_cancelAt(cancelAt)
+        , m_windowRan(windowRan)
+    { }
+    void begin(int fileCount) override
+    {
+        total = fileCount;
+        windowRanFirst = *m_windowRan;
+        record(0);
+    }
+    void advance(int handled) override { record(handled); }
+    bool isCancelled() const override { return m_cancelAt >= 0 && handled.last() >= m_cancelAt; }
+    void end() override { ended = true; }
+
+    int total = -1;
+    QList<int> handled;
+    bool onWindowThread = true;
+    bool windowRanFirst = false;
+    bool ended = false;
+
+private:
+    void record(int count)
+    {
+        handled << count;
+        onWindowThread = onWindowThread && QThread::currentThread() == qApp->thread();
+    }
+    int m_cancelAt;
+    const bool *m_windowRan;
+};
 
 class MainWindowTest : public BrowserFixture
 {
@@ -331,4 +407,136 @@ TEST_F(MainWindowTest, OpenedFilesAreSelectedAndNextCrossesPages)
     }
     EXPECT_EQ(window.findChildren<QMenu *>().size(), menus);
     EXPECT_EQ(window.action("&Quit")->shortcut(), QKeySequence(QKeySequence::Quit));
+}
+
+TEST_F(MainWindowTest, EveryControlHasAnAccessibleNameAndTheMenusHaveTheirsWhenOpen)
+{
+    TestWindow window(true);
+    window.init(folder("named", 2), "user.xml");
+    window.show();
+    waitForThumbnails(window, 2);
+    const auto unnamed = [&] {
+        return unnamedControls(QAccessible::queryAccessibleInterface(&window)).join('\n');
+    };
+    EXPECT_EQ(unnamed(), QString()) << "on the preview page";
+    window.thumbnailList()->setCurrentRow(0);
+    window.editSelectedThumbnail();
+    ASSERT_EQ(window.currentPage(), 1);
+    EXPECT_EQ(unnamed(), QString()) << "on the editor page";
+    window.backToPreviewTab();
+
+    // Popups are windows of their own: they are named, and die with the window.
+    for (QMenu *menu : {window.trayIcon()->contextMenu(), window.thumbnailList()->contextMenu()}) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(menu);
+        ASSERT_TRUE(accessible);
+        EXPECT_EQ(accessible->role(), QAccessible::PopupMenu);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty());
+        EXPECT_EQ(menu->window(), menu);
+        EXPECT_TRUE(window.isAncestorOf(menu->parentWidget()) || menu->parentWidget() == &window);
+    }
+
+    // The keyboard reaches the thumbnail's menu.
+    window.thumbnailList()->setFocus();
+    QTest::keyClick(window.thumbnailList(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(waitUntil([&] { return window.thumbnailList()->contextMenu()->isVisible(); }));
+    const QRect item = window.thumbnailList()->visualItemRect(window.thumbnailList()->item(0));
+    EXPECT_TRUE(QRect(window.thumbnailList()->viewport()->mapToGlobal(item.topLeft()), item.size())
+                    .contains(window.thumbnailList()->contextMenu()->pos()))
+        << "the menu opens on the current sketch";
+    window.thumbnailList()->contextMenu()->hide();
+}
+
+TEST_F(MainWindowTest, MovingRunsBesideTheWindowAndACancelStopsBetweenWholeFiles)
+{
+    const QString source = folder("usb", 5);
+    QMap<QString, QByteArray> original;
+    for (const QString &path : listedFiles(source)) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        original[QFileInfo(path).fileName()] = file.readAll();
+    }
+    // Cancelled before the first file, after two, never.
+    for (const int cancelAt : {0, 2, -1}) {
+        SCOPED_TRACE(cancelAt);
+        const QString backup = folder(QStringLiteral("backup%1").arg(cancelAt + 1));
+        bool windowRan = false;
+        QMetaObject::invokeMethod(
+            qApp, [&] { windowRan = true; }, Qt::QueuedConnection);
+        CancellingProgress progress(cancelAt, &windowRan);
+        const SketchBackupResult result
+            = moveSketchesInBackground(source, backup, {"*.qpe"}, progress);
+        const int expected = cancelAt < 0 ? 5 : cancelAt;
+        EXPECT_TRUE(progress.windowRanFirst) << "the window's events run while files move";
+        EXPECT_TRUE(progress.onWindowThread);
+        EXPECT_TRUE(progress.ended);
+        EXPECT_EQ(progress.total, 5);
+        EXPECT_EQ(result.cancelled, cancelAt >= 0);
+        EXPECT_EQ(result.moved.size(), expected);
+        EXPECT_EQ(QDir(backup).entryList(QDir::Files | QDir::Hidden).size(), expected)
+            << "no partial copies";
+        for (const QString &path : QDir(backup).entryList(QDir::Files)) {
+            QFile copy(backup + "/" + path);
+            ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+            EXPECT_EQ(copy.readAll(), original.value(path)) << path.toStdString();
+            EXPECT_FALSE(QFile::exists(source + "/" + path));
+        }
+        // Put the moved files back for the next case.
+        for (const QString &path : result.moved)
+            ASSERT_TRUE(QFile::rename(path, source + "/" + QFileInfo(path).fileName()));
+    }
+}
+
+TEST_F(MainWindowTest, TheWindowMovesTheReceiverSketchesBehindAModalDialogWithCancel)
+{
+    const QString source = folder("receiver", 4);
+    const QString destination = folder("computer");
+    TestWindow window(true);
+    window.init(source, "user.xml");
+    window.show();
+    waitForThumbnails(window, 4);
+    // The real dialog, its Cancel pressed once the first file has moved.
+    bool modal = false;
+    setSketchMoveProgressFactory([&](QWidget *parent) {
+        class Pressing : public SketchMoveProgress
+        {
+        public:
+            Pressing(std::unique_ptr<SketchMoveProgress> real, QWidget *parent, bool *modal)
+                : m_real(std::move(real))
+                , m_parent(parent)
+                , m_modal(modal)
+            { }
+            void begin(int count) override { m_real->begin(count); }
+            void advance(int handled) override
+            {
+                m_real->advance(handled);
+                auto *dialog = m_parent->findChild<QProgressDialog *>();
+                ASSERT_TRUE(dialog);
+                *m_modal = dialog->isVisible() && dialog->windowModality() == Qt::WindowModal
+                    && dialog->maximum() == 4 && dialog->value() == handled;
+                if (handled == 1)
+                    dialog->findChild<QPushButton *>()->click();
+            }
+            bool isCancelled() const override { return m_real->isCancelled(); }
+            void end() override { m_real->end(); }
+
+        private:
+            std::unique_ptr<SketchMoveProgress> m_real;
+            QWidget *m_parent;
+            bool *m_modal;
+        };
+        return std::make_unique<Pressing>(createSketchMoveDialog(parent), parent, &modal);
+    });
+    ScopedDialogs dialogs;
+    dialogs->pathAnswers.push_back(destination);
+    dialogs->buttonAnswers.push_back(QMessageBox::Ok);
+    window.moveFromUsbToSelectedFolderSlot(QDir(source));
+    setSketchMoveProgressFactory({});
+
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(window.findChild<QProgressDialog *>()) << "the dialog is gone";
+    const QStringList backups = QDir(destination).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_EQ(QDir(destination + "/" + backups.first()).entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(listedFiles(source).size(), 3);
+    waitForThumbnails(window, 3);
 }
