@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <numeric>
 #include <sys/stat.h>
@@ -249,7 +250,8 @@ TEST_F(LoaderThreadTest, ASketchWhoseReadFailsIsNotLoadable)
     });
     EXPECT_FALSE(failing.load());
     Nivo::setFileReadFunction({});
-    EXPECT_EQ(failing.errorText(), "read error at offset 0: Input/output error");
+    EXPECT_EQ(failing.errorText(),
+              "read error at offset 0: " + QString::fromLocal8Bit(std::strerror(EIO)));
 }
 
 TEST_F(LoaderThreadTest, SkipsUnreadableAndVanishedFilesButCompletesTheWindow)

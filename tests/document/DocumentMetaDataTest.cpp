@@ -8,6 +8,8 @@
 #include <QFile>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <thread>
 
 using namespace TestSupport;
@@ -70,7 +72,8 @@ TEST_F(DocumentMetaDataTest, LoadsTheKnownSuffixesInAnyCaseAndNormalisesPenFiles
                   "not a sketch file (.qpe, .eli, .vmr or .inkml)");
     DocumentMetaData missing(path("missing.qpe"));
     EXPECT_FALSE(missing.load());
-    EXPECT_EQ(missing.errorText(), "No such file or directory");
+    // The system's own words, in the language of the locale.
+    EXPECT_EQ(missing.errorText(), QString::fromLocal8Bit(std::strerror(ENOENT)));
 
     // Pen files are turned for the receiver angle of the settings as they load.
     DocumentMetaData upright(sketch);

@@ -15,7 +15,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <random>
 
@@ -188,17 +190,19 @@ TEST_F(ExportTest, SvgDeclaresTheSheetAndDrawsOneFilledPathPerStroke)
 TEST_F(ExportTest, UnwritableFilesAreReportedAndReturnFalse)
 {
     const QString missing = path("no/such/folder/out");
+    // The system's own words, in the language of the locale.
+    const QString noSuchFile = QString::fromLocal8Bit(std::strerror(ENOENT));
     EXPECT_FALSE(saveImage(*m_model, missing + ".png", m_model->pageRect(), "PNG"));
     ASSERT_EQ(m_dialogs->messages.size(), 1);
     // What failed, the file and why, each on a line of its own.
     EXPECT_EQ(m_dialogs->messages.last().text,
-              "failed saving pixmap\n" + missing + ".png\nNo such file or directory");
+              "failed saving pixmap\n" + missing + ".png\n" + noSuchFile);
     EXPECT_FALSE(savePdf(*m_model, missing + ".pdf", m_model->pageRect()));
     EXPECT_FALSE(saveSvg(*m_model, missing + ".svg", m_model->pageRect()));
     ASSERT_EQ(m_dialogs->messages.size(), 3);
     EXPECT_EQ(m_dialogs->messages[1].text,
-              "Unable to save file\n" + missing + ".pdf\nNo such file or directory");
-    EXPECT_TRUE(m_dialogs->messages[2].text.contains("out.svg\nNo such file or directory"));
+              "Unable to save file\n" + missing + ".pdf\n" + noSuchFile);
+    EXPECT_TRUE(m_dialogs->messages[2].text.contains("out.svg\n" + noSuchFile));
     EXPECT_FALSE(saveImage(*m_model, path("noformat"), m_model->pageRect(), ""));
     EXPECT_FALSE(QFile::exists(path("noformat")));
 }

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <algorithm>
 #include <atomic>
 #include <set>
@@ -391,8 +394,8 @@ TEST_F(ApplSettingsTest, FileInAnUnwritableFolderOutlivesFailedSavesAndLoads)
         std::string path;
         std::string reason;
     } cases[] = {
-        {readOnly + "/draftbayuser.xml", "Permission denied"},
-        {m_directory.file("plain file/draftbayuser.xml"), "Not a directory"},
+        {readOnly + "/draftbayuser.xml", std::strerror(EACCES)},
+        {m_directory.file("plain file/draftbayuser.xml"), std::strerror(ENOTDIR)},
         {m_directory.file("folder.xml"), "it is a folder"},
     };
     for (const auto &unwritable : cases) {

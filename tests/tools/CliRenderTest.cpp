@@ -11,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <clocale>
+#include <cstring>
+#include <locale.h>
+
 #include <sys/stat.h>
 
 using TestSupport::ProcessResult;
@@ -151,6 +156,11 @@ TEST_F(CliRenderTest, OutputsOntoAFullDiscExitWithOneAndKeepTheOldFile)
 {
     const QString folder = QString::fromStdString(m_directory.path()) + "/out";
     QDir().mkpath(folder);
+    // The system's own words, in the language of the environment the tool runs in.
+    const locale_t environment = ::newlocale(LC_ALL_MASK, "", static_cast<locale_t>(nullptr));
+    const std::string tooLarge = environment ? ::strerror_l(EFBIG, environment) : std::strerror(EFBIG);
+    if (environment)
+        ::freelocale(environment);
     for (const char *name :
          {"a.png", "a.jpg", "a.bmp", "a.tiff", "a.pdf", "a.svg", "a.vmr", "thumb.png"}) {
         const QString target = folder + "/" + name;
@@ -162,7 +172,7 @@ TEST_F(CliRenderTest, OutputsOntoAFullDiscExitWithOneAndKeepTheOldFile)
             TestSupport::cliPath(), arguments, QString::fromStdString(m_directory.path()), 120000,
             /*fileSizeLimit=*/100);
         EXPECT_EQ(full.exitCode, 1) << name << full.err.toStdString();
-        EXPECT_TRUE(full.err.contains("File too large")) << name << full.err.toStdString();
+        EXPECT_TRUE(full.err.contains(tooLarge.c_str())) << name << full.err.toStdString();
         EXPECT_EQ(TestSupport::readFile(target.toStdString()), "old") << name;
         EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 1) << name;
         QFile::remove(target);
