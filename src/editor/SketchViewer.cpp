@@ -108,6 +108,7 @@ double SketchViewer::zoomFactor() const
 
 void SketchViewer::fitToView()
 {
+    m_followsWindow = true;
     m_view->resetTransform();
     const QRectF scene = m_view->sceneRect();
     const QSize viewport = m_view->viewport()->size();
@@ -122,17 +123,28 @@ void SketchViewer::fitToView()
 
 void SketchViewer::zoomViewInSlot()
 {
+    m_followsWindow = false;
     m_zoom->zoomIn(ViewZoom::kMenuIn);
 }
 
 void SketchViewer::zoomViewOutSlot()
 {
+    m_followsWindow = false;
     m_zoom->zoomOut(ViewZoom::kMenuOut);
 }
 
 void SketchViewer::verticalScrollBarMovedSlot(ZoomAction action)
 {
+    m_followsWindow = false;
     m_zoom->zoomFromWheel(action);
+}
+
+void SketchViewer::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A sheet shown whole stays whole when the window grows or shrinks, until the user zooms.
+    if (m_followsWindow && m_view->scene())
+        fitToView();
 }
 
 void SketchViewer::enableForwardButton(bool enable)

@@ -50,9 +50,11 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     ZoomingGraphicsView *m_view;
+    bool m_followsWindow = true;
     std::unique_ptr<ViewZoom> m_zoom;
     MetadataPtr m_metadata;
     QToolButton *m_backButton;

@@ -119,5 +119,14 @@ TEST(SketchViewer, DraggingPansAZoomedSheetAndFitShowsItWholeAgain)
     EXPECT_GT(after.y(), before.y() + 10);
     viewer.fitToView();
     EXPECT_NEAR(viewer.zoomFactor(), fitted, 1e-9);
+    // A sheet shown whole follows the window's size; a zoomed one keeps its zoom.
+    viewer.resize(1200, 1000);
+    QApplication::processEvents();
+    EXPECT_GT(viewer.zoomFactor(), fitted * 1.5);
+    viewer.zoomViewInSlot();
+    const double zoomed = viewer.zoomFactor();
+    viewer.resize(600, 500);
+    QApplication::processEvents();
+    EXPECT_NEAR(viewer.zoomFactor(), zoomed, 1e-9);
     viewer.view()->setScene(nullptr);
 }

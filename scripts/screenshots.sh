@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Makes the screenshots of docs/screenshots from the real window under a private X server:
+# the browser, a sketch opened full size, an empty folder and a folder with a damaged file.
+#
+# usage: scripts/screenshots.sh [BUILD_DIR]   (default build; needs xvfb and imagemagick)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+out=$root/docs/screenshots
+work=$(mktemp -d "${TMPDIR:-/tmp}/draftbay-shots.XXXXXX")
+display=:$((70 + RANDOM % 50))
+
+Xvfb "$display" -screen 0 1200x750x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+export DISPLAY=$display
+sleep 1
+
+# A folder of sample sketches, one of them a file that is no pen file.
+sheets=$work/Sketches
+samples="$sheets/My Sketches"
+"$build/bin/qpe-synth" --count 7 --points 0 --kind drawing --seed 11 --prefix "drawing-" \
+    --out "$samples" >/dev/null
+"$build/bin/qpe-synth" --count 4 --points 4000 --kind handwriting --seed 13 --prefix "notes-" \
+    --out "$samples" >/dev/null
+damaged=$sheets/Damaged
+mkdir -p "$damaged" "$sheets/Empty"
+cp "$samples"/drawing-000[1-3].qpe "$damaged/"
+printf 'shopping list: milk, bread\n' >"$damaged/receiver-cut-off.qpe"
+
+# Runs the program on its own profile (start folder, lock, log) and photographs the screen.
+shot() {
+    local name=$1 folder=$2
+    shift 2
+    local profile=$work/profiles/$name
+    mkdir -p "$profile/Quillo" "$work/run/$name"
+    chmod 700 "$work/run/$name"
+    sed "s|<directory path=\"\"/>|<directory path=\"$folder\"/>|" \
+        "$root/resources/support/draftbayfactory.xml" >"$profile/Quillo/draftbayuser.xml"
+    XDG_DATA_HOME=$profile XDG_RUNTIME_DIR=$work/run/$name QT_QPA_PLATFORM=xcb \
+        "$build/bin/draftbay" "$@" >/dev/null 2>&1 &
+    local app=$!
+    # Without a window manager nothing maximises the window: size it to the screen.
+    local window
+    window=$(xdotool search --sync --onlyvisible --pid "$app" 2>/dev/null | head -1)
+    xdotool windowmove "$window" 0 0 windowsize "$window" 1200 750
+    sleep "${SHOT_WAIT:-8}"
+    import -window root "$out/$name.png"
+    kill "$app" 2>/dev/null || true
+    wait "$app" 2>/dev/null || true
+    echo "wrote $out/$name.png"
+}
+
+mkdir -p "$out"
+shot browser "$samples"
+shot editor "$samples" "$samples/drawing-0002.qpe"
+shot empty "$sheets/Empty"
+shot placeholder "$damaged"
