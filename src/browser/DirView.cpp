@@ -191,9 +191,22 @@ void DirView::execContextMenu(QMenu &menu, const QPoint &globalPosition)
 
 void DirView::keyPressEvent(QKeyEvent *event)
 {
+    const QModelIndex before = currentIndex();
     QTreeView::keyPressEvent(event);
-    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
-        emit navigationEvent(QDir(QDir::toNativeSeparators(currentDir().absolutePath())));
+    // Keys that move to another folder show it; opening or closing a branch does not.
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (currentIndex() != before)
+            emit navigationEvent(QDir(QDir::toNativeSeparators(currentDir().absolutePath())));
+        break;
+    default:
+        break;
+    }
 }
 
 void DirView::mouseReleaseEvent(QMouseEvent *event)

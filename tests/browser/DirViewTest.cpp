@@ -127,7 +127,7 @@ TEST_F(DirViewTest, ShowsOnlyFoldersAndTellsWhereTheTreeIs)
     EXPECT_TRUE(QDir(at("receiver/My Sketches")).exists());
 }
 
-TEST_F(DirViewTest, ArrowKeysMoveTheThumbnailsAlongOtherKeysDoNot)
+TEST_F(DirViewTest, KeysThatMoveToAnotherFolderShowItOthersDoNot)
 {
     m_tree.selectPath(at("beta"));
     m_tree.collapse(indexOf("alpha"));
@@ -139,10 +139,17 @@ TEST_F(DirViewTest, ArrowKeysMoveTheThumbnailsAlongOtherKeysDoNot)
     QTest::keyClick(m_tree.viewport(), Qt::Key_Up);
     ASSERT_EQ(navigation.size(), 2);
     EXPECT_EQ(navigated(navigation, 1), at("beta"));
-    // Opening a folder or jumping with another key moves no thumbnails.
+    // Opening a folder moves no thumbnails; jumping to the ends does, once per move.
     QTest::keyClick(m_tree.viewport(), Qt::Key_Right);
-    QTest::keyClick(m_tree.viewport(), Qt::Key_End);
     EXPECT_EQ(navigation.size(), 2);
+    QTest::keyClick(m_tree.viewport(), Qt::Key_End);
+    ASSERT_EQ(navigation.size(), 3);
+    EXPECT_NE(navigated(navigation, 2), at("beta"));
+    QTest::keyClick(m_tree.viewport(), Qt::Key_End);
+    EXPECT_EQ(navigation.size(), 3);
+    QTest::keyClick(m_tree.viewport(), Qt::Key_Home);
+    ASSERT_EQ(navigation.size(), 4);
+    EXPECT_NE(navigated(navigation, 3), navigated(navigation, 2));
 }
 
 TEST_F(DirViewTest, OnlyTheReceiverFolderOffersTheMoveOfItsSketches)
