@@ -3,6 +3,7 @@
 #include "ink/DocumentSerializer.h"
 #include "ink/InkmlFileReader.h"
 #include "ink/TextCodec.h"
+#include "ink/XmlPrinter.h"
 
 #include <cmath>
 #include <cstddef>
@@ -27,10 +28,13 @@ bool isXmlBlank(const std::string &text)
 // Empty or blank text is not written as a text node, so it cannot come back.
 std::map<std::string, std::string> keptAnnotations(const std::map<std::string, std::string> &all)
 {
+    // Saved as XML can hold them (what it cannot is dropped or U+FFFD); read back in
+    // order, so of two keys that become one the later text wins.
     std::map<std::string, std::string> kept;
     for (const auto &[key, text] : all) {
-        if (!isXmlBlank(text))
-            kept.emplace(key, text);
+        const std::string cleaned = Nivo::toXmlText(text);
+        if (!isXmlBlank(cleaned))
+            kept[Nivo::toXmlText(key)] = cleaned;
     }
     return kept;
 }

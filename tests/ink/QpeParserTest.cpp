@@ -541,13 +541,13 @@ TEST_F(QpeParserTest, GeneratedSketchesReadBackSampleForSample)
 TEST_F(QpeParserTest, ASketchTooLargeForTheMemoryIsRefusedNotAnAbort)
 {
     Synth::SketchOptions options;
-    options.points = 2000000;
+    options.points = 1000000;
     const std::vector<unsigned char> bytes = Synth::encodePenFile(Synth::generateSketch(options));
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         // Room for a few tens of megabytes more than the process holds now: far less than
-        // the document of two million points needs.
+        // the document of a million points needs.
         long pages = 0;
         if (std::FILE *statm = std::fopen("/proc/self/statm", "r")) {
             if (std::fscanf(statm, "%ld", &pages) != 1)
