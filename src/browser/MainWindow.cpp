@@ -4,6 +4,7 @@
 #include "browser/AboutDialog.h"
 #include "browser/AccessibleNames.h"
 #include "browser/DirView.h"
+#include "browser/FolderHistory.h"
 #include "browser/HelpFiles.h"
 #include "browser/KeyboardTrackingSlider.h"
 #include "browser/LoaderThread.h"
@@ -107,8 +108,7 @@ void MainWindow::createActions()
                             QKeySequence(tr("Ctrl+B")));
     actionForward = makeAction(this, tr("Forward"), QStringLiteral(":/actions/forward.png"),
                                QKeySequence(tr("Ctrl+F")));
-    actionBack->setEnabled(false);
-    actionForward->setEnabled(false);
+    m_history = std::make_unique<FolderHistory>(actionBack, actionForward);
     actionImportant_Product_Information_Folder = makeAction(
         this, tr("Important Product Information"), QStringLiteral(":/actions/product_info.png"));
     actionQuillo_Web_Tutorial
@@ -479,16 +479,11 @@ void MainWindow::keyReleaseEvent(QKeyEvent *event)
 void MainWindow::directoryNewEntrySlot(const QDir &folder)
 {
     const QString path = QDir::toNativeSeparators(folder.absolutePath());
-    if (path != m_currentFolder) {
-        if (!m_currentFolder.isEmpty())
-            m_backHistory.append(m_currentFolder);
-        m_forwardHistory.clear();
-    }
+    if (path != m_currentFolder)
+        m_history->visited(m_currentFolder);
     m_currentFolder = path;
     showFolderInTitle();
-    actionForward->setEnabled(false);
     actionForward->setToolTip(tr("Forward"));
-    actionBack->setEnabled(!m_backHistory.isEmpty());
 }
 
 void MainWindow::showFolderInTitle()
@@ -514,24 +509,30 @@ void MainWindow::showFolderWithoutHistory(const QString &folder)
     m_currentFolder = QDir::toNativeSeparators(folder);
 }
 
+QStringList MainWindow::backHistory() const
+{
+    return m_history->back();
+}
+
+QStringList MainWindow::forwardHistory() const
+{
+    return m_history->forward();
+}
+
 void MainWindow::actionBackSlot()
 {
-    if (m_backHistory.isEmpty())
-        return;
-    m_forwardHistory.append(QDir::toNativeSeparators(m_dirView->currentDir().absolutePath()));
-    actionForward->setEnabled(true);
-    showFolderWithoutHistory(m_backHistory.takeLast());
-    actionBack->setEnabled(!m_backHistory.isEmpty());
+    const QString folder
+        = m_history->goBack(QDir::toNativeSeparators(m_dirView->currentDir().absolutePath()));
+    if (!folder.isEmpty())
+        showFolderWithoutHistory(folder);
 }
 
 void MainWindow::actionForwardSlot()
 {
-    if (m_forwardHistory.isEmpty())
-        return;
-    m_backHistory.append(QDir::toNativeSeparators(m_dirView->currentDir().absolutePath()));
-    actionBack->setEnabled(true);
-    showFolderWithoutHistory(m_forwardHistory.takeLast());
-    actionForward->setEnabled(!m_forwardHistory.isEmpty());
+    const QString folder
+        = m_history->goForward(QDir::toNativeSeparators(m_dirView->currentDir().absolutePath()));
+    if (!folder.isEmpty())
+        showFolderWithoutHistory(folder);
 }
 
 void MainWindow::viewFileTree(bool visible)

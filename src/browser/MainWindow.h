@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QSystemTrayIcon>
 
+#include <memory>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -18,6 +20,7 @@ class QToolBar;
 class QToolButton;
 class ApplSettings;
 class DirView;
+class FolderHistory;
 class KeyboardTrackingSlider;
 class PageMenus;
 class PagesStrip;
@@ -49,8 +52,8 @@ public:
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     int currentPage() const { return m_currentPage; }
     QString currentFolder() const { return m_currentFolder; }
-    QStringList backHistory() const { return m_backHistory; }
-    QStringList forwardHistory() const { return m_forwardHistory; }
+    QStringList backHistory() const;
+    QStringList forwardHistory() const;
     QString licenceFile() const { return m_licenceFile; }
     QString manualFile() const { return m_manualFile; }
 
@@ -113,8 +116,7 @@ private:
     QString m_receiverSketchesFolder;
     bool m_receiverVolumeMounted = false;
     int m_currentPage = 0;
-    QStringList m_backHistory;
-    QStringList m_forwardHistory;
+    std::unique_ptr<FolderHistory> m_history;
     QString m_licenceFile;
     QString m_manualFile;
     bool m_enterKeyHandling = true;
