@@ -7,6 +7,7 @@
 #include "browser/FolderHistory.h"
 #include "browser/HelpFiles.h"
 #include "browser/KeyboardTrackingSlider.h"
+#include "browser/LoadStatus.h"
 #include "browser/LoaderThread.h"
 #include "browser/PageMenus.h"
 #include "browser/PagesStrip.h"
@@ -46,12 +47,6 @@ QAction *makeAction(QObject *parent, const QString &text, const QString &icon,
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     return action;
-}
-
-QString readStyleSheet(const QString &resource)
-{
-    QFile file(resource);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
 }
 
 } // namespace
@@ -227,6 +222,9 @@ void MainWindow::createStatusBar()
     statusBar()->addPermanentWidget(m_thumbsZoomOut);
     statusBar()->addPermanentWidget(m_zoomSlider);
     statusBar()->addPermanentWidget(m_thumbsZoomIn);
+    m_loadStatus = std::make_unique<LoadStatus>(
+        statusBar(), m_progressBar,
+        QList<QWidget *> {m_zoomSlider, m_thumbsZoomIn, m_thumbsZoomOut});
 }
 
 void MainWindow::connectChildren()
@@ -391,44 +389,22 @@ void MainWindow::handleSentMessageFromAnotherCopyOfApp(const QString &message)
 
 void MainWindow::setFilesProgressBarRange(int count)
 {
-    statusBar()->setUpdatesEnabled(false);
-    m_progressBar->reset();
-    m_progressBar->show();
-    m_progressBar->setValue(0);
-    m_progressBar->setRange(0, count);
-    statusBar()->setStyleSheet(readStyleSheet(QStringLiteral(":/stylesheet/qss/draftbay.qss")));
-    setEnabledZoomSlider(false);
-    statusBar()->setUpdatesEnabled(true);
-    if (count > 0 && !m_busyCursor) {
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-        m_busyCursor = true;
-    }
+    m_loadStatus->started(count);
 }
 
 void MainWindow::setFilesProgressBarValue()
 {
-    m_progressBar->setValue(m_progressBar->value() + 1);
-    if (m_progressBar->value() >= m_progressBar->maximum())
-        m_progressBar->hide();
+    m_loadStatus->stepped();
 }
 
 void MainWindow::loaderFinishedWorkSlot()
 {
-    m_progressBar->hide();
-    statusBar()->setStyleSheet(
-        readStyleSheet(QStringLiteral(":/stylesheet/qss/draftbay_alternative.qss")));
-    setEnabledZoomSlider(m_currentPage == 0);
-    if (m_busyCursor) {
-        QApplication::restoreOverrideCursor();
-        m_busyCursor = false;
-    }
+    m_loadStatus->finished(m_currentPage == 0);
 }
 
 void MainWindow::setEnabledZoomSlider(bool enabled)
 {
-    m_zoomSlider->setEnabled(enabled);
-    m_thumbsZoomIn->setEnabled(enabled);
-    m_thumbsZoomOut->setEnabled(enabled);
+    m_loadStatus->setSizeControlsEnabled(enabled);
 }
 
 void MainWindow::thumbsZoomPlusSlot()

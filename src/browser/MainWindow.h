@@ -21,6 +21,7 @@ class QToolButton;
 class ApplSettings;
 class DirView;
 class FolderHistory;
+class LoadStatus;
 class KeyboardTrackingSlider;
 class PageMenus;
 class PagesStrip;
@@ -117,10 +118,10 @@ private:
     bool m_receiverVolumeMounted = false;
     int m_currentPage = 0;
     std::unique_ptr<FolderHistory> m_history;
+    std::unique_ptr<LoadStatus> m_loadStatus;
     QString m_licenceFile;
     QString m_manualFile;
     bool m_enterKeyHandling = true;
-    bool m_busyCursor = false;
 
     QStackedWidget *m_pages = nullptr;
     DirView *m_dirView = nullptr;
