@@ -15,6 +15,7 @@
 #include "browser/SketchBackup.h"
 #include "browser/SketchMove.h"
 #include "browser/ThumbnailItem.h"
+#include "browser/TrayController.h"
 #include "document/DocumentGraphicModel.h"
 #include "editor/SketchViewer.h"
 #include "ink/DocumentSerializer.h"
@@ -167,20 +168,10 @@ void MainWindow::init(const QString &documentsFolder, const QString &settingsPat
 
 void MainWindow::createTrayIcon()
 {
-    m_trayMenu = new QMenu(this);
-    m_trayMenu->setAccessibleName(tr("Tray menu"));
-    m_trayMenu->addAction(tr("Mi&nimize"), this, &QWidget::hide);
-    m_trayMenu->addAction(tr("Ma&ximize"), this, &MainWindow::showMaximizedLocal);
-    m_trayMenu->addAction(tr("&Restore"), this, &QWidget::showNormal);
-    m_trayMenu->addSeparator();
-    m_trayMenu->addAction(tr("&Quit"), qApp, &QCoreApplication::quit);
-    m_trayIcon = new QSystemTrayIcon(
-        QIcon(QStringLiteral(":/misc/Resources/USB/USB_unplug_32X32.png")), this);
-    m_trayIcon->setToolTip(tr("Quillo Draftbay is disconnected"));
-    m_trayIcon->setContextMenu(m_trayMenu);
-    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
-    if (isSystemTrayAvailable())
-        m_trayIcon->show();
+    m_tray = new TrayController(this);
+    m_trayIcon = m_tray->icon();
+    m_trayMenu = m_tray->menu();
+    m_tray->showIfAvailable(isSystemTrayAvailable());
 }
 
 void MainWindow::createStatusBar()
@@ -357,18 +348,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     hide();
     event->ignore();
-}
-
-void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
-{
-    if (reason == QSystemTrayIcon::DoubleClick)
-        showMaximized();
-}
-
-void MainWindow::showMaximizedLocal()
-{
-    raise();
-    showMaximized();
 }
 
 void MainWindow::handleSentMessageFromAnotherCopyOfApp(const QString &message)

@@ -27,6 +27,7 @@ class PageMenus;
 class PagesStrip;
 class PreviewThumbnailList;
 class SketchViewer;
+class TrayController;
 
 class MainWindow : public QMainWindow
 {
@@ -60,9 +61,7 @@ public:
 
 public slots:
     void handleSentMessageFromAnotherCopyOfApp(const QString &message);
-    void showMaximizedLocal();
     void currentTabChanged(int page);
-    void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void setFilesProgressBarRange(int count);
     void setFilesProgressBarValue();
     void loaderFinishedWorkSlot();
@@ -134,6 +133,7 @@ private:
     KeyboardTrackingSlider *m_zoomSlider = nullptr;
     QToolButton *m_thumbsZoomOut = nullptr;
     QToolButton *m_thumbsZoomIn = nullptr;
+    TrayController *m_tray = nullptr;
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
 
