@@ -166,8 +166,8 @@ bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &sou
         // Best quality: the highest JPEG quality.
         writer.setQuality(100);
         const bool isJpeg = formatName.startsWith(QLatin1String("JP"), Qt::CaseInsensitive);
-        const bool hasAlpha = !isJpeg
-            && formatName.compare(QLatin1String("BMP"), Qt::CaseInsensitive) != 0;
+        const bool hasAlpha
+            = !isJpeg && formatName.compare(QLatin1String("BMP"), Qt::CaseInsensitive) != 0;
         const QImage output = compactForSaving(hasAlpha ? image : onWhite(image));
         if (!writer.write(output))
             reason = writer.errorString();

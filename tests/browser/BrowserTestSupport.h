@@ -8,8 +8,8 @@
 #include <QDataStream>
 #include <QDir>
 #include <QDirIterator>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QString>
 

@@ -13,11 +13,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
-
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <set>
 #include <sys/fsuid.h>
 #include <thread>

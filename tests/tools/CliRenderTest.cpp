@@ -15,7 +15,6 @@
 #include <clocale>
 #include <cstring>
 #include <locale.h>
-
 #include <sys/stat.h>
 
 using TestSupport::ProcessResult;
@@ -158,7 +157,8 @@ TEST_F(CliRenderTest, OutputsOntoAFullDiscExitWithOneAndKeepTheOldFile)
     QDir().mkpath(folder);
     // The system's own words, in the language of the environment the tool runs in.
     const locale_t environment = ::newlocale(LC_ALL_MASK, "", static_cast<locale_t>(nullptr));
-    const std::string tooLarge = environment ? ::strerror_l(EFBIG, environment) : std::strerror(EFBIG);
+    const std::string tooLarge
+        = environment ? ::strerror_l(EFBIG, environment) : std::strerror(EFBIG);
     if (environment)
         ::freelocale(environment);
     for (const char *name :
