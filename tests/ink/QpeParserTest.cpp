@@ -541,20 +541,20 @@ TEST_F(QpeParserTest, GeneratedSketchesReadBackSampleForSample)
 TEST_F(QpeParserTest, ASketchTooLargeForTheMemoryIsRefusedNotAnAbort)
 {
     Synth::SketchOptions options;
-    options.points = 1000000;
+    options.points = 2000000;
     const std::vector<unsigned char> bytes = Synth::encodePenFile(Synth::generateSketch(options));
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         // Room for a few tens of megabytes more than the process holds now: far less than
-        // the document of a million points needs.
+        // the document of two million points needs.
         long pages = 0;
         if (std::FILE *statm = std::fopen("/proc/self/statm", "r")) {
             if (std::fscanf(statm, "%ld", &pages) != 1)
                 pages = 0;
             std::fclose(statm);
         }
-        const rlim_t room = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + (48 << 20);
+        const rlim_t room = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + (32 << 20);
         const rlimit limit {room, room};
         ::setrlimit(RLIMIT_AS, &limit);
         QpeParser parser(bytes.data(), bytes.size());
