@@ -1,7 +1,6 @@
 // The loader thread: lists a folder, then loads one window of its files per wake-up.
 #include "browser/LoaderThread.h"
 
-#include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
 #include "document/Thumbnail.h"
 
@@ -235,11 +234,16 @@ bool LoaderThread::runWindow()
     if (m_abortRequested)
         return false;
 
-    // Indices beyond the list have no file: the window ends with the list.
-    const uint end = std::min(m_windowStart + m_windowSize, m_fileCount);
+    // The window lock is held only between files: loadFolder may queue a new window (and
+    // the folder may be listed again) while a file loads; the restart flag then ends this
+    // window before its next file.
     uint processed = 0;
     bool interrupted = false;
-    while (m_nextIndex < end) {
+    while (true) {
+        // Indices beyond the list have no file: the window ends with the list.
+        const uint end = std::min(m_windowStart + m_windowSize, m_fileCount);
+        if (m_nextIndex >= end)
+            break;
         if (m_restartRequested) {
             interrupted = true;
             break;
@@ -247,8 +251,10 @@ bool LoaderThread::runWindow()
         if (m_abortRequested)
             return false;
         const QString path = m_files[m_nextIndex];
+        const uint index = m_nextIndex;
         if (!path.isEmpty() && QFileInfo::exists(path)) {
-            loadFile(path, m_nextIndex);
+            window.unlock();
+            loadFile(path, index, window);
             if (m_restartRequested) {
                 interrupted = true;
                 break;
@@ -273,42 +279,41 @@ bool LoaderThread::runWindow()
     return true;
 }
 
-void LoaderThread::loadFile(const QString &path, uint index)
+void LoaderThread::loadFile(const QString &path, uint index, QMutexLocker<QMutex> &window)
 {
     auto metadata = std::make_unique<DocumentMetaData>(QDir::toNativeSeparators(path));
     {
         QMutexLocker current(&m_currentFileLock);
         m_currentMetadata = metadata.get();
     }
+    auto stopped = [this] { return m_restartRequested || m_abortRequested; };
     // A restart that came before the object was published could not stop it; it is seen here.
-    const bool cancelled = m_restartRequested || m_abortRequested;
-    const bool loaded = !cancelled && metadata->load();
+    // The loader reads only the ink: it makes no scene (Qt keeps every scene in one list of
+    // the application, walked on the window's thread), and draws the thumbnail from the ink.
+    const bool loaded = !stopped() && metadata->load(DocumentMetaData::Model::Later);
     {
         // From here on nobody can stop() the object, so it may be handed out or destroyed.
         QMutexLocker current(&m_currentFileLock);
         m_currentMetadata = nullptr;
     }
-    if (!loaded) {
-        if (!m_restartRequested && !m_abortRequested) {
-            qDebug().noquote() << "failed to load " + metadata->path()
-                    + " file in loaderThread ActualReading";
-            // Shown as a placeholder, so that a damaged sketch is seen rather than hidden.
-            emit fileNotLoadedSignal(metadata->path(), metadata->errorText(), index);
-        }
-        return;
-    }
-    // A result finished after the user moved on belongs to an abandoned window, and one
-    // sent while the owner is being destroyed might never be received: neither is sent.
-    if (m_restartRequested || m_abortRequested)
-        return;
-
     const int side = thumbnailSide();
-    if (side > 0 && metadata->model()) {
-        const int layers = static_cast<int>(metadata->document()->elements().size());
-        metadata->setThumbnail(renderThumbnail(*metadata->model(), side, layers));
+    if (loaded && side > 0) {
+        metadata->setThumbnail(
+            renderThumbnail(*metadata->document(), metadata->pen(), false, side, stopped));
     }
-    // The receiver uses the scene on the thread that owns this object.
-    if (metadata->model())
-        metadata->model()->moveToThread(thread());
+    // Results are posted under the window lock: a window queued by loadFolder takes that
+    // lock, so every result of this window reaches the receiver before the new window's
+    // count. A result finished after the user moved on belongs to an abandoned window, and
+    // one sent while the owner is being destroyed might never be received: neither is sent.
+    window.relock();
+    if (stopped())
+        return;
+    if (!loaded) {
+        qDebug().noquote() << "failed to load " + metadata->path()
+                + " file in loaderThread ActualReading";
+        // Shown as a placeholder, so that a damaged sketch is seen rather than hidden.
+        emit fileNotLoadedSignal(metadata->path(), metadata->errorText(), index);
+        return;
+    }
     emit fileDocumentMetaDataReady(metadata.release(), index);
 }

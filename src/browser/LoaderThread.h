@@ -80,7 +80,7 @@ private:
     /// Works through one window; false when the thread must end (abort, empty folder).
     bool runWindow();
     /// Loads one file and sends it; a failed or stopped load sends nothing.
-    void loadFile(const QString &path, uint index);
+    void loadFile(const QString &path, uint index, QMutexLocker<QMutex> &window);
 
     QMutex m_wakeLock;
     QWaitCondition m_wakeCondition;

@@ -620,7 +620,8 @@ void MainWindow::On_FirstThumbnailSelected()
 
 void MainWindow::thumbnailSelectedExSlot(MetadataPtr metadata)
 {
-    if (metadata && !metadata->model()) {
+    // The loader reads only the ink; the scene is built here, on the window's thread.
+    if (metadata && !metadata->ensureModel()) {
         reportUnreadable(*metadata);
         return;
     }

@@ -323,7 +323,7 @@ void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *me
     MetadataPtr owned(metadata);
     if (m_unansweredWindows > 0 || index < m_windowStart || index >= m_windowEnd
         || folderIdentity(QFileInfo(metadata->path()).absolutePath()) != m_folderKey
-        || !metadata->model()) {
+        || !metadata->isLoaded()) {
         // A result of an abandoned window: released like a dropped page, not here and now.
         m_sketchesToRelease.push_back(std::move(owned));
         m_releaseTimer->start();
@@ -332,8 +332,8 @@ void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *me
     emit setFilesProgressBarValueSignal();
     QImage picture = metadata->thumbnail();
     if (picture.isNull()) {
-        picture = renderThumbnail(*metadata->model(), kRenderedThumbnailSide,
-                                  static_cast<int>(metadata->document()->elements().size()));
+        picture = renderThumbnail(*metadata->document(), metadata->pen(),
+                                  metadata->pressureRendering(), kRenderedThumbnailSide);
     }
     if (picture.isNull())
         return;

@@ -43,7 +43,7 @@ void ThumbnailItem::updateToolTip()
 {
     QString tip = QStringLiteral("File :") + text();
     // A sketch that could not be read says why.
-    if (!m_keeper.metadata->model() && !m_keeper.metadata->errorText().isEmpty()) {
+    if (!m_keeper.metadata->isLoaded() && !m_keeper.metadata->errorText().isEmpty()) {
         setToolTip(tip + QLatin1Char('\n') + m_keeper.metadata->errorText());
         return;
     }

@@ -20,8 +20,9 @@ DocumentMetaData::DocumentMetaData(const QString &path)
 
 DocumentMetaData::~DocumentMetaData() = default;
 
-bool DocumentMetaData::load()
+bool DocumentMetaData::load(Model model)
 {
+    m_modelBuilding = model;
     {
         QMutexLocker locker(&m_readerLock);
         m_stopped = false;
@@ -94,8 +95,10 @@ bool DocumentMetaData::loadPenFile()
     m_document = Nivo::SharedHandle<Nivo::Document>(reader->takeDocument());
     m_definitions = Nivo::SharedHandle<Nivo::InkMLDefinitions>(new Nivo::InkMLDefinitions);
     normaliseReceiverPosition(*m_document, ApplSettings::instance());
+    if (m_modelBuilding == Model::Later)
+        return !isStopped() && isLoaded();
     buildModel();
-    return m_model && m_document->complete().value();
+    return m_model && isLoaded();
 }
 
 bool DocumentMetaData::loadSavedDocument()
@@ -117,8 +120,18 @@ bool DocumentMetaData::loadSavedDocument()
     }
     m_document = reader->document();
     m_definitions = reader->definitions();
+    if (m_modelBuilding == Model::Later)
+        return !isStopped() && isLoaded();
     buildModel();
-    return m_model && m_document->complete().value();
+    return m_model && isLoaded();
+}
+
+bool DocumentMetaData::ensureModel()
+{
+    if (!m_model && isLoaded())
+        m_model = Nivo::SharedHandle<DocumentGraphicModel>(
+            new DocumentGraphicModel(*m_document, m_pen, m_pressureRendering != 0));
+    return static_cast<bool>(m_model);
 }
 
 void DocumentMetaData::buildModel()

@@ -31,12 +31,21 @@ public:
     DocumentMetaData(const DocumentMetaData &) = delete;
     DocumentMetaData &operator=(const DocumentMetaData &) = delete;
 
+    /// Whether a load builds the graphic model too, or leaves it to ensureModel() on the
+    /// thread that shows the sketch (a thread that must not make scenes reads only the ink).
+    enum class Model { Build, Later };
+
     /// Reads the file by its suffix in any case ("qpe", "eli" pen files; "vmr", "inkml"
-    /// saved documents) and builds a plain-rendering model. Pen documents
+    /// saved documents) and builds a plain-rendering model, unless told later. Pen documents
     /// are first normalised for the receiver position. False when the file was not read
     /// completely, or when stop() cut the load short; errorText() then says why. Running out
     /// of memory on a huge file is such a failure ("too large to open"), not an abort.
-    bool load();
+    bool load(Model model = Model::Build);
+    /// Builds the plain-rendering model of a loaded document if it has none yet; false when
+    /// there is no complete document to build it from.
+    bool ensureModel();
+    /// Whether a complete document was read (with or without its model).
+    bool isLoaded() const { return m_document && m_document->complete().value(); }
     /// Why the last load failed (the reader's reason), empty after a successful one.
     QString errorText() const { return m_errorText; }
     /// Records why a file was not loaded, for a placeholder that stands for it.
@@ -89,4 +98,5 @@ private:
     Nivo::QpeParser *m_penReader = nullptr;
     Nivo::InkmlFileReader *m_documentReader = nullptr;
     bool m_stopped = false;
+    Model m_modelBuilding = Model::Build;
 };

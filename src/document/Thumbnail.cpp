@@ -1,11 +1,16 @@
 // Scene-to-square rendering and the multi-layer marker.
 #include "document/Thumbnail.h"
 
+#include "document/GraphicsInkPathItem.h"
+#include "document/GraphicsItemsGroup.h"
+#include "ink/Document.h"
+
 #include <QGraphicsScene>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -28,9 +33,10 @@ void drawLayerMarker(QPainter &painter, int side, int layerCount)
     painter.drawText(front, Qt::AlignCenter, QString::number(layerCount));
 }
 
-} // namespace
-
-QImage renderThumbnail(QGraphicsScene &scene, int side, int layerCount)
+// The square with the source rectangle fitted into it; `draw` paints into the painter set
+// up to map the source onto the fitted target, and may give up (false: a null image).
+QImage renderFitted(QRectF source, int side, int layerCount,
+                    const std::function<bool(QPainter &, const QRectF &, const QRectF &)> &draw)
 {
     if (side <= 0)
         return QImage();
@@ -38,7 +44,6 @@ QImage renderThumbnail(QGraphicsScene &scene, int side, int layerCount)
     if (image.isNull())
         return image;
     image.fill(Qt::white);
-    QRectF source = scene.sceneRect();
     // A straight line has no width or no height: widen it by about a pen's width (a tenth
     // of its length at least), so that it is drawn rather than lost. No ink at all gives
     // a blank sheet.
@@ -47,23 +52,65 @@ QImage renderThumbnail(QGraphicsScene &scene, int side, int layerCount)
         const qreal pad = std::max({10.0, source.width() / 20, source.height() / 20});
         source.adjust(-pad, -pad, pad, pad);
     }
-    if (noInk || !std::isfinite(source.width()) || !std::isfinite(source.height())) {
-        if (layerCount > 1) {
-            QPainter painter(&image);
-            drawLayerMarker(painter, side, layerCount);
-        }
-        return image;
-    }
-    // Centred with a narrow margin, so that strokes on the edge of the sketch stay whole.
-    const qreal margin = side * 0.03;
-    QSizeF fitted
-        = source.size().scaled(QSizeF(side - 2 * margin, side - 2 * margin), Qt::KeepAspectRatio);
-    const QRectF target(QPointF((side - fitted.width()) / 2, (side - fitted.height()) / 2), fitted);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    scene.render(&painter, target, source, Qt::KeepAspectRatio);
+    if (!noInk && std::isfinite(source.width()) && std::isfinite(source.height())) {
+        // Centred with a narrow margin, so that strokes on the edge of the sketch stay whole.
+        const qreal margin = side * 0.03;
+        const QSizeF fitted = source.size().scaled(QSizeF(side - 2 * margin, side - 2 * margin),
+                                                   Qt::KeepAspectRatio);
+        const QRectF target(QPointF((side - fitted.width()) / 2, (side - fitted.height()) / 2),
+                            fitted);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        if (!draw(painter, target, source))
+            return QImage();
+        painter.restore();
+    }
     if (layerCount > 1)
         drawLayerMarker(painter, side, layerCount);
     painter.end();
     return image;
+}
+
+} // namespace
+
+QImage renderThumbnail(QGraphicsScene &scene, int side, int layerCount)
+{
+    return renderFitted(scene.sceneRect(), side, layerCount,
+                        [&scene](QPainter &painter, const QRectF &target, const QRectF &source) {
+                            scene.render(&painter, target, source, Qt::KeepAspectRatio);
+                            return true;
+                        });
+}
+
+QImage renderThumbnail(const Nivo::Document &document, const PenDescription &pen,
+                       bool pressureRendering, int side, const std::function<bool()> &stopped)
+{
+    const Nivo::Point &topLeft = document.topLeft().value();
+    const Nivo::Point &bottomRight = document.bottomRight().value();
+    const QRectF box(QPointF(topLeft.x.value(), topLeft.y.value()),
+                     QPointF(bottomRight.x.value(), bottomRight.y.value()));
+    const int layerCount = static_cast<int>(document.elements().size());
+    auto draw = [&](QPainter &painter, const QRectF &target, const QRectF &source) {
+        // The mapping QGraphicsScene::render uses for a target already of the source's shape.
+        const qreal scale
+            = std::min(target.width() / source.width(), target.height() / source.height());
+        painter.translate(target.center());
+        painter.scale(scale, scale);
+        painter.translate(-source.center());
+        painter.setClipRect(source);
+        for (const Nivo::Layer &layer : document.elements()) {
+            // A layer group of its own gives each stroke the pen a scene would give it; each
+            // stroke's geometry lives only while it is drawn.
+            GraphicsItemsGroup group(pen, nullptr, true, 0);
+            for (const Nivo::Stroke &stroke : layer.elements()) {
+                if (stopped && stopped())
+                    return false;
+                GraphicsInkPathItem item(stroke, pen, &group, pressureRendering);
+                item.paint(&painter, nullptr, nullptr);
+            }
+        }
+        return true;
+    };
+    return renderFitted(box, side, layerCount, draw);
 }

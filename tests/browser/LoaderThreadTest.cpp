@@ -103,7 +103,8 @@ public:
     }
 
     Events events;
-    // Results whose model was not handed to this thread, and results with a thumbnail.
+    // Results that came with a scene (the loader must make none), and results with a
+    // thumbnail.
     int misplacedModels = 0;
     int withThumbnail = 0;
 
@@ -111,7 +112,7 @@ private:
     void take(DocumentMetaData *metadata, uint index)
     {
         std::unique_ptr<DocumentMetaData> owned(metadata);
-        if (!metadata->model() || metadata->model()->thread() != QThread::currentThread())
+        if (metadata->model() || !metadata->isLoaded())
             ++misplacedModels;
         if (metadata->thumbnail().size() == QSize(kThumbnailSide, kThumbnailSide))
             ++withThumbnail;

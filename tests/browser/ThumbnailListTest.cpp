@@ -388,7 +388,7 @@ TEST_F(ThumbnailListTest, UnreadableSketchesGetAPlaceholderThatSaysWhy)
         const ThumbnailItem *item = m_list->thumbnailAt(row);
         EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
         tips << item->toolTip();
-        EXPECT_EQ(bool(item->metadata()->model()), item->text() == "Mixed.Qpe");
+        EXPECT_EQ(item->metadata()->isLoaded(), item->text() == "Mixed.Qpe");
     }
     EXPECT_TRUE(tips.filter("empty.qpe").first().contains("bad packet tag")
                 || tips.filter("empty.qpe").first().contains("invalid file descriptor"))
@@ -400,5 +400,5 @@ TEST_F(ThumbnailListTest, UnreadableSketchesGetAPlaceholderThatSaysWhy)
     ASSERT_TRUE(m_list->selectFileName("notes.qpe"));
     m_list->editCurrentFileSlot();
     ASSERT_EQ(opened.size(), 1);
-    EXPECT_FALSE(opened.first()[0].value<MetadataPtr>()->model());
+    EXPECT_FALSE(opened.first()[0].value<MetadataPtr>()->isLoaded());
 }

@@ -209,9 +209,22 @@ TEST_F(ModelTest, ReceiverAnglesTurnAndMoveBackOntoTheSheet)
 
 TEST_F(ModelTest, ThumbnailIsAWhiteSquareWithTheSketchAndAMarkerForLayers)
 {
-    Nivo::Document document = documentOf({{lineStroke({0, 0}, {1000, 2000}, 50, 1024)},
-                                          {lineStroke({1000, 0}, {0, 2000}, 50, 1024)}});
-    DocumentGraphicModel model(document, PenDescription(settings()), false);
+    const PenDescription pen(settings());
+    // Drawn from the scene and straight from the ink (as the loader does), the two agree.
+    const auto thumbnails = [&](Nivo::Document &document, int layers) {
+        const QImage fromInk = renderThumbnail(document, pen, false, 230);
+        DocumentGraphicModel model(document, pen, false);
+        const QImage fromScene = renderThumbnail(model, 230, layers);
+        EXPECT_EQ(fromInk.size(), fromScene.size());
+        int differing = 0;
+        for (int y = 0; y < fromInk.height(); ++y)
+            for (int x = 0; x < fromInk.width(); ++x)
+                differing
+                    += std::abs(qGray(fromInk.pixel(x, y)) - qGray(fromScene.pixel(x, y))) > 24 ? 1
+                                                                                                : 0;
+        EXPECT_LT(differing, 20);
+        return std::pair {fromInk, fromScene};
+    };
     const auto hasMarker = [](const QImage &image) {
         for (int y = 0; y < 40; ++y)
             for (int x = 190; x < 230; ++x)
@@ -219,28 +232,36 @@ TEST_F(ModelTest, ThumbnailIsAWhiteSquareWithTheSketchAndAMarkerForLayers)
                     return true;
         return false;
     };
-    const QImage thumbnail = renderThumbnail(model, 230, 2);
-    ASSERT_EQ(thumbnail.size(), QSize(230, 230));
-    EXPECT_EQ(thumbnail.pixel(2, 228), qRgb(255, 255, 255));
-    EXPECT_EQ(thumbnail.pixel(40, 115), qRgb(255, 255, 255));
-    // The scene (1:2) fills the height, centred: the diagonals cross in the middle.
-    EXPECT_LT(qGray(thumbnail.pixel(115, 115)), 160);
-    EXPECT_LT(qGray(thumbnail.pixel(115 - 27, 115 - 54)), 200);
-    EXPECT_TRUE(hasMarker(thumbnail));
-    EXPECT_FALSE(hasMarker(renderThumbnail(model, 230, 1)));
+    Nivo::Document document = documentOf({{lineStroke({0, 0}, {1000, 2000}, 50, 1024)},
+                                          {lineStroke({1000, 0}, {0, 2000}, 50, 1024)}});
+    for (const QImage &thumbnail :
+         {thumbnails(document, 2).first, thumbnails(document, 2).second}) {
+        ASSERT_EQ(thumbnail.size(), QSize(230, 230));
+        EXPECT_EQ(thumbnail.pixel(2, 228), qRgb(255, 255, 255));
+        EXPECT_EQ(thumbnail.pixel(40, 115), qRgb(255, 255, 255));
+        // The sketch (1:2) fills the height, centred: the diagonals cross in the middle.
+        EXPECT_LT(qGray(thumbnail.pixel(115, 115)), 160);
+        EXPECT_LT(qGray(thumbnail.pixel(115 - 27, 115 - 54)), 200);
+        EXPECT_TRUE(hasMarker(thumbnail));
+    }
+    Nivo::Document single = documentOf({{lineStroke({0, 0}, {1000, 2000}, 50, 1024)}});
+    EXPECT_FALSE(hasMarker(thumbnails(single, 1).first));
 
     // A straight line is drawn across the middle; no ink gives a blank sheet.
     Nivo::Document flat = documentOf({{lineStroke({0, 5}, {100, 5}, 5, 0)}});
-    DocumentGraphicModel flatModel(flat, PenDescription(settings()), false);
-    const QImage line = renderThumbnail(flatModel, 230, 1);
+    const QImage line = thumbnails(flat, 1).first;
     ASSERT_EQ(line.size(), QSize(230, 230));
     EXPECT_LT(qGray(line.pixel(115, 115)), 160);
     EXPECT_EQ(line.pixel(115, 40), qRgb(255, 255, 255));
     Nivo::Document none;
-    DocumentGraphicModel emptyModel(none, PenDescription(settings()), false);
-    const QImage blank = renderThumbnail(emptyModel, 230, 1);
+    const QImage blank = thumbnails(none, 1).first;
     ASSERT_EQ(blank.size(), QSize(230, 230));
     EXPECT_EQ(blank.pixel(115, 115), qRgb(255, 255, 255));
+
+    // Drawing from the ink stops between strokes when asked, with no picture.
+    int asked = 0;
+    EXPECT_TRUE(renderThumbnail(document, pen, false, 230, [&] { return ++asked > 1; }).isNull());
+    EXPECT_EQ(asked, 2);
 }
 
 TEST_F(RenderingTest, PressureSetsTheWidthAndNoPressureMeansFullWidth)
