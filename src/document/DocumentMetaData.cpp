@@ -129,8 +129,7 @@ bool DocumentMetaData::loadSavedDocument()
 bool DocumentMetaData::ensureModel()
 {
     if (!m_model && isLoaded())
-        m_model = Nivo::SharedHandle<DocumentGraphicModel>(
-            new DocumentGraphicModel(*m_document, m_pen, m_pressureRendering != 0));
+        buildModel();
     return static_cast<bool>(m_model);
 }
 
