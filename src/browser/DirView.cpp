@@ -2,10 +2,10 @@
 #include "browser/DirView.h"
 
 #include "browser/FolderTreeModel.h"
+#include "browser/SketchDrag.h"
 #include "settings/AtomicSaveFile.h"
 #include "settings/DialogService.h"
 
-#include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -23,15 +23,6 @@ namespace {
 QString cleanFolder(const QString &path)
 {
     return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
-}
-
-QString draggedPath(const QMimeData *mime)
-{
-    QByteArray bytes = mime->data(QString::fromLatin1(DirView::kMimeType));
-    QDataStream stream(&bytes, QIODevice::ReadOnly);
-    QString path;
-    stream >> path;
-    return stream.status() == QDataStream::Ok ? path : QString();
 }
 
 /// The folders under which the desktop mounts removable media for this user.
@@ -223,7 +214,7 @@ void DirView::mouseReleaseEvent(QMouseEvent *event)
 
 void DirView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!event->mimeData()->hasFormat(QString::fromLatin1(kMimeType))) {
+    if (!SketchDrag::carriesSketch(event->mimeData())) {
         event->ignore();
         return;
     }
@@ -235,7 +226,7 @@ void DirView::dragEnterEvent(QDragEnterEvent *event)
 
 void DirView::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!event->mimeData()->hasFormat(QString::fromLatin1(kMimeType))) {
+    if (!SketchDrag::carriesSketch(event->mimeData())) {
         event->ignore();
         return;
     }
@@ -258,11 +249,11 @@ void DirView::dropEvent(QDropEvent *event)
 {
     const QModelIndex index = indexAt(event->position().toPoint());
     restoreDragStartIndex();
-    if (!event->mimeData()->hasFormat(QString::fromLatin1(kMimeType)) || !index.isValid()) {
+    if (!SketchDrag::carriesSketch(event->mimeData()) || !index.isValid()) {
         event->ignore();
         return;
     }
-    const QString source = draggedPath(event->mimeData());
+    const QString source = SketchDrag::pathOf(event->mimeData());
     if (source.isEmpty() || !copyIntoFolder(source, m_model->pathOf(index))) {
         event->ignore();
         return;

@@ -22,9 +22,6 @@ class DirView : public QTreeView
     Q_OBJECT
 
 public:
-    /// The drag data of a thumbnail: its file path, written as one string to a data stream.
-    static constexpr const char *kMimeType = "image/x-tarsel-piece";
-
     explicit DirView(QWidget *parent = nullptr);
     ~DirView() override;
 

@@ -1,10 +1,12 @@
 // Paging, loader results, thumbnails, resizing, navigation, drag and drop, file commands.
 #include "browser/PreviewThumbnailList.h"
 
+#include "browser/FolderWatcher.h"
 #include "browser/LoaderThread.h"
+#include "browser/SketchDisposal.h"
+#include "browser/SketchDrag.h"
 #include "browser/SketchFileOperations.h"
 #include "browser/ThumbnailItem.h"
-#include "document/DocumentGraphicModel.h"
 #include "document/Thumbnail.h"
 #include "settings/ApplSettings.h"
 #include "settings/DesktopServices.h"
@@ -12,33 +14,16 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDataStream>
 #include <QDrag>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QPainter>
-#include <QThread>
-#include <QThreadPool>
-#include <QTimer>
-
-const char *const PreviewThumbnailList::kMimeType = "image/x-tarsel-piece";
 
 namespace {
 
 const QColor kItemBackground(166, 173, 176, 255);
 const QColor kDropHighlight(110, 160, 205, 255);
-
-QString pathFromMime(const QMimeData *mime)
-{
-    QByteArray bytes = mime->data(QString::fromLatin1(PreviewThumbnailList::kMimeType));
-    QDataStream stream(&bytes, QIODevice::ReadOnly);
-    QString path;
-    stream >> path;
-    return path;
-}
 
 } // namespace
 
@@ -46,22 +31,12 @@ PreviewThumbnailList::PreviewThumbnailList(QWidget *parent)
     : QListWidget(parent)
     , m_loader(new LoaderThread(this))
     , m_settings(&ApplSettings::instance())
-    , m_releaseTimer(new QTimer(this))
-    , m_disposal(new QThreadPool(this))
-    , m_watcher(new QFileSystemWatcher(this))
-    , m_watchTimer(new QTimer(this))
+    , m_disposal(new SketchDisposal(this))
+    , m_folderWatcher(new FolderWatcher(this))
 {
-    // A pool of its own: Qt scales images on the global pool, and a thumbnail must not wait
-    // behind the freeing of a page.
-    m_disposal->setMaxThreadCount(1);
-    m_releaseTimer->setInterval(0);
-    connect(m_releaseTimer, &QTimer::timeout, this, &PreviewThumbnailList::releaseNextSketch);
     // Changes on disc reach the list without F5, a moment after the last of a burst.
-    m_watchTimer->setSingleShot(true);
-    m_watchTimer->setInterval(kFolderChangeDelayMs);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_watchTimer,
-            qOverload<>(&QTimer::start));
-    connect(m_watchTimer, &QTimer::timeout, this, &PreviewThumbnailList::handleFolderChanged);
+    connect(m_folderWatcher, &FolderWatcher::changed, this,
+            &PreviewThumbnailList::handleFolderChanged);
     QString filters;
     if (m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
                                  filters))
@@ -129,9 +104,10 @@ void PreviewThumbnailList::buildContextMenu()
     m_contextMenu->addAction(tr("&Open file location..."), this,
                              &PreviewThumbnailList::openFileLocationSlot);
     m_contextMenu->addSeparator();
-    m_contextMenu->addAction(tr("&Save Document as..."), this, &PreviewThumbnailList::saveAsSlot);
+    m_contextMenu->addAction(tr("&Save Document as..."), this,
+                             &PreviewThumbnailList::saveDocumentAs);
     m_contextMenu->addAction(tr("Save as Di&fferent Format"), this,
-                             &PreviewThumbnailList::saveAsDiffrentFormatSlot);
+                             &PreviewThumbnailList::saveAsDiffrentFormatSignal);
     m_contextMenu->addSeparator();
     const QList<InstalledApp> applications = m_settings->installedApplications();
     if (applications.isEmpty())
@@ -143,13 +119,13 @@ void PreviewThumbnailList::buildContextMenu()
             = QStringLiteral("&") + application.name + QLatin1Char(' ') + application.version;
         const QString name = application.name.toLower();
         if (name.contains(QLatin1String("photoshop")))
-            exportMenu->addAction(label, this, &PreviewThumbnailList::exportPsSlot);
+            exportMenu->addAction(label, this, &PreviewThumbnailList::exportPsSignal);
         else if (name.contains(QLatin1String("illustrator")))
-            exportMenu->addAction(label, this, &PreviewThumbnailList::exportAiSlot);
+            exportMenu->addAction(label, this, &PreviewThumbnailList::exportAiSignal);
         else if (name.contains(QLatin1String("pro")))
-            exportMenu->addAction(label, this, &PreviewThumbnailList::exportSPBSlot);
+            exportMenu->addAction(label, this, &PreviewThumbnailList::exportSPBSignal);
         else if (name.contains(QLatin1String("designer")))
-            exportMenu->addAction(label, this, &PreviewThumbnailList::exportASSlot);
+            exportMenu->addAction(label, this, &PreviewThumbnailList::exportASSignal);
     }
 }
 
@@ -194,16 +170,8 @@ void PreviewThumbnailList::previewEliFiles(const QDir &folder)
 {
     m_folder = folder;
     m_folderKey = folderIdentity(folder.path());
-    watchFolder();
+    m_folderWatcher->watch(m_folder.absolutePath());
     reloadSameFolder(false);
-}
-
-void PreviewThumbnailList::watchFolder()
-{
-    if (!m_watcher->directories().isEmpty())
-        m_watcher->removePaths(m_watcher->directories());
-    if (m_folder.exists())
-        m_watcher->addPath(m_folder.absolutePath());
 }
 
 QStringList PreviewThumbnailList::listSketchNames() const
@@ -325,8 +293,7 @@ void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *me
         || folderIdentity(QFileInfo(metadata->path()).absolutePath()) != m_folderKey
         || !metadata->isLoaded()) {
         // A result of an abandoned window: released like a dropped page, not here and now.
-        m_sketchesToRelease.push_back(std::move(owned));
-        m_releaseTimer->start();
+        m_disposal->release(std::move(owned));
         return;
     }
     emit setFilesProgressBarValueSignal();
@@ -452,39 +419,9 @@ void PreviewThumbnailList::dropPage()
 {
     for (int row = 0; row < count(); ++row) {
         if (const ThumbnailItem *thumbnail = thumbnailAt(row))
-            m_sketchesToRelease.push_back(thumbnail->metadata());
+            m_disposal->release(thumbnail->metadata());
     }
     clear();
-    if (!m_sketchesToRelease.empty())
-        m_releaseTimer->start();
-}
-
-void PreviewThumbnailList::releaseNextSketch()
-{
-    if (m_sketchesToRelease.empty()) {
-        m_releaseTimer->stop();
-        return;
-    }
-    MetadataPtr sketch = std::move(m_sketchesToRelease.front());
-    m_sketchesToRelease.pop_front();
-    if (sketch.useCount() != 1)
-        return;
-    // Taking a scene of thousands of strokes apart takes tens of milliseconds: unless it is
-    // still shown somewhere, it is let go of by this thread and ends, with the ink, on the
-    // disposal thread.
-    Nivo::SharedHandle<Nivo::Document> ink = sketch->document();
-    Nivo::SharedHandle<DocumentGraphicModel> scene = sketch->model();
-    sketch.reset();
-    if (scene.useCount() == 1 && scene->thread() == thread())
-        scene->moveToThread(nullptr);
-    else
-        scene.reset();
-    m_disposal->start([ink = std::move(ink), scene = std::move(scene)]() mutable {
-        if (scene)
-            scene->moveToThread(QThread::currentThread());
-        scene.reset();
-        ink.reset();
-    });
 }
 
 void PreviewThumbnailList::mouseDoubleClickEvent(QMouseEvent *event)
@@ -621,36 +558,6 @@ void PreviewThumbnailList::openFileLocationSlot()
         desktop().openUrl(QUrl::fromLocalFile(QFileInfo(current->filePath()).absolutePath()));
 }
 
-void PreviewThumbnailList::saveAsSlot()
-{
-    emit saveDocumentAs();
-}
-
-void PreviewThumbnailList::saveAsDiffrentFormatSlot()
-{
-    emit saveAsDiffrentFormatSignal();
-}
-
-void PreviewThumbnailList::exportPsSlot()
-{
-    emit exportPsSignal();
-}
-
-void PreviewThumbnailList::exportAiSlot()
-{
-    emit exportAiSignal();
-}
-
-void PreviewThumbnailList::exportSPBSlot()
-{
-    emit exportSPBSignal();
-}
-
-void PreviewThumbnailList::exportASSlot()
-{
-    emit exportASSignal();
-}
-
 void PreviewThumbnailList::sliderMovedSlot(int position)
 {
     // Dragging the slider rescales only every few pixels, and fast; the release smooths.
@@ -696,13 +603,8 @@ void PreviewThumbnailList::startDrag(Qt::DropActions)
     const ThumbnailItem *current = currentThumbnail();
     if (!current)
         return;
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << current->filePath();
-    auto *mime = new QMimeData;
-    mime->setData(QString::fromLatin1(kMimeType), bytes);
     auto *drag = new QDrag(this);
-    drag->setMimeData(mime);
+    drag->setMimeData(SketchDrag::mimeFor(current->filePath()));
     drag->setPixmap(current->icon().pixmap(iconSize() / 2));
     emit dragStarted();
     drag->exec(Qt::MoveAction);
@@ -721,7 +623,7 @@ void PreviewThumbnailList::markDropTarget(QListWidgetItem *item)
 
 void PreviewThumbnailList::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasFormat(QString::fromLatin1(kMimeType)))
+    if (SketchDrag::carriesSketch(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -729,7 +631,7 @@ void PreviewThumbnailList::dragEnterEvent(QDragEnterEvent *event)
 
 void PreviewThumbnailList::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!event->mimeData()->hasFormat(QString::fromLatin1(kMimeType))) {
+    if (!SketchDrag::carriesSketch(event->mimeData())) {
         event->ignore();
         return;
     }
@@ -747,13 +649,13 @@ void PreviewThumbnailList::dragLeaveEvent(QDragLeaveEvent *event)
 void PreviewThumbnailList::dropEvent(QDropEvent *event)
 {
     markDropTarget(nullptr);
-    if (!event->mimeData()->hasFormat(QString::fromLatin1(kMimeType))) {
+    if (!SketchDrag::carriesSketch(event->mimeData())) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::MoveAction);
     auto *target = dynamic_cast<ThumbnailItem *>(itemAt(event->position().toPoint()));
-    const QString dragged = pathFromMime(event->mimeData());
+    const QString dragged = SketchDrag::pathOf(event->mimeData());
     if (!target || dragged.isEmpty()) {
         event->ignore();
         return;
@@ -783,34 +685,10 @@ bool PreviewThumbnailList::mergeDroppedFile(const QString &dragged, ThumbnailIte
                                                         + QLatin1Char('/') + target->text());
     if (QFileInfo(dragged).absoluteFilePath() == QFileInfo(targetPath).absoluteFilePath())
         return false;
-    const QString question
-        = QStringLiteral("%1 \n%2 %3 \n%4 %5?")
-              .arg(tr("Are you sure you want to merge"), QFileInfo(dragged).absoluteFilePath(),
-                   tr(" and"), QFileInfo(targetPath).absoluteFilePath(), tr(" files"));
-    if (dialogs().question(this, applicationTitle(), question,
-                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
-        != QMessageBox::Ok)
+    const MetadataPtr result = SketchFileOperations::mergeFiles(
+        this, dragged, targetPath, [&] { return metadataForPath(dragged); }, target->metadata());
+    if (!result)
         return false;
-    const QString merged = SketchFileOperations::mergedPath(dragged, targetPath);
-    // Never replace an existing file without asking.
-    if (QFileInfo::exists(merged)
-        && dialogs().question(
-               this, applicationTitle(),
-               QStringLiteral("%1  %2?").arg(tr("Are you sure you want to overwrite file"), merged),
-               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
-            != QMessageBox::Ok)
-        return false;
-    const MetadataPtr first = metadataForPath(dragged);
-    const MetadataPtr second = target->metadata();
-    const MetadataPtr result = first && second ? first->merge(*second) : MetadataPtr();
-    if (!result) {
-        dialogs().warning(this, applicationTitle(),
-                          tr("Unable to merge") + QLatin1Char('\n')
-                              + QDir::toNativeSeparators(dragged) + QLatin1Char('\n')
-                              + QDir::toNativeSeparators(targetPath));
-        return false;
-    }
-    result->setPath(merged);
     emit mergeDocSave(result);
     refreshLoaderList();
     return true;

@@ -6,14 +6,11 @@
 #include <QDir>
 #include <QListWidget>
 
-#include <deque>
-
-class QFileSystemWatcher;
 class QMenu;
-class QThreadPool;
-class QTimer;
 class ApplSettings;
+class FolderWatcher;
 class LoaderThread;
+class SketchDisposal;
 class ThumbnailListVisitor;
 class ThumbnailItem;
 
@@ -27,9 +24,6 @@ public:
     static constexpr uint kPageSize = 50;
     /// Thumbnails are rendered once at the largest zoom and scaled down for display.
     static constexpr int kRenderedThumbnailSide = 400;
-    static const char *const kMimeType;
-    /// How long the folder must be quiet after a change on disc before the list follows.
-    static constexpr int kFolderChangeDelayMs = 600;
 
     explicit PreviewThumbnailList(QWidget *parent = nullptr);
     ~PreviewThumbnailList() override;
@@ -44,6 +38,8 @@ public:
     int itemSize() const { return m_itemSize; }
     LoaderThread *loader() const { return m_loader; }
     QMenu *contextMenu() const { return m_contextMenu; }
+    /// Paused while the application itself moves the folder's files away.
+    FolderWatcher *folderWatcher() const { return m_folderWatcher; }
 
     void accept(ThumbnailListVisitor &visitor);
     ThumbnailItem *thumbnailAt(int row) const;
@@ -79,12 +75,6 @@ public slots:
     void copyFileSlot();
     void renameFileSlot();
     void openFileLocationSlot();
-    void saveAsSlot();
-    void saveAsDiffrentFormatSlot();
-    void exportPsSlot();
-    void exportAiSlot();
-    void exportSPBSlot();
-    void exportASSlot();
     void sliderMovedSlot(int position);
     void handleZoomSliderKeyEvent(int size, Qt::TransformationMode mode);
 
@@ -129,11 +119,8 @@ private:
     bool mergeDroppedFile(const QString &dragged, ThumbnailItem *target);
     MetadataPtr metadataForPath(const QString &path) const;
     void refreshLoaderList();
-    /// Empties the list. Its sketches are released afterwards, one per event: freeing a
-    /// page of large sketches at once would hold this thread for hundreds of milliseconds.
+    /// Empties the list; its sketches go to the disposal.
     void dropPage();
-    void releaseNextSketch();
-    void watchFolder();
     void updateEmptyState();
     void navigateBy(int step);
     void handleFolderChanged();
@@ -160,9 +147,6 @@ private:
     uint m_currentPage = 0;
     QListWidgetItem *m_dropTarget = nullptr;
     int m_unansweredWindows = 0;
-    std::deque<MetadataPtr> m_sketchesToRelease;
-    QTimer *m_releaseTimer;
-    QThreadPool *m_disposal;
-    QFileSystemWatcher *m_watcher;
-    QTimer *m_watchTimer;
+    SketchDisposal *m_disposal;
+    FolderWatcher *m_folderWatcher;
 };

@@ -131,4 +131,36 @@ QString mergedPath(const QString &dragged, const QString &target)
                                     + QStringLiteral(".vmr"));
 }
 
+MetadataPtr mergeFiles(QWidget *parent, const QString &dragged, const QString &target,
+                       const std::function<MetadataPtr()> &draggedSketch,
+                       const MetadataPtr &targetSketch)
+{
+    const QString question
+        = QStringLiteral("%1 \n%2 %3 \n%4 %5?")
+              .arg(tr("Are you sure you want to merge"), QFileInfo(dragged).absoluteFilePath(),
+                   tr(" and"), QFileInfo(target).absoluteFilePath(), tr(" files"));
+    if (dialogs().question(parent, applicationTitle(), question,
+                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+        != QMessageBox::Ok)
+        return {};
+    const QString merged = mergedPath(dragged, target);
+    // Never replace an existing file without asking.
+    if (QFileInfo::exists(merged)
+        && !confirm(
+            parent,
+            QStringLiteral("%1  %2?").arg(tr("Are you sure you want to overwrite file"), merged)))
+        return {};
+    const MetadataPtr first = draggedSketch();
+    MetadataPtr result = first && targetSketch ? first->merge(*targetSketch) : MetadataPtr();
+    if (!result) {
+        dialogs().warning(parent, applicationTitle(),
+                          tr("Unable to merge") + QLatin1Char('\n')
+                              + QDir::toNativeSeparators(dragged) + QLatin1Char('\n')
+                              + QDir::toNativeSeparators(target));
+        return {};
+    }
+    result->setPath(merged);
+    return result;
+}
+
 } // namespace SketchFileOperations

@@ -1,8 +1,12 @@
 // File work behind the thumbnail list's commands: delete, copy, rename and the merge name.
 #pragma once
 
+#include "document/DocumentMetaData.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class QWidget;
 
@@ -31,5 +35,13 @@ QString renameFile(QWidget *parent, const QString &path, const QString &newBaseN
 /// The document a merge of dragged onto target is saved as: dragged's folder, both base
 /// names joined by "_", suffix ".vmr".
 QString mergedPath(const QString &dragged, const QString &target);
+
+/// Asks whether to merge dragged onto target (and, when mergedPath exists, whether to replace
+/// it), then merges the two sketches into a document that carries mergedPath, not yet saved.
+/// draggedSketch is read only once the user has agreed. Null when the user declined or the
+/// merge failed (which is reported).
+MetadataPtr mergeFiles(QWidget *parent, const QString &dragged, const QString &target,
+                       const std::function<MetadataPtr()> &draggedSketch,
+                       const MetadataPtr &targetSketch);
 
 } // namespace SketchFileOperations
