@@ -12,8 +12,7 @@
 #include "browser/PageMenus.h"
 #include "browser/PagesStrip.h"
 #include "browser/PreviewThumbnailList.h"
-#include "browser/SketchBackup.h"
-#include "browser/SketchMove.h"
+#include "browser/SketchBackupController.h"
 #include "browser/ThumbnailItem.h"
 #include "browser/TrayController.h"
 #include "document/DocumentGraphicModel.h"
@@ -62,6 +61,7 @@ MainWindow::MainWindow(QWidget *parent)
     auto *preview = new QSplitter(Qt::Horizontal, m_pages);
     m_dirView = new DirView(preview);
     m_thumbnailList = new PreviewThumbnailList(preview);
+    m_sketchBackup = new SketchBackupController(this, m_thumbnailList, m_settings);
     preview->addWidget(m_dirView);
     preview->addWidget(m_thumbnailList);
     preview->setStretchFactor(0, 0);
@@ -223,8 +223,8 @@ void MainWindow::connectChildren()
     PreviewThumbnailList *list = m_thumbnailList;
     connect(m_dirView, &DirView::navigationEvent, list, &PreviewThumbnailList::previewEliFiles);
     connect(m_dirView, &DirView::navigationEvent, this, &MainWindow::directoryNewEntrySlot);
-    connect(m_dirView, &DirView::moveFromUsbToSelectedFolderSgnl, this,
-            &MainWindow::moveFromUsbToSelectedFolderSlot);
+    connect(m_dirView, &DirView::moveFromUsbToSelectedFolderSgnl, m_sketchBackup,
+            &SketchBackupController::moveToComputer);
     connect(list, &PreviewThumbnailList::dragStarted, m_dirView, &DirView::onDragStarted);
     connect(list, &PreviewThumbnailList::setFilesProgressBarRangeSignal, this,
             &MainWindow::setFilesProgressBarRange);
@@ -544,38 +544,6 @@ void MainWindow::reportUnreadable(const DocumentMetaData &metadata)
     dialogs().warning(this, applicationTitle(),
                       tr("The sketch cannot be opened:") + QLatin1Char('\n')
                           + QDir::toNativeSeparators(metadata.path()) + QLatin1Char('\n') + reason);
-}
-
-void MainWindow::moveFromUsbToSelectedFolderSlot(const QDir &source)
-{
-    const QString destination
-        = dialogs().existingDirectory(this, tr("Open destination folder"), QDir::rootPath());
-    if (destination.isEmpty()
-        || QDir::cleanPath(destination) == QDir::cleanPath(source.absolutePath()))
-        return;
-    const QString backup = backupFolderName(destination, QDateTime::currentDateTime());
-    if (dialogs().question(this, applicationTitle(),
-                           tr("Are you sure you want to move your sketches to \n") + backup
-                               + tr(" folder?"),
-                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
-        != QMessageBox::Ok)
-        return;
-    QString patterns;
-    m_settings->getAttribute(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
-                             patterns);
-    // An empty window stops the loader, which then leaves the moving files alone.
-    m_thumbnailList->loader()->loadFolder(source, 0, 0);
-    const std::unique_ptr<SketchMoveProgress> progress = createSketchMoveProgress(this);
-    const SketchBackupResult result = moveSketchesInBackground(
-        source.absolutePath(), backup, patterns.split(QLatin1Char(' ')), *progress);
-    if (!result.folderCreated)
-        dialogs().warning(this, applicationTitle(),
-                          tr("Unable to create the folder\n%1").arg(backup));
-    else if (!result.failed.isEmpty())
-        dialogs().warning(this, applicationTitle(),
-                          tr("These sketches could not be moved and stay where they were:\n%1")
-                              .arg(result.failed.join(QLatin1Char('\n'))));
-    m_thumbnailList->reloadSameFolder(false);
 }
 
 void MainWindow::On_HelpAboutUserGuide_Clicked()

@@ -26,6 +26,7 @@ class KeyboardTrackingSlider;
 class PageMenus;
 class PagesStrip;
 class PreviewThumbnailList;
+class SketchBackupController;
 class SketchViewer;
 class TrayController;
 
@@ -48,6 +49,7 @@ public:
 
     // The parts of the window, for the start-up and for tests.
     PreviewThumbnailList *thumbnailList() const { return m_thumbnailList; }
+    SketchBackupController *sketchBackup() const { return m_sketchBackup; }
     DirView *folderTree() const { return m_dirView; }
     PagesStrip *pagesStrip() const { return m_pagesStrip; }
     SketchViewer *editorPage() const { return m_editorPage; }
@@ -69,7 +71,6 @@ public slots:
     void thumbsZoomMinusSlot();
     void On_ZoomSliderPosition(int position);
     void directoryNewEntrySlot(const QDir &folder);
-    void moveFromUsbToSelectedFolderSlot(const QDir &source);
     void enterKeyHandlingSlot(bool enabled);
     void setEnabledZoomSlider(bool enabled);
     void setPagesStripVisible(bool visible);
@@ -134,6 +135,7 @@ private:
     QToolButton *m_thumbsZoomOut = nullptr;
     QToolButton *m_thumbsZoomIn = nullptr;
     TrayController *m_tray = nullptr;
+    SketchBackupController *m_sketchBackup = nullptr;
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
 

@@ -3,10 +3,12 @@
 
 #include "BrowserTestSupport.h"
 #include "browser/DirView.h"
+#include "browser/FolderWatcher.h"
 #include "browser/HelpFiles.h"
 #include "browser/KeyboardTrackingSlider.h"
 #include "browser/PreviewThumbnailList.h"
 #include "browser/SketchBackup.h"
+#include "browser/SketchBackupController.h"
 #include "browser/SketchMove.h"
 #include "browser/ThumbnailItem.h"
 #include "document/DocumentGraphicModel.h"
@@ -511,8 +513,10 @@ TEST_F(MainWindowTest, TheWindowMovesTheReceiverSketchesBehindAModalDialogWithCa
                 m_real->advance(handled);
                 auto *dialog = m_parent->findChild<QProgressDialog *>();
                 ASSERT_TRUE(dialog);
+                // Files leaving the shown folder must not start reloads while they move.
                 *m_modal = dialog->isVisible() && dialog->windowModality() == Qt::WindowModal
-                    && dialog->maximum() == 4 && dialog->value() == handled;
+                    && dialog->maximum() == 4 && dialog->value() == handled
+                    && m_parent->findChild<PreviewThumbnailList *>()->folderWatcher()->isPaused();
                 if (handled == 1)
                     dialog->findChild<QPushButton *>()->click();
             }
@@ -529,7 +533,7 @@ TEST_F(MainWindowTest, TheWindowMovesTheReceiverSketchesBehindAModalDialogWithCa
     ScopedDialogs dialogs;
     dialogs->pathAnswers.push_back(destination);
     dialogs->buttonAnswers.push_back(QMessageBox::Ok);
-    window.moveFromUsbToSelectedFolderSlot(QDir(source));
+    window.sketchBackup()->moveToComputer(QDir(source));
     setSketchMoveProgressFactory({});
 
     EXPECT_TRUE(modal);
