@@ -1,5 +1,5 @@
 // A spin box that tells the window to leave the Enter key alone while it has the focus.
-#include "browser/BlockingSpinBox.h"
+#include "editor/BlockingSpinBox.h"
 
 BlockingSpinBox::BlockingSpinBox(QWidget *parent)
     : QSpinBox(parent)
