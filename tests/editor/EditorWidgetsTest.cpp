@@ -1,8 +1,10 @@
-// The layer editor's span slider, driven by mouse and keyboard.
+// The layer editor's span slider and name dialog, driven by mouse and keyboard.
+#include "editor/LimitedInputDialog.h"
 #include "editor/SpanSlider.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -151,6 +153,29 @@ TEST_F(SpanSliderTest, PaintsTheGrooveInThreeColoursUnderTheHandles)
         EXPECT_NE(color, QColor(Qt::green));
         EXPECT_NE(color, QColor(Qt::blue));
     }
+}
+
+TEST(LimitedInputDialog, CutsTextBeyondTheLimitAndSaysSoUntilItFits)
+{
+    LimitedInputDialog dialog(nullptr, "Layer name:", 5, "Ink");
+    EXPECT_EQ(dialog.windowTitle(), "Quillo Draftbay");
+    QLineEdit *edit = dialog.lineEdit();
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, "abcd");
+    EXPECT_EQ(dialog.textValue(), "Inkab");
+    EXPECT_EQ(edit->toolTip(), "String is too long");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "Inka");
+    EXPECT_TRUE(edit->toolTip().isEmpty());
+    // Typing in the middle keeps the cursor where the typing goes on.
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClicks(edit, "XYZ");
+    EXPECT_EQ(dialog.textValue(), "XYZIn");
+    EXPECT_EQ(edit->toolTip(), "String is too long");
+
+    LimitedInputDialog preset(nullptr, "Layer name:", 3, "Layer 1");
+    EXPECT_EQ(preset.textValue(), "Lay");
+    EXPECT_EQ(preset.lineEdit()->toolTip(), "String is too long");
 }
 
 } // namespace
