@@ -1,11 +1,14 @@
-// The layer editor's span slider and name dialog, driven by mouse and keyboard.
+// The layer editor's span slider, name dialog and layer list, driven by mouse and keyboard.
 #include "editor/LimitedInputDialog.h"
+#include "editor/ListWidgetNivo.h"
 #include "editor/SpanSlider.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -176,6 +179,96 @@ TEST(LimitedInputDialog, CutsTextBeyondTheLimitAndSaysSoUntilItFits)
     LimitedInputDialog preset(nullptr, "Layer name:", 3, "Layer 1");
     EXPECT_EQ(preset.textValue(), "Lay");
     EXPECT_EQ(preset.lineEdit()->toolTip(), "String is too long");
+}
+
+class LayerListTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (QListWidget *view : std::initializer_list<QListWidget *> {&list, &plain}) {
+            for (const char *name : {"Layer 1", "Layer 2", "Layer 3"}) {
+                auto *item = new QListWidgetItem(name, view);
+                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+                item->setCheckState(Qt::Checked);
+            }
+            view->resize(200, 200);
+            view->show();
+        }
+    }
+
+    /// Right-clicks through the window, as the platform delivers it.
+    void rightClick(QPoint viewportPos)
+    {
+        QTest::mouseClick(list.windowHandle(), Qt::RightButton, {},
+                          list.viewport()->mapTo(&list, viewportPos));
+    }
+    void hover(QPoint viewportPos)
+    {
+        QTest::mouseMove(list.windowHandle(), list.viewport()->mapTo(&list, viewportPos));
+    }
+    QRect rowRect(int row) const { return list.visualItemRect(list.item(row)); }
+    /// Left in the row, where the style puts the check box.
+    QPoint checkBoxPoint(int row) const
+    {
+        const int indicator = list.style()->pixelMetric(QStyle::PM_IndicatorWidth);
+        return {rowRect(row).left() + indicator / 2 + 3, rowRect(row).center().y()};
+    }
+
+    ListWidgetNivo list;
+    QListWidget plain;
+};
+
+TEST_F(LayerListTest, ContextMenuOpensOverALayerWhileRightClicksArePermitted)
+{
+    QSignalSpy deletes(&list, &ListWidgetNivo::deleteItemSignal);
+    QSignalSpy renames(&list, &ListWidgetNivo::renameItemSignal);
+    QMenu *menu = list.contextMenu();
+    EXPECT_FALSE(menu->accessibleName().isEmpty());
+    rightClick(rowRect(1).center());
+    EXPECT_EQ(list.getSelectedLayerIndex(), 1);
+    ASSERT_TRUE(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_D);
+    EXPECT_EQ(deletes.count(), 1);
+    EXPECT_FALSE(menu->isVisible());
+
+    rightClick(rowRect(2).center());
+    QTest::keyClick(menu, Qt::Key_R);
+    EXPECT_EQ(renames.count(), 1);
+
+    rightClick(QPoint(100, rowRect(2).bottom() + 30));
+    EXPECT_EQ(list.getSelectedLayerIndex(), -1);
+    EXPECT_FALSE(menu->isVisible());
+    list.deleteCurrentLayerSlot();
+    EXPECT_EQ(deletes.count(), 1);
+
+    list.permitRmbClickSlot(false);
+    rightClick(rowRect(0).center());
+    EXPECT_EQ(list.getSelectedLayerIndex(), 0);
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(LayerListTest, CheckBoxTogglesWithoutSelectingAndShowsAPointingHand)
+{
+    // A plain list's own click toggles the box there: the point is on the check box.
+    QTest::mouseClick(plain.viewport(), Qt::LeftButton, {}, checkBoxPoint(2));
+    ASSERT_EQ(plain.item(2)->checkState(), Qt::Unchecked);
+
+    list.setCurrentRow(0);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, checkBoxPoint(2));
+    EXPECT_EQ(list.item(2)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(list.currentRow(), 0);
+    EXPECT_EQ(list.selectedItems(), QList<QListWidgetItem *> {list.item(0)});
+
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowRect(2).center());
+    EXPECT_EQ(list.currentRow(), 2);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, checkBoxPoint(2));
+    EXPECT_EQ(list.item(2)->checkState(), Qt::Checked);
+
+    hover(checkBoxPoint(1));
+    EXPECT_EQ(list.viewport()->cursor().shape(), Qt::PointingHandCursor);
+    hover(rowRect(1).center());
+    EXPECT_EQ(list.viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
 } // namespace
