@@ -79,34 +79,27 @@ TEST_F(ApplSettingsTest, FactoryFileHoldsEveryEntryTheProgramReads)
 {
     ApplSettings settings;
     ASSERT_TRUE(loadFactoryCopy(settings));
+    // Each item with the attributes of it that the program reads.
     const char *entries[][2] = {
-        {"visuality_properties/default_pen", "rgba_color"},
-        {"visuality_properties/default_pen", "width"},
-        {"visuality_properties/default_pen", "ball_point_size"},
+        {"visuality_properties/default_pen", "rgba_color width ball_point_size"},
         {"visuality_properties/highlight_pen", "rgba_color"},
         {"visuality_properties/scrubber_left_pen", "rgba_color"},
         {"visuality_properties/scrubber_middle_pen", "rgba_color"},
         {"visuality_properties/scrubber_right_pen", "rgba_color"},
-        {"page_properties/page", "size"},
-        {"page_properties/page", "orientation"},
-        {"page_properties/page", "angle"},
-        {"receiver_properties/receiver", "low_pressure"},
-        {"receiver_properties/receiver", "high_pressure"},
-        {"receiver_properties/receiver", "default_pressure"},
+        {"page_properties/page", "size orientation angle"},
+        {"receiver_properties/receiver", "low_pressure high_pressure default_pressure"},
         {"fileformats/extensions", "list"},
         {"startup_directory/directory", "path"},
-        {"translator/language", "name"},
-        {"translator/language", "status"},
-        {"hardware/device", "vid"},
-        {"hardware/device", "pid"},
-        {"hardware/device", "vendor_name"},
-        {"hardware/device", "model_name"},
+        {"translator/language", "name status"},
+        {"hardware/device", "vid pid vendor_name model_name"},
     };
-    for (const auto &entry : entries) {
-        QString value = QStringLiteral("unset");
-        EXPECT_TRUE(settings.getAttribute(entry[0], entry[1], value))
-            << entry[0] << " " << entry[1];
-        EXPECT_NE(value, QStringLiteral("unset"));
+    for (const auto &[item, attributes] : entries) {
+        for (const QString &attribute : QString(attributes).split(' ')) {
+            QString value = QStringLiteral("unset");
+            EXPECT_TRUE(settings.getAttribute(item, attribute, value))
+                << item << " " << attribute.toStdString();
+            EXPECT_NE(value, QStringLiteral("unset"));
+        }
     }
     EXPECT_TRUE(m_dialogs->messages.isEmpty());
     QString colour;
