@@ -209,7 +209,7 @@ TEST_F(ApplSettingsTest, UnusableFilesEndTheLoadWithAMessage)
     EXPECT_EQ(lastMessage(), "Parsing error for settings file \n" + userPath());
 }
 
-TEST_F(ApplSettingsTest, EntryPathsNeedExactlyTwoParts)
+TEST_F(ApplSettingsTest, EntryPathsNeedTwoPartsAndOnlyExistingAttributesCanBeSet)
 {
     ApplSettings settings;
     ASSERT_TRUE(loadFactoryCopy(settings));
@@ -223,6 +223,19 @@ TEST_F(ApplSettingsTest, EntryPathsNeedExactlyTwoParts)
         EXPECT_FALSE(settings.getAttributeNoCase(path, "size", value));
     }
     EXPECT_EQ(value, "kept");
+
+    // Only attributes that exist can be set, with group and attribute names in any case.
+    EXPECT_TRUE(settings.setAttribute("PAGE_PROPERTIES/page", "ORIENTATION", "Landscape"));
+    EXPECT_TRUE(settings.getAttribute("page_properties/page", "orientation", value));
+    EXPECT_EQ(value, "Landscape");
+    EXPECT_FALSE(settings.setAttribute("page_properties/page", "colour", "red"));
+    EXPECT_EQ(lastMessage(),
+              "Entry page_properties/page does not have attribute name colour in \n" + userPath()
+                  + " settings file.");
+    m_dialogs->messages.clear();
+    value = "kept";
+    EXPECT_TRUE(settings.getAttribute("page_properties/page", "colour", value));
+    EXPECT_EQ(value, "");
 }
 
 TEST_F(ApplSettingsTest, GroupsMatchInAnyCaseItemsAndAttributesExactly)
@@ -252,24 +265,6 @@ TEST_F(ApplSettingsTest, GroupsMatchInAnyCaseItemsAndAttributesExactly)
     EXPECT_EQ(value, "Landscape");
     EXPECT_TRUE(settings.getAttributeNoCase("other/item", "a", value));
     EXPECT_EQ(value, "2");
-}
-
-TEST_F(ApplSettingsTest, SetAttributeChangesOnlyExistingAttributes)
-{
-    ApplSettings settings;
-    ASSERT_TRUE(loadFactoryCopy(settings));
-    EXPECT_TRUE(settings.setAttribute("PAGE_PROPERTIES/page", "ORIENTATION", "Landscape"));
-    QString value;
-    EXPECT_TRUE(settings.getAttribute("page_properties/page", "orientation", value));
-    EXPECT_EQ(value, "Landscape");
-    EXPECT_FALSE(settings.setAttribute("page_properties/page", "colour", "red"));
-    EXPECT_EQ(lastMessage(),
-              "Entry page_properties/page does not have attribute name colour in \n" + userPath()
-                  + " settings file.");
-    m_dialogs->messages.clear();
-    value = "kept";
-    EXPECT_TRUE(settings.getAttribute("page_properties/page", "colour", value));
-    EXPECT_EQ(value, "");
 }
 
 TEST_F(ApplSettingsTest, PaperAndOrientationGiveThePageSize)
