@@ -1,4 +1,5 @@
 // The saved-document format: exact layout, reading tolerance, saving safety, cancellation.
+#include "InkText.h"
 #include "TempDirectory.h"
 #include "ink/AtomicFile.h"
 #include "ink/DocumentSerializer.h"
@@ -162,26 +163,10 @@ TEST_F(DocumentFormatTest, RoundTripKeepsLayersStrokesPointsAndAnnotations)
     ASSERT_TRUE(reader.load());
     const Document &read = *reader.document();
     EXPECT_EQ(read.annotations(), document.annotations());
+    EXPECT_EQ(InkText::points(read), InkText::points(document));
     ASSERT_EQ(read.elements().size(), 3u);
-    for (size_t l = 0; l < 3; ++l) {
-        const Layer &a = document.elements()[l];
-        const Layer &b = read.elements()[l];
-        EXPECT_EQ(a.annotations(), b.annotations());
-        ASSERT_EQ(a.elements().size(), b.elements().size());
-        for (size_t s = 0; s < a.elements().size(); ++s) {
-            for (size_t p = 0; p < 2; ++p) {
-                const Point &pa = a.elements()[s].elements()[p];
-                const Point &pb = b.elements()[s].elements()[p];
-                EXPECT_EQ(pa.x.value(), pb.x.value());
-                EXPECT_EQ(pa.y.value(), pb.y.value());
-                EXPECT_EQ(pa.z.value(), pb.z.value());
-                EXPECT_EQ(pa.pressure.value(), pb.pressure.value());
-                EXPECT_EQ(pa.xtilt.value(), pb.xtilt.value());
-                EXPECT_EQ(pa.ytilt.value(), pb.ytilt.value());
-                EXPECT_EQ(pa.timestamp.value(), pb.timestamp.value());
-            }
-        }
-    }
+    for (size_t l = 0; l < 3; ++l)
+        EXPECT_EQ(read.elements()[l].annotations(), document.elements()[l].annotations());
     EXPECT_EQ(read.topLeft().value().y.value(), -90.75);
     EXPECT_EQ(reader.definitions()->traceFormats().front().size(), 6u);
     EXPECT_EQ(reader.definitions()->contexts().size(), 1u);
@@ -262,24 +247,13 @@ TEST_F(DocumentFormatTest, TraceTextIsReadTolerantly)
         <trace contextRef="#c">+1.5e2 abc 0x10 -5 9999999999 -3 -1</trace>
     </tracegroup>)"));
     ASSERT_TRUE(document->complete().value());
-    const auto &strokes = document->elements().at(0).elements();
-    ASSERT_EQ(strokes.size(), 4u);
-    const auto &points = strokes[0].elements();
-    ASSERT_EQ(points.size(), 3u);
-    EXPECT_EQ(points[0].x.value(), 1);
-    EXPECT_EQ(points[0].y.value(), 2);
-    EXPECT_EQ(points[0].pressure.value(), 0u);
-    EXPECT_EQ(points[1].z.value(), 5);
-    EXPECT_EQ(points[1].timestamp.value(), 9u);
-    EXPECT_EQ(points[2].x.value(), 12.9);
-    EXPECT_EQ(points[2].y.value(), -7.9);
-    EXPECT_EQ(points[2].pressure.value(), 100u);
-    EXPECT_EQ(points[2].ytilt.value(), 2);
-    EXPECT_EQ(points[2].timestamp.value(), 3u);
-    EXPECT_EQ(strokes[1].elements().size(), 2u);
-    EXPECT_EQ(strokes[1].elements()[1].x.value(), 6);
-    EXPECT_EQ(strokes[2].elements()[0].y.value(), 7);
-    const Point &odd = strokes[3].elements()[0];
+    EXPECT_EQ(InkText::shape(*document), "[3 2 1 1]");
+    // Missing numbers are 0, numbers past the seventh are dropped.
+    const std::string points = InkText::points(*document);
+    EXPECT_EQ(points.substr(0, points.rfind(" / ")),
+              "1 2 0 0 0 0 0, 3 4 5 6 7 8 9, 12.9 -7.9 0 100 1 2 3 / 5 5 0 1 1 1 1, "
+              "6 6 0 1 1 1 1 / 7 7 0 0 0 0 0");
+    const Point &odd = document->elements()[0].elements()[3].elements()[0];
     EXPECT_EQ(odd.x.value(), 150);
     EXPECT_EQ(odd.y.value(), 0);
     EXPECT_EQ(odd.z.value(), 0);
@@ -309,16 +283,12 @@ TEST_F(DocumentFormatTest, DropsWhatItCannotUseAndKeepsTheRest)
     ASSERT_TRUE(document->complete().value());
     EXPECT_EQ(document->annotations().size(), 1u);
     EXPECT_EQ(document->annotations().at("tag"), "second");
-    ASSERT_EQ(document->elements().size(), 4u);
+    EXPECT_EQ(InkText::shape(*document), "[1][1][][]");
+    EXPECT_EQ(InkText::points(*document), "3 3 0 0 0 0 0 | 4 4 0 0 0 0 0 |  | ");
     const Layer &seven = document->elements()[0];
-    ASSERT_EQ(seven.elements().size(), 1u);
-    EXPECT_EQ(seven.elements()[0].elements()[0].x.value(), 3);
     EXPECT_EQ(seven.annotations().at("tag"), "seven");
     EXPECT_EQ(seven.annotations().at(""), "blank key");
-    EXPECT_EQ(document->elements()[1].elements()[0].elements()[0].x.value(), 4);
-    EXPECT_TRUE(document->elements()[2].isEmpty());
     EXPECT_TRUE(document->elements()[2].annotations().empty());
-    EXPECT_TRUE(document->elements()[3].isEmpty());
 }
 
 TEST_F(DocumentFormatTest, RejectsFilesThatAreNotDocuments)
@@ -357,9 +327,10 @@ TEST_F(DocumentFormatTest, CancelBeforeLoadingLeavesTheDocumentEmpty)
     EXPECT_TRUE(definitions.traceFormats().empty());
 }
 
+// Whenever the stop lands, the reader says so truthfully: complete with every layer, or not
+// complete with fewer. (That a stop is heeded at all is checked above, without a race.)
 TEST_F(DocumentFormatTest, StopFromAnotherThreadRacesTheLoadSafely)
 {
-    // Large enough that a stop sent right after the load begins arrives while it runs.
     Document document;
     const size_t layers = 200;
     for (size_t l = 0; l < layers; ++l) {
@@ -373,7 +344,6 @@ TEST_F(DocumentFormatTest, StopFromAnotherThreadRacesTheLoadSafely)
         document.add(layer);
     }
     ASSERT_TRUE(save(document, "many.vmr", DefaultInkMLDefinitions()));
-    int stoppedEarly = 0;
     for (int round = 0; round < 12; ++round) {
         InkmlFileReader reader(fromUtf8(path("many.vmr")));
         std::atomic<bool> go {false};
@@ -388,14 +358,9 @@ TEST_F(DocumentFormatTest, StopFromAnotherThreadRacesTheLoadSafely)
         const bool loaded = reader.load();
         stopper.join();
         EXPECT_EQ(loaded, reader.document()->complete().value());
-        if (!loaded) {
-            ++stoppedEarly;
-            EXPECT_LT(reader.document()->elements().size(), layers);
-        } else {
-            EXPECT_EQ(reader.document()->elements().size(), layers);
-        }
+        EXPECT_TRUE(loaded ? reader.document()->elements().size() == layers
+                           : reader.document()->elements().size() < layers);
     }
-    EXPECT_GT(stoppedEarly, 0);
 }
 
 // Hostile documents: each gives a clear result, never a crash, a hang or a file read that

@@ -1,4 +1,5 @@
 // The ink model's box rules, equality, copies and its rotation and shift.
+#include "InkText.h"
 #include "ink/Document.h"
 #include "ink/SharedHandle.h"
 
@@ -17,10 +18,13 @@ Point xy(double x, double y)
     return Point(x, y, 0, 0, 0, 0, 0);
 }
 
-void expectCorner(const Property<Point> &corner, double x, double y)
+// "left top right bottom" of a region's box.
+template<class Region> std::string box(const Region &region)
 {
-    EXPECT_DOUBLE_EQ(corner.value().x.value(), x);
-    EXPECT_DOUBLE_EQ(corner.value().y.value(), y);
+    return InkText::number(region.topLeft().value().x.value()) + ' '
+        + InkText::number(region.topLeft().value().y.value()) + ' '
+        + InkText::number(region.bottomRight().value().x.value()) + ' '
+        + InkText::number(region.bottomRight().value().y.value());
 }
 
 Stroke strokeOf(std::initializer_list<Point> points)
@@ -33,108 +37,65 @@ Stroke strokeOf(std::initializer_list<Point> points)
 
 } // namespace
 
-TEST(InkModel, OnePointStrokeHasTheWholePointAsBothCorners)
+// The first point gives both corners whole; a corner that moves keeps only the position.
+TEST(InkModel, CornersOfAStrokeKeepTheirChannelsUntilTheyMove)
 {
     Stroke stroke;
     stroke.add(Point(3, 4, 5, 600, -7, 8, 900));
-    for (const Property<Point> *corner : {&stroke.topLeft(), &stroke.bottomRight()}) {
-        const Point &p = corner->value();
-        EXPECT_EQ(p.x.value(), 3);
-        EXPECT_EQ(p.y.value(), 4);
-        EXPECT_EQ(p.z.value(), 5);
-        EXPECT_EQ(p.pressure.value(), 600u);
-        EXPECT_EQ(p.xtilt.value(), -7);
-        EXPECT_EQ(p.ytilt.value(), 8);
-        EXPECT_EQ(p.timestamp.value(), 900u);
-    }
-}
-
-TEST(InkModel, MovedCornerLosesTheOtherChannelsAndTheOtherCornerKeepsThem)
-{
-    Stroke stroke;
-    stroke.add(Point(3, 4, 0, 600, -7, 8, 900));
+    EXPECT_EQ(InkText::point(stroke.topLeft().value()), "3 4 5 600 -7 8 900");
+    EXPECT_EQ(InkText::point(stroke.bottomRight().value()), "3 4 5 600 -7 8 900");
     stroke.add(Point(10, 20, 0, 100, 1, 2, 3));
-    expectCorner(stroke.bottomRight(), 10, 20);
-    EXPECT_EQ(stroke.bottomRight().value().pressure.value(), 0u);
-    EXPECT_EQ(stroke.bottomRight().value().xtilt.value(), 0);
-    EXPECT_EQ(stroke.bottomRight().value().timestamp.value(), 0u);
-    EXPECT_EQ(stroke.topLeft().value().pressure.value(), 600u);
-    EXPECT_EQ(stroke.topLeft().value().timestamp.value(), 900u);
+    EXPECT_EQ(InkText::point(stroke.topLeft().value()), "3 4 5 600 -7 8 900");
+    EXPECT_EQ(InkText::point(stroke.bottomRight().value()), "10 20 0 0 0 0 0");
 }
 
-TEST(InkModel, BoxGrowsOnlyWhenAnElementLiesOutside)
+TEST(InkModel, BoxesGrowOnlyForElementsOutsideAndOnlyThroughAddAndPrepend)
 {
     Stroke stroke = strokeOf({xy(0, 0), xy(10, 10)});
     stroke.add(xy(5, 5));
-    expectCorner(stroke.topLeft(), 0, 0);
-    expectCorner(stroke.bottomRight(), 10, 10);
+    EXPECT_EQ(box(stroke), "0 0 10 10");
     stroke.add(xy(-2, 12));
-    expectCorner(stroke.topLeft(), -2, 0);
-    expectCorner(stroke.bottomRight(), 10, 12);
-}
+    EXPECT_EQ(box(stroke), "-2 0 10 12");
+    // Direct edits leave the box alone.
+    stroke.elements().push_back(xy(50, 50));
+    stroke.elements().erase(stroke.elements().begin());
+    EXPECT_EQ(box(stroke), "-2 0 10 12");
 
-TEST(InkModel, EmptyRegionsHaveCornersAtTheOrigin)
-{
-    Document document;
-    EXPECT_TRUE(document.isEmpty());
-    expectCorner(document.topLeft(), 0, 0);
-    expectCorner(document.bottomRight(), 0, 0);
-    EXPECT_FALSE(document.complete().value());
-}
-
-TEST(InkModel, PrependPutsTheElementFirstWithTheSameBoxRule)
-{
-    Stroke added = strokeOf({xy(1, 1), xy(4, 4)});
     Stroke prepended;
     prepended.prepend(xy(4, 4));
     prepended.prepend(xy(1, 1));
     EXPECT_EQ(prepended.elements().front().x.value(), 1);
-    expectCorner(prepended.topLeft(), 1, 1);
-    expectCorner(prepended.bottomRight(), 4, 4);
-
+    EXPECT_EQ(box(prepended), "1 1 4 4");
     Layer layer;
     layer.add(strokeOf({xy(5, 5)}));
-    layer.prepend(added);
+    layer.prepend(strokeOf({xy(1, 1), xy(4, 4)}));
     EXPECT_EQ(layer.elements().size(), 2u);
     EXPECT_EQ(layer.elements().front().elements().size(), 2u);
-    expectCorner(layer.topLeft(), 1, 1);
-    expectCorner(layer.bottomRight(), 5, 5);
-}
+    EXPECT_EQ(box(layer), "1 1 5 5");
 
-TEST(InkModel, LayersAndDocumentsTakeTheBoxesOfTheirElements)
-{
-    Layer layer;
-    layer.add(strokeOf({xy(0, 0), xy(10, 5)}));
-    layer.add(strokeOf({xy(-5, 2), xy(3, 30)}));
-    expectCorner(layer.topLeft(), -5, 0);
-    expectCorner(layer.bottomRight(), 10, 30);
+    // Layers and documents take the boxes of their elements; empty ones sit at the origin.
     Document document;
-    document.add(layer);
+    EXPECT_TRUE(document.isEmpty());
+    EXPECT_EQ(box(document), "0 0 0 0");
+    EXPECT_FALSE(document.complete().value());
+    Layer wide;
+    wide.add(strokeOf({xy(0, 0), xy(10, 5)}));
+    wide.add(strokeOf({xy(-5, 2), xy(3, 30)}));
+    EXPECT_EQ(box(wide), "-5 0 10 30");
+    document.add(wide);
     Layer far;
     far.add(strokeOf({xy(100, -100)}));
     document.append(far);
-    expectCorner(document.topLeft(), -5, -100);
-    expectCorner(document.bottomRight(), 100, 30);
+    EXPECT_EQ(box(document), "-5 -100 100 30");
 }
 
-TEST(InkModel, DirectEditsLeaveTheBoxAlone)
-{
-    Stroke stroke = strokeOf({xy(0, 0), xy(10, 10)});
-    stroke.elements().push_back(xy(50, 50));
-    stroke.elements().erase(stroke.elements().begin());
-    expectCorner(stroke.topLeft(), 0, 0);
-    expectCorner(stroke.bottomRight(), 10, 10);
-}
-
-TEST(InkModel, PointEqualityLooksAtPositionAndZOnly)
+// Points are equal by position and z alone, so assigning an equal one keeps the target's
+// other channels.
+TEST(InkModel, PointEqualityLooksAtPositionAndZOnlyAndAssignmentFollowsIt)
 {
     EXPECT_TRUE(Point(1, 2, 3, 10, 1, 1, 5) == Point(1, 2, 3, 99, -4, 7, 8));
     EXPECT_FALSE(Point(1, 2, 3, 0, 0, 0, 0) == Point(1, 2, 4, 0, 0, 0, 0));
     EXPECT_FALSE(Property<double>(std::nan("")) == Property<double>(std::nan("")));
-}
-
-TEST(InkModel, AssigningAnEqualPointPropertyKeepsTheTargetsOtherChannels)
-{
     Property<Point> target(Point(1, 2, 3, 500, 5, 6, 700));
     target = Property<Point>(Point(1, 2, 3, 1, 1, 1, 1));
     EXPECT_EQ(target.value().pressure.value(), 500u);
@@ -161,14 +122,10 @@ TEST(RegionOperations, ZeroAngleAndOriginAreExactNoOps)
     Stroke stroke = strokeOf({xy(0.1, 0.7), xy(1e-9, 12345.678), xy(0, 0)});
     const Stroke before = stroke;
     stroke.rotate(0.0f);
-    for (size_t i = 0; i < stroke.elements().size(); ++i) {
-        EXPECT_EQ(stroke.elements()[i].x.value(), before.elements()[i].x.value());
-        EXPECT_EQ(stroke.elements()[i].y.value(), before.elements()[i].y.value());
-    }
+    EXPECT_TRUE(stroke.elements() == before.elements()); // x, y and z exactly equal
     Point origin = xy(0, 0);
     origin.rotate(1.234f);
-    EXPECT_EQ(origin.x.value(), 0.0);
-    EXPECT_EQ(origin.y.value(), 0.0);
+    EXPECT_TRUE(origin == xy(0, 0));
 }
 
 TEST(RegionOperations, AnglesOfAxesAndQuadrants)
@@ -230,12 +187,10 @@ TEST(RegionOperations, ShiftMovesEveryLevelsCornersAndKeepsTheirChannels)
     document.add(layer);
     document.shift(10, 100);
     const Stroke &stroke = document.elements()[0].elements()[0];
-    expectCorner(stroke.topLeft(), 11, 102);
-    expectCorner(stroke.bottomRight(), 14, 106);
-    EXPECT_EQ(stroke.topLeft().value().pressure.value(), 300u);
-    expectCorner(document.elements()[0].topLeft(), 11, 102);
-    expectCorner(document.topLeft(), 11, 102);
-    expectCorner(document.bottomRight(), 14, 106);
+    EXPECT_EQ(box(stroke), "11 102 14 106");
+    EXPECT_EQ(InkText::point(stroke.topLeft().value()), "11 102 0 300 1 1 9");
+    EXPECT_EQ(box(document.elements()[0]), "11 102 14 106");
+    EXPECT_EQ(box(document), "11 102 14 106");
     EXPECT_EQ(stroke.elements()[1].x.value(), 14);
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Nivo;
 
 namespace {
@@ -93,36 +95,28 @@ TEST(InkmlDefinitions, EachBrushReadsItsOwnAnnotation)
     EXPECT_EQ(b.pentip.value(), "");
 }
 
-TEST(InkmlDefinitions, DefaultDefinitionsWriteTheirTableAndReadBackAsWritten)
+// The text written is pinned by the document-format test; here it must read back as the
+// table it came from.
+TEST(InkmlDefinitions, DefaultDefinitionsReadBackAsWritten)
 {
     pugi::xml_document xml;
-    const DefaultInkMLDefinitions defaults;
-    ASSERT_TRUE(defaults.write(xml));
-    const pugi::xml_node element = xml.child("definitions");
-    EXPECT_FALSE(element.first_attribute());
-    const pugi::xml_node context = element.child("context");
-    EXPECT_STREQ(context.attribute("id").value(), "default-context");
-    EXPECT_STREQ(context.attribute("traceFormatRef").value(), "#default");
-    EXPECT_FALSE(context.attribute("brushRef"));
-    EXPECT_EQ(std::distance(element.child("traceFormat").children("channel").begin(),
-                            element.child("traceFormat").children("channel").end()),
-              6);
-
+    ASSERT_TRUE(DefaultInkMLDefinitions().write(xml));
     InkMLDefinitions read;
-    EXPECT_TRUE(read.read(element));
+    EXPECT_TRUE(read.read(xml.child("definitions")));
     ASSERT_EQ(read.traceFormats().size(), 1u);
     const TraceFormat &format = read.traceFormats().front();
     EXPECT_EQ(format.id(), "default");
     ASSERT_EQ(format.size(), 6u);
     const DefaultTraceFormat expected;
-    auto defaultChannel = expected.begin();
+    auto wanted = expected.begin();
     for (const Channel &channel : format) {
-        EXPECT_EQ(channel.name.value(), defaultChannel->name.value());
-        EXPECT_EQ(channel.min.value(), defaultChannel->min.value());
-        EXPECT_EQ(channel.max.value(), defaultChannel->max.value());
-        EXPECT_EQ(channel.units.value(), defaultChannel->units.value());
-        EXPECT_EQ(channel.type.value(), defaultChannel->type.value());
-        ++defaultChannel;
+        EXPECT_EQ(channel.name.value(), wanted->name.value());
+        EXPECT_EQ(std::tuple(channel.min.value(), channel.max.value(), channel.units.value(),
+                             channel.type.value()),
+                  std::tuple(wanted->min.value(), wanted->max.value(), wanted->units.value(),
+                             wanted->type.value()))
+            << channel.name.value();
+        ++wanted;
     }
     EXPECT_TRUE(read.brushes().empty());
     ASSERT_EQ(read.contexts().size(), 1u);

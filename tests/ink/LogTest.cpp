@@ -37,22 +37,21 @@ TEST_F(LogTest, LineHoldsTimeThreadLevelMessageAndCaller)
     EXPECT_EQ(std::stol(match[1]), static_cast<long>(gettid()));
 }
 
-TEST_F(LogTest, OnlySevereAndWarningAreWritten)
+// Only severe (0) and warning (1) are written; a negative level has no name, and an empty
+// message still makes a line.
+TEST_F(LogTest, OnlySevereWarningAndNegativeLevelsAreWritten)
 {
     logMessage(2, "C", "m", "info");
     logMessage(5, "C", "m", "finest");
     EXPECT_EQ(log(), "");
     logMessage(1, "C", "m", "warning");
-    EXPECT_NE(log().find("] WARNING warning\tC::m()\n"), std::string::npos);
-}
-
-TEST_F(LogTest, NegativeLevelsHaveNoNameAndEmptyMessagesStillMakeALine)
-{
     logMessage(-1, "C", "m", "odd");
     logMessage(0, "Class", "method", "");
     const std::string text = log();
+    EXPECT_NE(text.find("] WARNING warning\tC::m()\n"), std::string::npos) << text;
     EXPECT_NE(text.find("]  odd\tC::m()\n"), std::string::npos) << text;
     EXPECT_NE(text.find("] SEVERE \tClass::method()\n"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3) << text;
 }
 
 TEST_F(LogTest, RestartsAfterTheLineThatReachedTenMebibytes)

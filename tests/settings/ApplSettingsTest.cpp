@@ -79,34 +79,27 @@ TEST_F(ApplSettingsTest, FactoryFileHoldsEveryEntryTheProgramReads)
 {
     ApplSettings settings;
     ASSERT_TRUE(loadFactoryCopy(settings));
+    // Each item with the attributes of it that the program reads.
     const char *entries[][2] = {
-        {"visuality_properties/default_pen", "rgba_color"},
-        {"visuality_properties/default_pen", "width"},
-        {"visuality_properties/default_pen", "ball_point_size"},
+        {"visuality_properties/default_pen", "rgba_color width ball_point_size"},
         {"visuality_properties/highlight_pen", "rgba_color"},
         {"visuality_properties/scrubber_left_pen", "rgba_color"},
         {"visuality_properties/scrubber_middle_pen", "rgba_color"},
         {"visuality_properties/scrubber_right_pen", "rgba_color"},
-        {"page_properties/page", "size"},
-        {"page_properties/page", "orientation"},
-        {"page_properties/page", "angle"},
-        {"receiver_properties/receiver", "low_pressure"},
-        {"receiver_properties/receiver", "high_pressure"},
-        {"receiver_properties/receiver", "default_pressure"},
+        {"page_properties/page", "size orientation angle"},
+        {"receiver_properties/receiver", "low_pressure high_pressure default_pressure"},
         {"fileformats/extensions", "list"},
         {"startup_directory/directory", "path"},
-        {"translator/language", "name"},
-        {"translator/language", "status"},
-        {"hardware/device", "vid"},
-        {"hardware/device", "pid"},
-        {"hardware/device", "vendor_name"},
-        {"hardware/device", "model_name"},
+        {"translator/language", "name status"},
+        {"hardware/device", "vid pid vendor_name model_name"},
     };
-    for (const auto &entry : entries) {
-        QString value = QStringLiteral("unset");
-        EXPECT_TRUE(settings.getAttribute(entry[0], entry[1], value))
-            << entry[0] << " " << entry[1];
-        EXPECT_NE(value, QStringLiteral("unset"));
+    for (const auto &[item, attributes] : entries) {
+        for (const QString &attribute : QString(attributes).split(' ')) {
+            QString value = QStringLiteral("unset");
+            EXPECT_TRUE(settings.getAttribute(item, attribute, value))
+                << item << " " << attribute.toStdString();
+            EXPECT_NE(value, QStringLiteral("unset"));
+        }
     }
     EXPECT_TRUE(m_dialogs->messages.isEmpty());
     QString colour;
@@ -216,7 +209,7 @@ TEST_F(ApplSettingsTest, UnusableFilesEndTheLoadWithAMessage)
     EXPECT_EQ(lastMessage(), "Parsing error for settings file \n" + userPath());
 }
 
-TEST_F(ApplSettingsTest, EntryPathsNeedExactlyTwoParts)
+TEST_F(ApplSettingsTest, EntryPathsNeedTwoPartsAndOnlyExistingAttributesCanBeSet)
 {
     ApplSettings settings;
     ASSERT_TRUE(loadFactoryCopy(settings));
@@ -230,6 +223,19 @@ TEST_F(ApplSettingsTest, EntryPathsNeedExactlyTwoParts)
         EXPECT_FALSE(settings.getAttributeNoCase(path, "size", value));
     }
     EXPECT_EQ(value, "kept");
+
+    // Only attributes that exist can be set, with group and attribute names in any case.
+    EXPECT_TRUE(settings.setAttribute("PAGE_PROPERTIES/page", "ORIENTATION", "Landscape"));
+    EXPECT_TRUE(settings.getAttribute("page_properties/page", "orientation", value));
+    EXPECT_EQ(value, "Landscape");
+    EXPECT_FALSE(settings.setAttribute("page_properties/page", "colour", "red"));
+    EXPECT_EQ(lastMessage(),
+              "Entry page_properties/page does not have attribute name colour in \n" + userPath()
+                  + " settings file.");
+    m_dialogs->messages.clear();
+    value = "kept";
+    EXPECT_TRUE(settings.getAttribute("page_properties/page", "colour", value));
+    EXPECT_EQ(value, "");
 }
 
 TEST_F(ApplSettingsTest, GroupsMatchInAnyCaseItemsAndAttributesExactly)
@@ -259,24 +265,6 @@ TEST_F(ApplSettingsTest, GroupsMatchInAnyCaseItemsAndAttributesExactly)
     EXPECT_EQ(value, "Landscape");
     EXPECT_TRUE(settings.getAttributeNoCase("other/item", "a", value));
     EXPECT_EQ(value, "2");
-}
-
-TEST_F(ApplSettingsTest, SetAttributeChangesOnlyExistingAttributes)
-{
-    ApplSettings settings;
-    ASSERT_TRUE(loadFactoryCopy(settings));
-    EXPECT_TRUE(settings.setAttribute("PAGE_PROPERTIES/page", "ORIENTATION", "Landscape"));
-    QString value;
-    EXPECT_TRUE(settings.getAttribute("page_properties/page", "orientation", value));
-    EXPECT_EQ(value, "Landscape");
-    EXPECT_FALSE(settings.setAttribute("page_properties/page", "colour", "red"));
-    EXPECT_EQ(lastMessage(),
-              "Entry page_properties/page does not have attribute name colour in \n" + userPath()
-                  + " settings file.");
-    m_dialogs->messages.clear();
-    value = "kept";
-    EXPECT_TRUE(settings.getAttribute("page_properties/page", "colour", value));
-    EXPECT_EQ(value, "");
 }
 
 TEST_F(ApplSettingsTest, PaperAndOrientationGiveThePageSize)
