@@ -524,9 +524,10 @@ void PlayerDocument::sliderReleasedSlot()
 
 void PlayerDocument::timeLineFinishedSlot()
 {
+    if (!m_timeLine)
+        return;
     // The last frame may come with no frame change of its own (a stroke drawn in no time).
-    if (m_timeLine)
-        handleFrameChanged(m_timeLine->endFrame());
+    handleFrameChanged(m_timeLine->endFrame());
     m_playing = true;
     playStopPlayerSlot();
 }
