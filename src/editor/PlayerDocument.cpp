@@ -395,12 +395,7 @@ void PlayerDocument::playStopPlayerSlot()
         armTimeLine();
         m_timeLine->start();
     }
-    const bool stopped = !isRunning();
-    for (QWidget *control :
-         {static_cast<QWidget *>(m_ui->m_first_button), static_cast<QWidget *>(m_ui->m_prev_button),
-          static_cast<QWidget *>(m_ui->m_next_button), static_cast<QWidget *>(m_ui->m_last_button),
-          static_cast<QWidget *>(m_ui->m_position_slider)})
-        control->setEnabled(stopped);
+    setNavigationEnabled(!isRunning());
     m_playing = !m_playing;
 }
 
@@ -408,11 +403,15 @@ void PlayerDocument::showStopped()
 {
     m_ui->m_play_button->setIcon(QIcon(playIcon()));
     m_ui->m_play_button->setToolTip(tr("Play"));
-    for (QWidget *control :
-         {static_cast<QWidget *>(m_ui->m_first_button), static_cast<QWidget *>(m_ui->m_prev_button),
-          static_cast<QWidget *>(m_ui->m_next_button), static_cast<QWidget *>(m_ui->m_last_button),
-          static_cast<QWidget *>(m_ui->m_position_slider)})
-        control->setEnabled(true);
+    setNavigationEnabled(true);
+}
+
+void PlayerDocument::setNavigationEnabled(bool enabled)
+{
+    QWidget *const controls[] = {m_ui->m_first_button, m_ui->m_prev_button, m_ui->m_next_button,
+                                 m_ui->m_last_button, m_ui->m_position_slider};
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
 }
 
 void PlayerDocument::gotoNextStrokePlayerSlot()

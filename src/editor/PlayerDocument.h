@@ -100,6 +100,7 @@ private:
     void gotoPosition(int position);
     void armTimeLine();
     void showStopped();
+    void setNavigationEnabled(bool enabled);
     void showSpeed();
     void readInkPen();
     void collectStrokeItems();
