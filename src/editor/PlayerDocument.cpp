@@ -1,0 +1,663 @@
+// The player's form, its time line, the strokes shown per frame and the partly drawn stroke.
+#include "editor/PlayerDocument.h"
+
+#include "document/DocumentGraphicModel.h"
+#include "document/GraphicsInkPathItem.h"
+#include "document/GraphicsItemsGroup.h"
+#include "editor/ZoomingGraphicsView.h"
+#include "settings/ApplSettings.h"
+#include "ui_PlayerDocument.h"
+
+#include <QGraphicsItem>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimeLine>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr int kSpeedStep = 15;
+constexpr int kZoomStep = 2;
+// Frames as often as a screen shows them: strokes drawn as drawn grow smoothly.
+constexpr int kFrameIntervalMs = 16;
+constexpr int kViewMargin = 50;
+constexpr int kScrollUpOnStart = 350;
+// Logarithms (base 2) of the as-drawn speeds at the ends of the speed slider.
+constexpr double kFastestAsDrawn = 3.0;
+constexpr double kSlowestAsDrawn = -1.0;
+
+QString playIcon()
+{
+    return QStringLiteral(":/player/Resources/video player/32X32/play_active.png");
+}
+
+QString stopIcon()
+{
+    return QStringLiteral(":/player/Resources/video player/32X32/stop_active.png");
+}
+
+QBrush checkeredBrush()
+{
+    QPixmap tile(256, 256);
+    tile.fill(Qt::white);
+    QPainter painter(&tile);
+    const QColor square(230, 230, 230, 255);
+    painter.fillRect(0, 0, 128, 128, square);
+    painter.fillRect(128, 128, 128, 128, square);
+    return QBrush(tile);
+}
+
+int clampedFrame(std::int64_t ms)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(ms, 0, INT_MAX));
+}
+
+} // namespace
+
+/// The first points of the stroke being drawn, painted as the stroke paints itself; the
+/// stroke's own item stays hidden until the stroke is complete.
+class PartialStrokeItem : public QGraphicsItem
+{
+public:
+    /// Shows the first `points` points of the stroke; nothing is rebuilt when they are
+    /// already shown.
+    void showPoints(const GraphicsInkPathItem &stroke, int points, const QColor &colour)
+    {
+        if (&stroke == m_stroke && points == m_points && colour == m_colour)
+            return;
+        m_stroke = &stroke;
+        m_points = points;
+        m_colour = colour;
+        m_outline = stroke.pressureRendering();
+        m_vertices.clear();
+        if (m_outline) {
+            // The outline runs along the left side of the points and back along the right,
+            // so the first points' outline is both ends of it.
+            const QPolygonF &outline = stroke.outline();
+            const qsizetype n = outline.size() / 2;
+            const qsizetype k = std::min<qsizetype>(points, n);
+            m_vertices.reserve(2 * k);
+            m_vertices.append(outline.mid(0, k));
+            m_vertices.append(outline.mid(2 * n - k, k));
+        } else {
+            // The polyline skips repeated positions, so it may hold fewer points.
+            const auto &line = stroke.polyline();
+            const std::size_t k
+                = std::min<std::size_t>(static_cast<std::size_t>(points), line.size());
+            m_vertices = QPolygonF(QList<QPointF>(line.begin(), line.begin() + k));
+        }
+        m_transform = QTransform();
+        if (stroke.rotation() != 0 || !stroke.offset().isNull()) {
+            m_transform.translate(std::trunc(stroke.offset().x()), std::trunc(stroke.offset().y()));
+            m_transform.rotate(stroke.rotation());
+        }
+        prepareGeometryChange();
+        m_bounds = m_transform.map(m_vertices).boundingRect().adjusted(-1, -1, 1, 1);
+        setZValue(stroke.parentItem() ? stroke.parentItem()->zValue() + 0.5 : stroke.zValue());
+        setVisible(true);
+    }
+
+    void clear()
+    {
+        setVisible(false);
+        m_stroke = nullptr;
+        m_points = 0;
+    }
+
+    int points() const { return isVisible() ? m_points : 0; }
+
+    QRectF boundingRect() const override { return m_bounds; }
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override
+    {
+        painter->save();
+        painter->setTransform(m_transform, true);
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        if (m_outline) {
+            QPen pen(m_colour, 0.2, Qt::SolidLine, Qt::RoundCap);
+            pen.setCosmetic(true);
+            painter->setPen(pen);
+            painter->setBrush(m_colour);
+            painter->drawPolygon(m_vertices, Qt::WindingFill);
+        } else {
+            QPen pen(m_colour, 1, Qt::SolidLine, Qt::RoundCap);
+            pen.setCosmetic(true);
+            painter->setPen(pen);
+            painter->drawPolyline(m_vertices);
+        }
+        painter->restore();
+    }
+
+private:
+    const GraphicsInkPathItem *m_stroke = nullptr;
+    int m_points = 0;
+    QColor m_colour;
+    bool m_outline = true;
+    QPolygonF m_vertices;
+    QTransform m_transform;
+    QRectF m_bounds;
+};
+
+PlayerDocument::PlayerDocument(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::PlayerDocument>())
+    , m_partial(std::make_unique<PartialStrokeItem>())
+{
+    m_ui->setupUi(this);
+    m_partial->setVisible(false);
+    ZoomingGraphicsView *view = m_ui->m_view;
+    view->setRenderHint(QPainter::Antialiasing, true);
+    view->setBackgroundBrush(checkeredBrush());
+    view->setCacheMode(QGraphicsView::CacheBackground);
+    // The replayed strokes are not for editing: the mouse only moves the sheet.
+    view->setInteractive(false);
+    view->setDragMode(QGraphicsView::ScrollHandDrag);
+    m_ui->m_as_drawn_button->setEnabled(false);
+    showSpeed();
+
+    connect(m_ui->m_play_button, &QToolButton::clicked, this, &PlayerDocument::playStopPlayerSlot);
+    connect(m_ui->m_next_button, &QToolButton::clicked, this,
+            &PlayerDocument::gotoNextStrokePlayerSlot);
+    connect(m_ui->m_prev_button, &QToolButton::clicked, this,
+            &PlayerDocument::gotoPrevStrokePlayerSlot);
+    connect(m_ui->m_first_button, &QToolButton::clicked, this,
+            &PlayerDocument::gotoFirstStrokePlayerSlot);
+    connect(m_ui->m_last_button, &QToolButton::clicked, this,
+            &PlayerDocument::gotoLastStrokePlayerSlot);
+    connect(m_ui->m_position_slider, &QSlider::sliderReleased, this,
+            &PlayerDocument::sliderReleasedSlot);
+    connect(m_ui->m_position_slider, &QSlider::sliderMoved, this, &PlayerDocument::sliderMovedSlot);
+    connect(m_ui->m_position_slider, &QSlider::valueChanged, this,
+            &PlayerDocument::handlePositionChanged);
+    connect(m_ui->m_speed_slider, &QSlider::sliderReleased, this,
+            &PlayerDocument::speedReleasedSlot);
+    connect(m_ui->m_speed_slider, &QSlider::valueChanged, this,
+            &PlayerDocument::speedValChangedSlot);
+    connect(m_ui->m_zoom_slider, &QSlider::sliderReleased, this, &PlayerDocument::zoomReleasedSlot);
+    connect(m_ui->m_zoom_slider, &QSlider::valueChanged, this, &PlayerDocument::zoomValChangedSlot);
+    connect(m_ui->m_zoom_in_button, &QToolButton::clicked, this, &PlayerDocument::zoomIn);
+    connect(m_ui->m_zoom_out_button, &QToolButton::clicked, this, &PlayerDocument::zoomOut);
+    connect(m_ui->m_faster_button, &QToolButton::clicked, this,
+            &PlayerDocument::increasePlayerSpeedSlot);
+    connect(m_ui->m_slower_button, &QToolButton::clicked, this,
+            &PlayerDocument::decreasePlayerSpeedSlot);
+    connect(m_ui->m_as_drawn_button, &QToolButton::toggled, this,
+            &PlayerDocument::setReplayAsDrawn);
+}
+
+PlayerDocument::~PlayerDocument()
+{
+    if (m_timeLine)
+        m_timeLine->stop();
+    releaseScene();
+}
+
+ZoomingGraphicsView *PlayerDocument::view() const
+{
+    return m_ui->m_view;
+}
+
+int PlayerDocument::partialPoints() const
+{
+    return m_partial->points();
+}
+
+bool PlayerDocument::setDocument(const MetadataPtr &metadata)
+{
+    if (!metadata || !metadata->model())
+        return false;
+    if (m_timeLine)
+        m_timeLine->stop();
+    releaseScene();
+    readInkPen();
+    m_metadata = metadata;
+    m_filePath = metadata->path();
+    DocumentGraphicModel *model = metadata->model().get();
+    model->setPageVisible(true, true);
+    collectStrokeItems();
+    m_replayTimeMs = 0;
+    {
+        const QSignalBlocker block(m_ui->m_position_slider);
+        m_ui->m_position_slider->setRange(0, m_strokeCount);
+        m_ui->m_position_slider->setValue(0);
+    }
+
+    m_timeLine = std::make_unique<QTimeLine>();
+    if (m_strokeCount * m_timePerStrokeMs > 0)
+        m_timeLine->setDuration(m_strokeCount * m_timePerStrokeMs);
+    m_timeLine->setFrameRange(0, m_strokeCount);
+    m_timeLine->setEasingCurve(QEasingCurve::Linear);
+    m_timeLine->setUpdateInterval(kFrameIntervalMs);
+    connect(m_timeLine.get(), &QTimeLine::frameChanged, this, &PlayerDocument::handleFrameChanged);
+    connect(m_timeLine.get(), &QTimeLine::finished, this, &PlayerDocument::timeLineFinishedSlot);
+
+    m_schedule = metadata->document() ? ReplaySchedule::ofDocument(*metadata->document())
+                                      : ReplaySchedule();
+    m_scheduleFits = m_schedule.strokeCount() == m_strokeCount;
+    m_ui->m_as_drawn_button->setEnabled(m_scheduleFits && m_strokeCount > 0);
+    if (!m_scheduleFits)
+        setReplayAsDrawn(false);
+
+    ZoomingGraphicsView *view = m_ui->m_view;
+    view->setScene(model);
+    model->addItem(m_partial.get());
+    m_followsWindow = true;
+    fitToView();
+    // The strokes keep their own bounds rather than the page's: nothing moves or turns them
+    // here, and a frame then repaints only the strokes near the one that changed.
+    model->setPageVisible(false, true);
+    model->update();
+
+    gotoPosition(0);
+    m_ui->m_play_button->setFocus();
+    QScrollBar *bar = view->verticalScrollBar();
+    bar->setValue(bar->value() - kScrollUpOnStart);
+    return true;
+}
+
+void PlayerDocument::readInkPen()
+{
+    ApplSettings &settings = ApplSettings::instance();
+    const QString entry = QStringLiteral("visuality_properties/default_pen");
+    QString text;
+    QColor colour;
+    if (settings.getAttribute(entry, QStringLiteral("rgba_color"), text)
+        && ApplSettings::parseColor(text, colour) && colour.isValid())
+        m_inkColor = colour;
+    bool ok = false;
+    if (settings.getAttribute(entry, QStringLiteral("width"), text)) {
+        const int width = text.toInt(&ok);
+        if (ok)
+            m_inkWidth = width;
+    }
+}
+
+void PlayerDocument::collectStrokeItems()
+{
+    m_strokeItems.clear();
+    // Stroke items cannot change their own pen once built; the layer's pen gives them all
+    // the ink colour instead.
+    for (GraphicsItemsGroup *group : m_metadata->model()->groups()) {
+        group->setUsePen(1);
+        group->setPenColor(m_inkColor);
+        group->setPenWidth(m_inkWidth);
+        group->setLayerVisible(true);
+        group->setVisible(true);
+        for (QGraphicsItem *child : group->childItems()) {
+            if (child->type() == GraphicsInkPathItem::Type) {
+                auto *item = static_cast<GraphicsInkPathItem *>(child);
+                item->setVisible(false);
+                m_strokeItems.push_back(item);
+            }
+        }
+    }
+    m_strokeCount = static_cast<int>(m_strokeItems.size());
+    m_shownStrokes = 0;
+}
+
+void PlayerDocument::fitToView()
+{
+    ZoomingGraphicsView *view = m_ui->m_view;
+    const QRectF scene = view->sceneRect();
+    view->resetTransform();
+    view->ensureVisible(scene, kViewMargin, kViewMargin);
+    m_fitScale = 1.0;
+    if (scene.isEmpty())
+        return;
+    const QSize viewport = view->viewport()->size();
+    const double sx = viewport.width() / scene.width();
+    const double sy = viewport.height() / scene.height();
+    if (sx < 1 || sy < 1) {
+        m_fitScale = std::min(sx, sy);
+        view->scale(m_fitScale, m_fitScale);
+    }
+}
+
+void PlayerDocument::reset()
+{
+    {
+        const QSignalBlocker zoom(m_ui->m_zoom_slider);
+        const QSignalBlocker speed(m_ui->m_speed_slider);
+        m_ui->m_zoom_slider->setValue(
+            (m_ui->m_zoom_slider->minimum() + m_ui->m_zoom_slider->maximum()) / 2);
+        m_ui->m_speed_slider->setValue(
+            (m_ui->m_speed_slider->minimum() + m_ui->m_speed_slider->maximum()) / 2);
+    }
+    m_ui->m_play_button->setFocus();
+    if (isRunning()) {
+        m_timeLine->stop();
+        gotoPosition(0);
+    }
+    m_playing = false;
+    showStopped();
+    m_timePerStrokeMs = kDefaultTimePerStrokeMs;
+    m_fitScale = 1.0;
+    m_timeLine.reset();
+    setReplayAsDrawn(false);
+    if (m_metadata) {
+        m_ui->m_view->resetTransform();
+        QGraphicsScene *scene = m_ui->m_view->scene();
+        releaseScene();
+        if (scene)
+            scene->clear();
+        m_metadata.reset();
+    }
+    m_strokeItems.clear();
+    m_strokeCount = 0;
+    m_shownStrokes = 0;
+    m_schedule = ReplaySchedule();
+    m_scheduleFits = false;
+    m_replayTimeMs = 0;
+    m_ui->m_as_drawn_button->setEnabled(false);
+    {
+        const QSignalBlocker block(m_ui->m_position_slider);
+        m_ui->m_position_slider->setRange(0, 0);
+    }
+    showStrokes(0);
+    showSpeed();
+}
+
+void PlayerDocument::releaseScene()
+{
+    if (QGraphicsScene *scene = m_partial->scene())
+        scene->removeItem(m_partial.get());
+    m_partial->clear();
+    m_ui->m_view->setScene(nullptr);
+}
+
+bool PlayerDocument::isRunning() const
+{
+    return m_timeLine && m_timeLine->state() == QTimeLine::Running;
+}
+
+void PlayerDocument::playStopPlayerSlot()
+{
+    if (!m_timeLine)
+        return;
+    if (m_playing) {
+        m_ui->m_play_button->setIcon(QIcon(playIcon()));
+        m_ui->m_play_button->setToolTip(tr("Play"));
+        m_timeLine->stop();
+    } else {
+        m_ui->m_play_button->setIcon(QIcon(stopIcon()));
+        m_ui->m_play_button->setToolTip(tr("Pause"));
+        if (m_shownStrokes == m_strokeCount) {
+            gotoPosition(m_strokeCount);
+            return;
+        }
+        m_timeLine->stop();
+        armTimeLine();
+        m_timeLine->start();
+    }
+    setNavigationEnabled(!isRunning());
+    m_playing = !m_playing;
+}
+
+void PlayerDocument::showStopped()
+{
+    m_ui->m_play_button->setIcon(QIcon(playIcon()));
+    m_ui->m_play_button->setToolTip(tr("Play"));
+    setNavigationEnabled(true);
+}
+
+void PlayerDocument::setNavigationEnabled(bool enabled)
+{
+    QWidget *const controls[] = {m_ui->m_first_button, m_ui->m_prev_button, m_ui->m_next_button,
+                                 m_ui->m_last_button, m_ui->m_position_slider};
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
+}
+
+void PlayerDocument::gotoNextStrokePlayerSlot()
+{
+    gotoPosition(std::min(m_ui->m_position_slider->value() + 1, m_strokeCount));
+}
+
+void PlayerDocument::gotoPrevStrokePlayerSlot()
+{
+    gotoPosition(std::max(m_ui->m_position_slider->value() - 1, 0));
+}
+
+void PlayerDocument::gotoFirstStrokePlayerSlot()
+{
+    gotoPosition(0);
+}
+
+void PlayerDocument::gotoLastStrokePlayerSlot()
+{
+    gotoPosition(m_strokeCount);
+}
+
+void PlayerDocument::gotoPosition(int position)
+{
+    if (!m_timeLine)
+        return;
+    m_playing = false;
+    m_timeLine->stop();
+    showStopped();
+    updatePlayerView(position);
+    armTimeLine();
+}
+
+void PlayerDocument::armTimeLine()
+{
+    if (!m_timeLine)
+        return;
+    if (m_asDrawn) {
+        const std::int64_t from = m_replayTimeMs;
+        const std::int64_t to = m_schedule.durationMs();
+        m_timeLine->setFrameRange(clampedFrame(from), clampedFrame(to));
+        // A last stroke drawn in no time still gets a frame of its own.
+        const double ms = static_cast<double>(std::max<std::int64_t>(to - from, 1));
+        m_timeLine->setDuration(std::max(1, clampedFrame(std::llround(ms / asDrawnSpeed()))));
+        return;
+    }
+    const int position = m_ui->m_position_slider->value();
+    m_timeLine->setStartFrame(position);
+    m_timeLine->setFrameRange(position, m_strokeCount);
+    if (m_strokeCount - position > 0)
+        m_timeLine->setDuration((m_strokeCount - position) * m_timePerStrokeMs);
+}
+
+void PlayerDocument::handleFrameChanged(int frame)
+{
+    if (m_asDrawn)
+        showReplayTime(frame);
+    else
+        updatePlayerView(frame);
+}
+
+void PlayerDocument::updatePlayerView(int value)
+{
+    m_partial->clear();
+    showStrokes(value);
+    if (m_asDrawn)
+        m_replayTimeMs = m_schedule.timeOfPosition(m_shownStrokes);
+}
+
+void PlayerDocument::showReplayTime(std::int64_t timeMs)
+{
+    m_replayTimeMs = timeMs;
+    const ReplaySchedule::Position at = m_schedule.positionAt(timeMs);
+    showStrokes(at.strokes);
+    if (at.points > 0 && at.strokes < m_strokeCount)
+        m_partial->showPoints(*m_strokeItems[at.strokes], at.points, m_inkColor);
+    else
+        m_partial->clear();
+}
+
+void PlayerDocument::showStrokes(int count)
+{
+    count = std::clamp(count, 0, m_strokeCount);
+    // Only the strokes between the shown position and the new one change.
+    for (int k = std::min(count, m_shownStrokes); k < std::max(count, m_shownStrokes); ++k)
+        m_strokeItems[k]->setVisible(k < count);
+    m_shownStrokes = count;
+    m_ui->m_position_slider->setValue(count);
+    m_ui->m_position_label->setText(tr("%1 of %2 strokes").arg(count).arg(m_strokeCount));
+}
+
+void PlayerDocument::handlePositionChanged(int value)
+{
+    // The slider's own keys move it without a drag; a drag has shown its value already.
+    if (value != m_shownStrokes && !m_ui->m_position_slider->isSliderDown())
+        sliderMovedSlot(value);
+}
+
+void PlayerDocument::sliderMovedSlot(int value)
+{
+    updatePlayerView(value);
+    armTimeLine();
+}
+
+void PlayerDocument::sliderReleasedSlot()
+{
+    armTimeLine();
+}
+
+void PlayerDocument::timeLineFinishedSlot()
+{
+    if (!m_timeLine)
+        return;
+    // The last frame may come with no frame change of its own (a stroke drawn in no time).
+    handleFrameChanged(m_timeLine->endFrame());
+    m_playing = true;
+    playStopPlayerSlot();
+}
+
+void PlayerDocument::speedReleasedSlot()
+{
+    const bool wasRunning = isRunning();
+    if (m_timeLine)
+        m_timeLine->stop();
+    m_playing = false;
+    m_timePerStrokeMs = m_ui->m_speed_slider->value();
+    showSpeed();
+    armTimeLine();
+    if (wasRunning)
+        playStopPlayerSlot();
+}
+
+void PlayerDocument::speedValChangedSlot(int)
+{
+    speedReleasedSlot();
+}
+
+void PlayerDocument::increasePlayerSpeedSlot()
+{
+    // Within the slider's range: a time per stroke of zero or less would stop the clock.
+    QSlider *slider = m_ui->m_speed_slider;
+    m_timePerStrokeMs
+        = std::clamp(m_timePerStrokeMs - kSpeedStep, slider->minimum(), slider->maximum());
+    {
+        const QSignalBlocker block(slider);
+        slider->setValue(m_timePerStrokeMs);
+    }
+    speedReleasedSlot();
+}
+
+void PlayerDocument::decreasePlayerSpeedSlot()
+{
+    QSlider *slider = m_ui->m_speed_slider;
+    m_timePerStrokeMs
+        = std::clamp(m_timePerStrokeMs + kSpeedStep, slider->minimum(), slider->maximum());
+    {
+        const QSignalBlocker block(slider);
+        slider->setValue(m_timePerStrokeMs);
+    }
+    speedReleasedSlot();
+}
+
+double PlayerDocument::asDrawnSpeed() const
+{
+    const QSlider *slider = m_ui->m_speed_slider;
+    const int middle = (slider->minimum() + slider->maximum()) / 2;
+    const int value = slider->value();
+    // Lower values are faster, as for the time per stroke.
+    const double exponent = value <= middle
+        ? kFastestAsDrawn * (middle - value) / (middle - slider->minimum())
+        : kSlowestAsDrawn * (value - middle) / (slider->maximum() - middle);
+    return std::exp2(exponent);
+}
+
+void PlayerDocument::showSpeed()
+{
+    if (m_asDrawn) {
+        const double speed = asDrawnSpeed();
+        m_ui->m_speed_label->setText(
+            tr("%1\u00d7 as drawn").arg(speed, 0, 'f', speed < 1 || speed >= 10 ? 2 : 1));
+    } else {
+        m_ui->m_speed_label->setText(tr("%1 ms a stroke").arg(m_ui->m_speed_slider->value()));
+    }
+}
+
+bool PlayerDocument::setReplayAsDrawn(bool asDrawn)
+{
+    const bool refused = asDrawn && m_metadata && !m_scheduleFits;
+    if (refused)
+        asDrawn = false;
+    {
+        const QSignalBlocker block(m_ui->m_as_drawn_button);
+        m_ui->m_as_drawn_button->setChecked(asDrawn);
+    }
+    if (asDrawn != m_asDrawn) {
+        const bool wasRunning = isRunning();
+        m_asDrawn = asDrawn;
+        showSpeed();
+        gotoPosition(m_shownStrokes);
+        if (wasRunning)
+            playStopPlayerSlot();
+    }
+    return !refused;
+}
+
+void PlayerDocument::zoomReleasedSlot()
+{
+    const bool wasRunning = isRunning();
+    if (wasRunning)
+        m_timeLine->setPaused(true);
+    const double scale = std::exp2((m_ui->m_zoom_slider->value() - 250) / 50.0);
+    m_ui->m_view->setTransform(QTransform::fromScale(scale, scale));
+    m_followsWindow = false;
+    if (QGraphicsScene *scene = m_ui->m_view->scene())
+        scene->update();
+    if (wasRunning)
+        m_timeLine->setPaused(false);
+}
+
+void PlayerDocument::zoomValChangedSlot(int)
+{
+    zoomReleasedSlot();
+}
+
+void PlayerDocument::zoomIn()
+{
+    {
+        const QSignalBlocker block(m_ui->m_zoom_slider);
+        m_ui->m_zoom_slider->setValue(m_ui->m_zoom_slider->value() + kZoomStep);
+    }
+    zoomReleasedSlot();
+}
+
+void PlayerDocument::zoomOut()
+{
+    {
+        const QSignalBlocker block(m_ui->m_zoom_slider);
+        m_ui->m_zoom_slider->setValue(m_ui->m_zoom_slider->value() - kZoomStep);
+    }
+    zoomReleasedSlot();
+}
+
+void PlayerDocument::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The sheet stays fitted to the window until the user zooms.
+    if (m_followsWindow && m_ui->m_view->scene())
+        fitToView();
+}
