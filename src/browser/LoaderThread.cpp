@@ -3,6 +3,7 @@
 
 #include "document/DocumentMetaData.h"
 #include "document/Thumbnail.h"
+#include "ink/ThreadHandover.h"
 
 #include <QDebug>
 #include <QDirIterator>
@@ -79,12 +80,13 @@ LoaderThread::LoaderThread(QObject *parent)
 LoaderThread::~LoaderThread()
 {
     {
-        QMutexLocker wake(&m_wakeLock);
+        std::unique_lock wake(m_wakeLock);
         m_abortRequested = true;
         stopCurrentRead();
-        m_wakeCondition.wakeAll();
+        m_wakeCondition.notify_all();
     }
     wait();
+    Nivo::acceptHandover(this);
 }
 
 void LoaderThread::setNameFilters(const QString &text)
@@ -97,7 +99,7 @@ void LoaderThread::loadFolder(const QDir &folder, uint first, uint last, int fla
 {
     Q_UNUSED(flag)
     const bool newFolder = folderKey(folder) != folderKey(QDir(m_folderPath));
-    QMutexLocker wake(&m_wakeLock);
+    std::unique_lock wake(m_wakeLock);
     // Ask the running window to stop first: the window lock below is free only once the
     // loader has left its window, and a stopped read makes that a matter of moments.
     const bool restarted = m_looping;
@@ -126,6 +128,7 @@ void LoaderThread::loadFolder(const QDir &folder, uint first, uint last, int fla
     if (!restarted) {
         // The thread may still be returning from an earlier run.
         wait();
+        Nivo::acceptHandover(this);
         m_restartRequested = false;
         m_looping = true;
         start(QThread::InheritPriority);
@@ -156,7 +159,7 @@ void LoaderThread::restart()
 {
     m_restartRequested = true;
     stopCurrentRead();
-    m_wakeCondition.wakeAll();
+    m_wakeCondition.notify_all();
 }
 
 void LoaderThread::stopCurrentRead()
@@ -188,9 +191,9 @@ void LoaderThread::listFiles()
 
 bool LoaderThread::sleepUntilWoken()
 {
-    QMutexLocker wake(&m_wakeLock);
+    std::unique_lock wake(m_wakeLock);
     while (!m_restartRequested && !m_abortRequested)
-        m_wakeCondition.wait(&m_wakeLock);
+        m_wakeCondition.wait(wake);
     m_restartRequested = false;
     return !m_abortRequested;
 }
@@ -203,6 +206,13 @@ bool LoaderThread::folderExists()
 
 void LoaderThread::run()
 {
+    // QThread::wait() joins inside Qt, out of the thread sanitizer's sight: the thread says
+    // when it is done with the object, and every wait() accepts that.
+    struct Ended
+    {
+        const LoaderThread *loader;
+        ~Ended() { Nivo::announceHandover(loader); }
+    } ended {this};
     while (!m_abortRequested) {
         if (!folderExists()) {
             if (!sleepUntilWoken())
@@ -218,7 +228,7 @@ void LoaderThread::run()
 
 bool LoaderThread::runWindow()
 {
-    QMutexLocker wake(&m_wakeLock);
+    std::unique_lock wake(m_wakeLock);
     QMutexLocker window(&m_windowLock);
     if (m_relistRequested)
         listFiles();
@@ -315,5 +325,6 @@ void LoaderThread::loadFile(const QString &path, uint index, QMutexLocker<QMutex
         emit fileNotLoadedSignal(metadata->path(), metadata->errorText(), index);
         return;
     }
+    Nivo::announceHandover(metadata.get());
     emit fileDocumentMetaDataReady(metadata.release(), index);
 }

@@ -5,9 +5,10 @@
 #include <QMutex>
 #include <QStringList>
 #include <QThread>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <vector>
 
 class DocumentMetaData;
@@ -82,8 +83,10 @@ private:
     /// Loads one file and sends it; a failed or stopped load sends nothing.
     void loadFile(const QString &path, uint index, QMutexLocker<QMutex> &window);
 
-    QMutex m_wakeLock;
-    QWaitCondition m_wakeCondition;
+    // A standard mutex and condition, not Qt's: a wait on Qt's releases the lock inside Qt,
+    // where the thread sanitizer cannot see it, so it took the lock for held twice.
+    std::mutex m_wakeLock;
+    std::condition_variable m_wakeCondition;
     std::atomic<bool> m_restartRequested {false};
     std::atomic<bool> m_abortRequested {false};
     // Whether run() goes on after its window; cleared (under the wake lock) when it ends.

@@ -8,6 +8,7 @@
 #include "browser/SketchFileOperations.h"
 #include "browser/ThumbnailItem.h"
 #include "document/Thumbnail.h"
+#include "ink/ThreadHandover.h"
 #include "settings/ApplSettings.h"
 #include "settings/DesktopServices.h"
 #include "settings/DialogService.h"
@@ -288,6 +289,7 @@ void PreviewThumbnailList::handlePageSelectionClick(uint page, uint)
 
 void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData *metadata, uint index)
 {
+    Nivo::acceptHandover(metadata);
     MetadataPtr owned(metadata);
     if (m_unansweredWindows > 0 || index < m_windowStart || index >= m_windowEnd
         || folderIdentity(QFileInfo(metadata->path()).absolutePath()) != m_folderKey

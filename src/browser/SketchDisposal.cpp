@@ -4,19 +4,51 @@
 #include "document/DocumentGraphicModel.h"
 
 #include <QThread>
-#include <QThreadPool>
 #include <QTimer>
 
 SketchDisposal::SketchDisposal(QObject *parent)
     : QObject(parent)
     , m_timer(new QTimer(this))
-    , m_pool(new QThreadPool(this))
 {
-    // A pool of its own: Qt scales images on the global pool, and a thumbnail must not wait
-    // behind the freeing of a page.
-    m_pool->setMaxThreadCount(1);
     m_timer->setInterval(0);
     connect(m_timer, &QTimer::timeout, this, &SketchDisposal::releaseNext);
+}
+
+SketchDisposal::~SketchDisposal()
+{
+    {
+        const std::lock_guard lock(m_workLock);
+        m_ending = true;
+    }
+    m_workWaiting.notify_all();
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void SketchDisposal::freeOnWorker(std::function<void()> work)
+{
+    {
+        const std::lock_guard lock(m_workLock);
+        m_work.push_back(std::move(work));
+    }
+    m_workWaiting.notify_one();
+    if (!m_worker.joinable())
+        m_worker = std::thread([this] { runWorker(); });
+}
+
+void SketchDisposal::runWorker()
+{
+    std::unique_lock lock(m_workLock);
+    for (;;) {
+        m_workWaiting.wait(lock, [this] { return m_ending || !m_work.empty(); });
+        if (m_work.empty())
+            return;
+        std::function<void()> work = std::move(m_work.front());
+        m_work.pop_front();
+        lock.unlock();
+        work();
+        lock.lock();
+    }
 }
 
 void SketchDisposal::release(MetadataPtr sketch)
@@ -48,7 +80,8 @@ void SketchDisposal::releaseNext()
         scene->moveToThread(nullptr);
     else
         scene.reset();
-    m_pool->start([ink = std::move(ink), scene = std::move(scene)]() mutable {
+    // Moved in, so that the worker holds the last handles and the freeing happens there.
+    freeOnWorker([ink = std::move(ink), scene = std::move(scene)]() mutable {
         if (scene)
             scene->moveToThread(QThread::currentThread());
         scene.reset();

@@ -7,7 +7,11 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QProgressDialog>
-#include <QThread>
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 namespace {
 
@@ -67,37 +71,83 @@ void setSketchMoveProgressFactory(
     progressFactory() = std::move(factory);
 }
 
+namespace {
+
+/// The worker's questions to the progress shown on the window's thread. Each waits for its
+/// answer on a standard mutex and condition, which the thread sanitizer sees, and reaches
+/// the window's thread as a queued call by name, which carries no data of ours: the
+/// question itself lies under the mutex.
+class ProgressQuestions : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ProgressQuestions(SketchMoveProgress &progress)
+        : m_progress(progress)
+    { }
+
+    /// On the worker: tells the progress about the files handled so far, and whether to go on.
+    bool ask(int handled, int total)
+    {
+        std::unique_lock locked(m_lock);
+        m_handled = handled;
+        m_total = total;
+        m_carryOn.reset();
+        locked.unlock();
+        QMetaObject::invokeMethod(this, "answer", Qt::QueuedConnection);
+        locked.lock();
+        m_answered.wait(locked, [this] { return m_carryOn.has_value(); });
+        return *m_carryOn;
+    }
+
+    Q_INVOKABLE void answer()
+    {
+        std::unique_lock locked(m_lock);
+        const int handled = m_handled;
+        const int total = m_total;
+        locked.unlock();
+        if (!m_begun) {
+            m_begun = true;
+            m_progress.begin(total);
+        } else {
+            m_progress.advance(handled);
+        }
+        const bool carryOn = !m_progress.isCancelled();
+        locked.lock();
+        m_carryOn = carryOn;
+        m_answered.notify_one();
+    }
+
+private:
+    SketchMoveProgress &m_progress;
+    bool m_begun = false;
+    std::mutex m_lock;
+    std::condition_variable m_answered;
+    int m_handled = 0;
+    int m_total = 0;
+    std::optional<bool> m_carryOn;
+};
+
+} // namespace
+
 SketchBackupResult moveSketchesInBackground(const QString &source, const QString &backupFolder,
                                             const QStringList &patterns,
                                             SketchMoveProgress &progress)
 {
-    QObject here; // the progress is told on this thread
-    bool begun = false;
     // Blocking: a cancel pressed while a file moves is seen before the next one starts.
-    const SketchMoveCheck tell = [&](int handled, int total) {
-        bool carryOn = false;
-        QMetaObject::invokeMethod(
-            &here,
-            [&] {
-                if (!begun) {
-                    begun = true;
-                    progress.begin(total);
-                } else {
-                    progress.advance(handled);
-                }
-                carryOn = !progress.isCancelled();
-            },
-            Qt::BlockingQueuedConnection);
-        return carryOn;
-    };
+    ProgressQuestions questions(progress);
+    const SketchMoveCheck tell
+        = [&questions](int handled, int total) { return questions.ask(handled, total); };
     SketchBackupResult result;
-    const std::unique_ptr<QThread> worker(QThread::create(
-        [&] { result = moveSketchesToBackup(source, backupFolder, patterns, tell); }));
     QEventLoop loop;
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
+    std::thread worker([&] {
+        result = moveSketchesToBackup(source, backupFolder, patterns, tell);
+        QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
+    });
     loop.exec();
-    worker->wait();
+    worker.join();
     progress.end();
     return result;
 }
+
+#include "SketchMove.moc"

@@ -6,6 +6,7 @@
 #include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
 #include "ink/PenFileStream.h"
+#include "ink/ThreadHandover.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -111,6 +112,7 @@ public:
 private:
     void take(DocumentMetaData *metadata, uint index)
     {
+        Nivo::acceptHandover(metadata);
         std::unique_ptr<DocumentMetaData> owned(metadata);
         if (metadata->model() || !metadata->isLoaded())
             ++misplacedModels;
