@@ -41,6 +41,9 @@ public:
     void setBoundingRect(const QRectF &rect);
 
     bool pressureRendering() const { return m_pressureRendering; }
+    /// The colour drawn when the group's pen does not win (usePen 0); the caller repaints.
+    QColor penColor() const { return m_pen.color; }
+    void setPenColor(const QColor &color) { m_pen.color = color; }
     const QPolygonF &outline() const { return m_outline; }
     /// The polyline of plain rendering (repeated positions dropped).
     const std::vector<QPointF> &polyline() const { return m_polyline; }

@@ -1,0 +1,820 @@
+// The layer editor's list, scrubber, highlighting, view and the commands it pushes.
+#include "editor/LayerManager.h"
+
+#include "document/BackgroundLayerPath.h"
+#include "document/DocumentGraphicModel.h"
+#include "document/GraphicsInkPathItem.h"
+#include "document/GraphicsItemsGroup.h"
+#include "editor/LayerCommandBuilder.h"
+#include "editor/LayerUndoCommands.h"
+#include "editor/LimitedInputDialog.h"
+#include "editor/PlayerDocument.h"
+#include "editor/SketchViewer.h"
+#include "editor/ZoomingGraphicsView.h"
+#include "settings/ApplSettings.h"
+#include "settings/DesktopServices.h"
+#include "settings/DialogService.h"
+#include "ui_LayerManager.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QUrl>
+
+namespace {
+
+QColor settingsColor(const QString &entry, const QColor &fallback)
+{
+    QString text;
+    QColor color;
+    if (ApplSettings::instance().getAttribute(entry, QStringLiteral("rgba_color"), text)
+        && ApplSettings::parseColor(text, color))
+        return color;
+    return fallback;
+}
+
+QString tagOf(const Nivo::Layer &layer)
+{
+    const auto found = layer.annotations().find("tag");
+    return found == layer.annotations().end() ? QString() : QString::fromStdString(found->second);
+}
+
+/// The wait cursor while a command is built and run.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+LayerManager::LayerManager(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::LayerManager>())
+{
+    m_ui->setupUi(this);
+    m_viewer = new SketchViewer(m_ui->pages);
+    m_player = new PlayerDocument(m_ui->pages);
+    m_ui->pages->addWidget(m_viewer);
+    m_ui->pages->addWidget(m_player);
+    m_ui->layerList->setStyleSheet(QStringLiteral(
+        "QListWidget::indicator:checked { image: url(:editor/Resources/layer "
+        "manager/32X32/checked.png);}                   QListWidget::indicator:unchecked { "
+        "image: url(:editor/Resources/layer manager/32X32/unchecked.png);}"));
+    m_ui->layerList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_ui->layerList->setSpacing(20);
+    m_ui->scrubber->setRange(0, 0);
+    m_viewer->view()->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    connect(m_ui->scrubber, &SpanSlider::lowerValueChanged, this, &LayerManager::leftPos);
+    connect(m_ui->scrubber, &SpanSlider::upperValueChanged, this, &LayerManager::rightPos);
+    connect(m_ui->leftSpin, &QSpinBox::valueChanged, this, &LayerManager::gotoLeftSliderSlot);
+    connect(m_ui->rightSpin, &QSpinBox::valueChanged, this, &LayerManager::gotoRightSliderSlot);
+    connect(m_ui->leftSpin, &BlockingSpinBox::enableEnterKeyHandling, this,
+            &LayerManager::setHandleBackspace);
+    connect(m_ui->rightSpin, &BlockingSpinBox::enableEnterKeyHandling, this,
+            &LayerManager::setHandleBackspace);
+    connect(m_ui->splitButton, &QPushButton::clicked, this,
+            &LayerManager::createLayersFromScrubberSlot);
+    connect(m_ui->pausesButton, &QPushButton::clicked, this, &LayerManager::splitAtPausesSlot);
+    connect(m_ui->mergeButton, &QPushButton::clicked, this, &LayerManager::mergeLayersSlot);
+    connect(m_ui->deleteButton, &QPushButton::clicked, this, &LayerManager::deleteSelectedItems);
+    connect(m_ui->tabs, &QTabWidget::currentChanged, this,
+            &LayerManager::currentStackedWidgetChangedSlot);
+    connect(m_ui->layerList, &ListWidgetNivo::deleteItemSignal, this,
+            &LayerManager::deleteItemSlot);
+    connect(m_ui->layerList, &ListWidgetNivo::renameItemSignal, this,
+            &LayerManager::renameCurrentLayerSlot);
+    connect(this, &LayerManager::permitRmbClickSignal, m_ui->layerList,
+            &ListWidgetNivo::permitRmbClickSlot);
+    connect(m_viewer, &SketchViewer::backToPreviewTab, this, &LayerManager::backBtnClicked);
+    connect(m_viewer, &SketchViewer::previousRequested, this, &LayerManager::previousRequested);
+    connect(m_viewer, &SketchViewer::nextRequested, this, &LayerManager::nextRequested);
+    connect(m_viewer->view(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { showViewMenu(m_viewer->view()->mapToGlobal(pos)); });
+    connect(&m_undoStack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit signalSaveEnable(!clean); });
+    setEditingEnabled(true);
+    resetScrubber();
+    m_ui->splitButton->setEnabled(false);
+    m_ui->pausesButton->setEnabled(false);
+    m_ui->mergeButton->setEnabled(false);
+    m_ui->deleteButton->setEnabled(false);
+}
+
+LayerManager::~LayerManager()
+{
+    // The commands hold items and list items of this document: they go first.
+    m_undoStack.clear();
+}
+
+QListWidget *LayerManager::layerList() const
+{
+    return m_ui->layerList;
+}
+
+ZoomingGraphicsView *LayerManager::view() const
+{
+    return m_viewer->view();
+}
+
+QString LayerManager::layerLabel(int index)
+{
+    return tr("layer %1").arg(index + 1);
+}
+
+void LayerManager::setDocument(const MetadataPtr &metadata)
+{
+    m_undoStack.clear();
+    m_player->reset();
+    m_playerCopy.reset();
+    m_document = metadata;
+    m_ui->tabs->setCurrentIndex(0);
+    loadDocument(true);
+    m_ui->splitButton->setEnabled(false);
+    m_ui->pausesButton->setEnabled(false);
+    m_ui->mergeButton->setEnabled(false);
+    m_ui->deleteButton->setEnabled(false);
+}
+
+void LayerManager::reset()
+{
+    m_undoStack.clear();
+    m_player->reset();
+    m_playerCopy.reset();
+    setEditingEnabled(false);
+    m_ui->layerList->clear();
+    setEditingEnabled(true);
+    m_viewer->reset();
+    m_document.reset();
+    m_highlighted.clear();
+    m_strokeCount = 0;
+    resetScrubber();
+    m_ui->tabs->setCurrentIndex(0);
+    updateTitle();
+}
+
+void LayerManager::readPens()
+{
+    ApplSettings &settings = ApplSettings::instance();
+    m_defaultPen = PenDescription(settings);
+    // The editor draws with the settings' width as it stands, without the ball-point size.
+    QString width;
+    if (settings.getAttribute(QStringLiteral("visuality_properties/default_pen"),
+                              QStringLiteral("width"), width))
+        m_defaultPen.width = width.toInt();
+    m_highlightPen = m_defaultPen;
+    m_highlightPen.color
+        = settingsColor(QStringLiteral("visuality_properties/highlight_pen"), QColor(255, 140, 0));
+    m_scrubberLeft
+        = settingsColor(QStringLiteral("visuality_properties/scrubber_left_pen"), m_scrubberLeft);
+    m_scrubberMiddle = settingsColor(QStringLiteral("visuality_properties/scrubber_middle_pen"),
+                                     m_scrubberMiddle);
+    m_scrubberRight
+        = settingsColor(QStringLiteral("visuality_properties/scrubber_right_pen"), m_scrubberRight);
+    m_ui->scrubber->setSpanColors(m_scrubberLeft, m_scrubberMiddle, m_scrubberRight);
+}
+
+void LayerManager::loadDocument(bool fit)
+{
+    readPens();
+    setEditingEnabled(false);
+    m_ui->layerList->clear();
+    m_highlighted.clear();
+    updateTitle();
+    if (!m_document || !m_document->model() || !m_document->document()) {
+        m_viewer->reset();
+        setEditingEnabled(true);
+        return;
+    }
+    DocumentGraphicModel *model = m_document->model().get();
+    model->setPageVisible(true, true);
+    const QRectF bounds = model->itemsBoundingRect();
+    m_iconSize = QSize(std::max(1, static_cast<int>(bounds.width() / 20)),
+                       std::max(1, static_cast<int>(bounds.height() / 20)));
+    m_ui->layerList->setIconSize(m_iconSize.boundedTo(QSize(96, 96)));
+    const int layers = static_cast<int>(model->groups().size());
+    for (int i = 0; i < layers; ++i)
+        m_ui->layerList->addItem(makeItem(i));
+    renderAllIcons();
+    setEditingEnabled(true);
+    model->showAllLayers();
+    resetScrubber();
+    if (fit) {
+        m_viewer->setDocument(m_document);
+    }
+    model->fitItemBoundsToPage();
+    updateItemsSelection();
+}
+
+QListWidgetItem *LayerManager::makeItem(int index) const
+{
+    auto *item = new QListWidgetItem;
+    const auto &layers = m_document->document()->elements();
+    const QString tag = index < static_cast<int>(layers.size()) ? tagOf(layers[index]) : QString();
+    item->setText(tag.isEmpty() ? layerLabel(index) : tag);
+    item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    item->setCheckState(Qt::Checked);
+    return item;
+}
+
+QIcon LayerManager::layerIcon(int index)
+{
+    DocumentGraphicModel *model = m_document->model().get();
+    const QList<GraphicsItemsGroup *> &groups = model->groups();
+    if (index < 0 || index >= groups.size())
+        return {};
+    // The icon shows this layer alone, in the ink colour, without the page.
+    QList<bool> visible;
+    for (GraphicsItemsGroup *group : groups)
+        visible << group->isLayerVisible();
+    const bool page = model->background() && model->background()->isVisible();
+    if (model->background())
+        model->background()->setVisible(false);
+    GraphicsItemsGroup *shown = groups[index];
+    const int usePen = shown->usePen();
+    const PenDescription pen = shown->pen();
+    for (GraphicsItemsGroup *group : groups)
+        group->setLayerVisible(group == shown);
+    shown->setUsePen(1);
+    shown->setPenColor(m_defaultPen.color);
+    QPixmap pixmap(m_iconSize);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        model->render(&painter, QRectF(), model->itemsBoundingRect(), Qt::KeepAspectRatio);
+    }
+    shown->setUsePen(usePen);
+    shown->setPenColor(pen.color);
+    for (int i = 0; i < groups.size(); ++i)
+        groups[i]->setLayerVisible(visible[i]);
+    if (model->background())
+        model->background()->setVisible(page);
+    return QIcon(pixmap);
+}
+
+void LayerManager::renderAllIcons()
+{
+    for (int i = 0; i < m_ui->layerList->count(); ++i)
+        m_ui->layerList->item(i)->setIcon(layerIcon(i));
+}
+
+void LayerManager::relabelFrom(int index)
+{
+    if (!m_document || !m_document->document())
+        return;
+    const auto &layers = m_document->document()->elements();
+    for (int i = std::max(0, index); i < m_ui->layerList->count(); ++i) {
+        const QString tag = i < static_cast<int>(layers.size()) ? tagOf(layers[i]) : QString();
+        m_ui->layerList->item(i)->setText(tag.isEmpty() ? layerLabel(i) : tag);
+    }
+}
+
+void LayerManager::layerRemoved(int index)
+{
+    // Only the numbers of untagged layers below change; no other icon does.
+    relabelFrom(index);
+}
+
+void LayerManager::layerInserted(int index)
+{
+    if (QListWidgetItem *item = m_ui->layerList->item(index))
+        item->setIcon(layerIcon(index));
+    relabelFrom(index);
+}
+
+void LayerManager::setEditingEnabled(bool enabled)
+{
+    if (enabled == m_editingEnabled)
+        return;
+    m_editingEnabled = enabled;
+    if (enabled) {
+        connect(m_ui->layerList, &QListWidget::itemSelectionChanged, this,
+                &LayerManager::updateItemsSelection);
+        connect(m_ui->layerList, &QListWidget::itemChanged, this, &LayerManager::itemCheckedByUser);
+    } else {
+        disconnect(m_ui->layerList, &QListWidget::itemSelectionChanged, this,
+                   &LayerManager::updateItemsSelection);
+        disconnect(m_ui->layerList, &QListWidget::itemChanged, this,
+                   &LayerManager::itemCheckedByUser);
+    }
+}
+
+QList<int> LayerManager::selectedRows() const
+{
+    QList<int> rows;
+    for (int i = 0; i < m_ui->layerList->count(); ++i) {
+        if (m_ui->layerList->item(i)->isSelected())
+            rows << i;
+    }
+    return rows;
+}
+
+void LayerManager::itemCheckedByUser(QListWidgetItem *)
+{
+    updateItemsSelection();
+}
+
+void LayerManager::updateItemsSelection()
+{
+    const QList<int> selected = selectedRows();
+    const bool one = selected.size() == 1;
+    m_ui->scrubber->setEnabled(one);
+    m_ui->leftSpin->setEnabled(one);
+    m_ui->rightSpin->setEnabled(one);
+    m_ui->splitButton->setEnabled(one);
+    m_ui->pausesButton->setEnabled(one);
+    m_ui->deleteButton->setEnabled(!selected.isEmpty());
+    m_ui->mergeButton->setEnabled(selected.size() > 1);
+    if (!m_document || !m_document->model())
+        return;
+    DocumentGraphicModel *model = m_document->model().get();
+    const QList<GraphicsItemsGroup *> &groups = model->groups();
+    if (one && selected.first() < groups.size())
+        setScrubberRange(static_cast<int>(groups[selected.first()]->childItems().size()));
+    else {
+        m_strokeCount = 0;
+        resetScrubber();
+    }
+    for (int i = 0; i < groups.size(); ++i) {
+        const QListWidgetItem *item = m_ui->layerList->item(i);
+        const bool checked = item && item->checkState() == Qt::Checked;
+        if (checked) {
+            groups[i]->setUsePen(1);
+            model->setLayerVisible(i, true);
+            model->setLayerPen(i, m_defaultPen);
+        } else {
+            model->setLayerVisible(i, false);
+        }
+    }
+    m_highlighted.clear();
+    for (int i : selected) {
+        if (i >= groups.size())
+            continue;
+        groups[i]->setUsePen(1);
+        model->setLayerPen(i, m_highlightPen);
+        if (!m_highlighted.contains(i))
+            m_highlighted << i;
+    }
+    if (m_highlighted.isEmpty())
+        resetScrubber();
+    model->update();
+}
+
+void LayerManager::setScrubberRange(int strokes)
+{
+    m_strokeCount = strokes;
+    m_left = 0;
+    m_right = strokes;
+    const QSignalBlocker blockSlider(m_ui->scrubber);
+    const QSignalBlocker blockLeft(m_ui->leftSpin);
+    const QSignalBlocker blockRight(m_ui->rightSpin);
+    m_ui->scrubber->setRange(0, strokes);
+    m_ui->scrubber->setSpan(0, strokes);
+    m_ui->scrubber->setTickInterval(strokes % 2 == 0 ? strokes / 2 : strokes);
+    m_ui->leftSpin->setRange(0, strokes);
+    m_ui->leftSpin->setValue(0);
+    m_ui->rightSpin->setRange(0, strokes);
+    m_ui->rightSpin->setValue(strokes);
+}
+
+void LayerManager::resetScrubber()
+{
+    m_left = 0;
+    m_right = m_strokeCount;
+    const QSignalBlocker block(m_ui->scrubber);
+    m_ui->scrubber->setSpan(0, m_strokeCount);
+}
+
+void LayerManager::leftPos(int value)
+{
+    m_left = value;
+    const QSignalBlocker block(m_ui->leftSpin);
+    m_ui->leftSpin->setValue(value);
+    recolour();
+}
+
+void LayerManager::rightPos(int value)
+{
+    m_right = value;
+    const QSignalBlocker block(m_ui->rightSpin);
+    m_ui->rightSpin->setValue(value);
+    recolour();
+}
+
+void LayerManager::gotoLeftSliderSlot(int value)
+{
+    if (value <= m_right) {
+        m_ui->scrubber->setLowerValue(value);
+        leftPos(value);
+    } else {
+        const QSignalBlocker block(m_ui->leftSpin);
+        m_ui->leftSpin->setValue(m_left);
+    }
+}
+
+void LayerManager::gotoRightSliderSlot(int value)
+{
+    if (value >= m_left) {
+        m_ui->scrubber->setUpperValue(value);
+        rightPos(value);
+    } else {
+        const QSignalBlocker block(m_ui->rightSpin);
+        m_ui->rightSpin->setValue(m_right);
+    }
+}
+
+void LayerManager::recolour()
+{
+    if (m_highlighted.isEmpty() || !m_document || !m_document->model())
+        return;
+    DocumentGraphicModel *model = m_document->model().get();
+    const QList<GraphicsItemsGroup *> &groups = model->groups();
+    for (int i = 0; i < groups.size(); ++i) {
+        GraphicsItemsGroup *group = groups[i];
+        group->setUsePen(0);
+        const QListWidgetItem *item = m_ui->layerList->item(i);
+        const bool checked = item && item->checkState() == Qt::Checked;
+        const bool highlighted = m_highlighted.contains(i);
+        if (!highlighted && !checked) {
+            group->setLayerVisible(false);
+            continue;
+        }
+        group->setLayerVisible(true);
+        int k = 0;
+        for (QGraphicsItem *child : group->childItems()) {
+            if (child->type() != GraphicsInkPathItem::Type)
+                continue;
+            ++k;
+            auto *stroke = static_cast<GraphicsInkPathItem *>(child);
+            QColor colour = m_defaultPen.color;
+            if (highlighted)
+                colour = k <= m_left ? m_scrubberLeft
+                                     : (k <= m_right ? m_scrubberMiddle : m_scrubberRight);
+            // The outline was built for the pen's width already; only the colour changes.
+            stroke->setPenColor(colour);
+        }
+    }
+    model->update();
+}
+
+void LayerManager::pushCommand(UndoParentCommand *command)
+{
+    connect(command, &UndoParentCommand::done, this, &LayerManager::undoCommandSlot);
+    m_undoStack.push(command);
+}
+
+void LayerManager::afterCommand()
+{
+    setEditingEnabled(true);
+    m_ui->splitButton->setEnabled(false);
+    m_ui->pausesButton->setEnabled(false);
+    m_ui->mergeButton->setEnabled(false);
+    m_ui->deleteButton->setEnabled(false);
+    emit resetSelectedLayersSignal();
+}
+
+void LayerManager::createLayersFromScrubberSlot()
+{
+    const QList<int> selected = selectedRows();
+    if (selected.isEmpty() || !m_document)
+        return;
+    const int layer = selected.last();
+    const QList<int> cuts = LayerCommandBuilder::scrubberCuts(m_left, m_right, m_strokeCount);
+    if (cuts.isEmpty()) {
+        dialogs().warning(this, applicationTitle(),
+                          tr("Unable to split selected layer - there is nothing to do!"));
+        return;
+    }
+    setEditingEnabled(false);
+    UndoParentCommand *command = nullptr;
+    {
+        const WaitCursor wait;
+        command = LayerCommandBuilder(*this).split(layer, cuts);
+        if (command)
+            pushCommand(command);
+    }
+    if (!command)
+        dialogs().warning(this, applicationTitle(),
+                          tr("Unable to split selected layer - there is nothing to do!"));
+    afterCommand();
+}
+
+void LayerManager::splitAtPausesSlot()
+{
+    const QList<int> selected = selectedRows();
+    if (selected.size() != 1 || !m_document || !m_document->document())
+        return;
+    const int layer = selected.first();
+    const auto &layers = m_document->document()->elements();
+    if (layer >= static_cast<int>(layers.size()))
+        return;
+    const QList<int> cuts = LayerCommandBuilder::pauseCuts(layers[layer], m_pauseThresholdMs);
+    if (cuts.isEmpty()) {
+        dialogs().information(this, applicationTitle(),
+                              tr("The pen did not rest longer than %n second(s) in this layer.",
+                                 nullptr, m_pauseThresholdMs / 1000));
+        return;
+    }
+    setEditingEnabled(false);
+    {
+        const WaitCursor wait;
+        if (UndoParentCommand *command = LayerCommandBuilder(*this).split(layer, cuts))
+            pushCommand(command);
+    }
+    afterCommand();
+}
+
+void LayerManager::mergeLayersSlot()
+{
+    QList<int> selected = selectedRows();
+    std::sort(selected.begin(), selected.end(), std::greater<int>());
+    if (selected.isEmpty()) {
+        dialogs().warning(this, applicationTitle(), tr("Nothing to merge"));
+        return;
+    }
+    for (int i = 1; i < selected.size(); ++i) {
+        if (selected[i - 1] - selected[i] != 1) {
+            dialogs().warning(
+                this, applicationTitle(),
+                tr("Unable to merge selected layers.  Must have continuity between layers!"));
+            return;
+        }
+    }
+    setEditingEnabled(false);
+    {
+        const WaitCursor wait;
+        if (UndoParentCommand *command = LayerCommandBuilder(*this).merge(selected))
+            pushCommand(command);
+    }
+    afterCommand();
+}
+
+void LayerManager::deleteSelectedItems()
+{
+    QList<int> selected = selectedRows();
+    std::sort(selected.begin(), selected.end(), std::greater<int>());
+    setEditingEnabled(false);
+    if (!selected.isEmpty()) {
+        const WaitCursor wait;
+        pushCommand(LayerCommandBuilder(*this).remove(selected));
+    }
+    afterCommand();
+}
+
+void LayerManager::deleteItemSlot()
+{
+    deleteSelectedItems();
+}
+
+void LayerManager::undoCommandSlot(int)
+{
+    const bool editing = m_editingEnabled;
+    setEditingEnabled(false);
+    for (int i = 0; i < m_ui->layerList->count(); ++i) {
+        QListWidgetItem *item = m_ui->layerList->item(i);
+        item->setCheckState(Qt::Checked);
+        item->setSelected(false);
+    }
+    m_highlighted.clear();
+    m_strokeCount = 0;
+    resetScrubber();
+    if (m_document && m_document->model()) {
+        DocumentGraphicModel *model = m_document->model().get();
+        for (int i = 0; i < model->groups().size(); ++i) {
+            model->groups()[i]->setUsePen(1);
+            model->setLayerVisible(i, true);
+            model->setLayerPen(i, m_defaultPen);
+        }
+        model->update();
+    }
+    m_ui->layerList->update();
+    setEditingEnabled(editing);
+}
+
+void LayerManager::renameCurrentLayerSlot()
+{
+    QListWidgetItem *item = m_ui->layerList->currentItem();
+    const int index = m_ui->layerList->getSelectedLayerIndex() >= 0
+        ? m_ui->layerList->getSelectedLayerIndex()
+        : m_ui->layerList->row(item);
+    if (!m_document || !m_document->document() || index < 0
+        || index >= static_cast<int>(m_document->document()->elements().size()))
+        return;
+    Nivo::Layer &layer = m_document->document()->elements()[index];
+    const QString current = tagOf(layer);
+    LimitedInputDialog dialog(this, tr("Layer name:"), 20, current);
+    if (dialog.exec() != QDialog::Accepted || dialog.textValue() == current)
+        return;
+    layer.setAnnotation("tag", dialog.textValue().toStdString());
+    relabelFrom(index);
+    emit signalSaveEnable(true);
+}
+
+void LayerManager::showEditTagSlot()
+{
+    if (!m_document || !m_document->document())
+        return;
+    Nivo::Document &ink = *m_document->document();
+    const auto found = ink.annotations().find("tag");
+    const QString current
+        = found == ink.annotations().end() ? QString() : QString::fromStdString(found->second);
+    LimitedInputDialog dialog(this, tr("File tag:"), 256, current);
+    if (dialog.exec() != QDialog::Accepted || dialog.textValue() == current)
+        return;
+    ink.setAnnotation("tag", dialog.textValue().toStdString());
+    updateTitle();
+    emit signalSaveEnable(true);
+}
+
+void LayerManager::updateTitle()
+{
+    QString title = tr("File : ");
+    if (m_document) {
+        title += QDir::toNativeSeparators(m_document->path());
+        if (m_document->document()) {
+            const auto &notes = m_document->document()->annotations();
+            const auto found = notes.find("tag");
+            if (found != notes.end())
+                title += tr(" Tag : \"") + QString::fromStdString(found->second) + QLatin1Char('"');
+        }
+    }
+    m_ui->documentBox->setTitle(title);
+}
+
+void LayerManager::rotateClockwiseSlot()
+{
+    if (!m_document || !m_document->model())
+        return;
+    m_document->model()->rotate(45);
+    renderAllIcons();
+    updateItemsSelection();
+    emit signalSaveEnable(getRotation() != 0 || !m_undoStack.isClean());
+}
+
+void LayerManager::rotateCounterclockwiseSlot()
+{
+    if (!m_document || !m_document->model())
+        return;
+    m_document->model()->rotate(-45);
+    renderAllIcons();
+    updateItemsSelection();
+    emit signalSaveEnable(getRotation() != 0 || !m_undoStack.isClean());
+}
+
+int LayerManager::getRotation() const
+{
+    return m_document && m_document->model() ? ((m_document->model()->rotation() % 360) + 360) % 360
+                                             : 0;
+}
+
+void LayerManager::currentStackedWidgetChangedSlot(int tab)
+{
+    m_ui->pages->setCurrentIndex(tab);
+    const bool editor = tab == 0;
+    m_ui->layerList->setEnabled(editor);
+    m_ui->scrubber->setEnabled(editor && selectedRows().size() == 1);
+    m_ui->leftSpin->setEnabled(editor && selectedRows().size() == 1);
+    m_ui->rightSpin->setEnabled(editor && selectedRows().size() == 1);
+    if (!editor) {
+        m_ui->splitButton->setEnabled(false);
+        m_ui->pausesButton->setEnabled(false);
+        m_ui->mergeButton->setEnabled(false);
+        m_ui->deleteButton->setEnabled(false);
+    } else {
+        updateItemsSelection();
+    }
+    emit signalToolBarEnable(editor);
+    emit permitRmbClickSignal(editor);
+    if (editor) {
+        m_player->reset();
+        m_playerCopy.reset();
+        return;
+    }
+    if (!m_document)
+        return;
+    const WaitCursor wait;
+    // The player dims and hides strokes as it goes: it gets a copy of its own.
+    m_playerCopy = m_document->createPressureCopy();
+    if (!m_player->setDocument(m_playerCopy))
+        m_playerCopy.reset();
+}
+
+void LayerManager::enableForwardButton(bool enable)
+{
+    m_viewer->enableForwardButton(enable);
+}
+
+void LayerManager::enableBackButton(bool enable)
+{
+    m_viewer->enableBackButton(enable);
+}
+
+void LayerManager::backBtnClicked()
+{
+    m_player->reset();
+    m_playerCopy.reset();
+    m_ui->tabs->setCurrentIndex(0);
+    emit backToPreviewTab();
+}
+
+void LayerManager::showBackground()
+{
+    if (m_document && m_document->model())
+        m_document->model()->setPageVisible(true, true);
+}
+
+void LayerManager::saveAsDifferentFormatSlot()
+{
+    emit saveAsDifferentFormatRequested();
+}
+
+void LayerManager::saveDocumentAsSlot()
+{
+    emit saveDocumentAs();
+}
+
+void LayerManager::saveDocumentSlot()
+{
+    emit saveDocument();
+}
+
+void LayerManager::openFileLocationSlot()
+{
+    if (m_document)
+        desktop().openUrl(QUrl::fromLocalFile(QFileInfo(m_document->path()).absolutePath()));
+}
+
+void LayerManager::zoomViewInSlot()
+{
+    m_viewer->zoomViewInSlot();
+}
+
+void LayerManager::zoomViewOutSlot()
+{
+    m_viewer->zoomViewOutSlot();
+}
+
+void LayerManager::verticalScrollBarMovedSlot(ZoomAction action)
+{
+    m_viewer->verticalScrollBarMovedSlot(action);
+}
+
+void LayerManager::setHandleBackspace(bool handle)
+{
+    m_handleBackspace = handle;
+}
+
+void LayerManager::showViewMenu(const QPoint &globalPos)
+{
+    if (m_ui->pages->currentIndex() != 0 || !m_document)
+        return;
+    QMenu menu(this);
+    menu.setAccessibleName(tr("Sketch commands"));
+    menu.addAction(tr("&Return to Preview"), this, &LayerManager::backBtnClicked);
+    menu.addAction(tr("&Zoom In"), this, &LayerManager::zoomViewInSlot);
+    menu.addAction(tr("&Zoom Out"), this, &LayerManager::zoomViewOutSlot);
+    menu.addAction(tr("&Rotate Clockwise"), this, &LayerManager::rotateClockwiseSlot);
+    menu.addAction(tr("&Rotate Counterclockwise"), this, &LayerManager::rotateCounterclockwiseSlot);
+    menu.addAction(tr("&Show/Edit Tag..."), this, &LayerManager::showEditTagSlot);
+    menu.addAction(tr("&Open File Location..."), this, &LayerManager::openFileLocationSlot);
+    menu.addAction(tr("&Save Document"), this, &LayerManager::saveDocumentSlot);
+    menu.addAction(tr("&Save Document as..."), this, &LayerManager::saveDocumentAsSlot);
+    menu.addAction(tr("&Save Document as Different Format"), this,
+                   &LayerManager::saveAsDifferentFormatSlot);
+    const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
+    if (!applications.isEmpty()) {
+        QMenu *exports = menu.addMenu(tr("&Export to"));
+        exports->setAccessibleName(tr("Export to"));
+        for (const InstalledApp &application : applications) {
+            const QString name = application.name;
+            exports->addAction(QStringLiteral("&") + name + QLatin1Char(' ') + application.version,
+                               this, [this, name] { emit exportRequested(name); });
+        }
+    }
+    menu.exec(globalPos);
+}
+
+void LayerManager::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Control)
+        emit switchZoomOnSignal(true);
+    QWidget::keyPressEvent(event);
+}
+
+void LayerManager::keyReleaseEvent(QKeyEvent *event)
+{
+    // Backspace is the window's "Back to sketches" shortcut, which text fields override.
+    if (event->key() == Qt::Key_Control)
+        emit switchZoomOnSignal(false);
+    QWidget::keyReleaseEvent(event);
+}
