@@ -1,15 +1,20 @@
-// The file dialog of "Save as Different Format" and the choice of writer.
+// The file dialog of "Save as Different Format", the choice of writer, and printing.
 #include "export/OtherFormats.h"
 
 #include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
 #include "export/DocumentExport.h"
+#include "export/ExportProgress.h"
+#include "export/PrinterService.h"
 #include "settings/DialogService.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -84,6 +89,33 @@ bool mayWrite(const QString &fileName)
         == QMessageBox::Yes;
 }
 
+void prepare(QPainter &painter)
+{
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.resetTransform();
+}
+
+// Empty when the page went to the printer, else why not. The progress dialog is gone before
+// anything is said about it.
+QString printPage(QPrinter &printer, DocumentGraphicModel &model)
+{
+    ExportProgress progress(tr("Printing Sketch"));
+    // After the printer is chosen: choosing one brings its own defaults.
+    printer.setResolution(200);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    progress.setValue(3);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return tr("The printer could not be started; nothing was printed.");
+    prepare(painter);
+    model.render(&painter, QRectF(), model.sceneRect(), Qt::KeepAspectRatio);
+    progress.setValue(8);
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return tr("The sketch could not be sent to the printer.");
+    return {};
+}
+
 } // namespace
 
 bool saveAsOtherFormat(const DocumentMetaData &metadata)
@@ -126,4 +158,28 @@ bool saveAsOtherFormat(const DocumentMetaData &metadata)
         break;
     }
     return saveImage(model, fileName, source, suffix.toUpper());
+}
+
+bool printDocument(const DocumentMetaData &metadata)
+{
+    if (!metadata.model())
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    QString failure;
+    switch (printers().direct(printer)) {
+    case PrinterService::Target::NoPrinter:
+        failure = tr("No printer is installed.");
+        break;
+    case PrinterService::Target::NoDefaultPrinter:
+        failure = tr("There is no default printer.");
+        break;
+    case PrinterService::Target::Ready:
+        failure = printPage(printer, *metadata.model());
+        break;
+    }
+    if (failure.isEmpty())
+        return true;
+    dialogs().warning(QApplication::activeWindow(), applicationTitle(), failure);
+    return false;
 }

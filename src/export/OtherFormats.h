@@ -1,4 +1,5 @@
-// Saving the shown document as an image, a PDF or an SVG file of the user's choice.
+// Saving the shown document as an image, a PDF or an SVG file of the user's choice, and
+// printing it.
 #pragma once
 
 class DocumentMetaData;
@@ -10,3 +11,9 @@ class DocumentMetaData;
 /// format that can be written (said in a message, nothing written) or when the save fails
 /// (reported by the save). Call on the user-interface thread.
 bool saveAsOtherFormat(const DocumentMetaData &metadata);
+
+/// Prints the model's scene rectangle on one A4 page of the printer that printers() directs
+/// to, without a print dialog. A missing printer, a missing default printer or a printer
+/// that does not start is said in a message; the result is then false. Call on the
+/// user-interface thread.
+bool printDocument(const DocumentMetaData &metadata);

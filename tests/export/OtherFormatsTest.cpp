@@ -1,12 +1,18 @@
-// Saving the shown sketch in the format its name or filter asks for.
+// Saving the shown sketch in the format its name or filter asks for, and printing it.
 #include "export/OtherFormats.h"
 
 #include "DocumentTestSupport.h"
 #include "document/DocumentMetaData.h"
+#include "export/PrinterService.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <ostream>
 
@@ -42,6 +48,7 @@ protected:
         m_metadata = std::make_unique<DocumentMetaData>(path("sketch.v2.qpe"));
         ASSERT_TRUE(m_metadata->load());
     }
+    void TearDown() override { setPrinterService(nullptr); }
 
     /// Answers the file dialog with a name in the temporary folder and the filter picked.
     bool saveAs(const QString &name, const QString &filter = {})
@@ -151,4 +158,71 @@ TEST_F(OtherFormatsTest, AsksBeforeTheFiltersSuffixMakesTheNameOfAFileThatExists
     EXPECT_EQ(fileBytes(path("out.pdf")), "old");
     EXPECT_TRUE(saveAs("out", " PDF file (*.pdf)"));
     EXPECT_EQ(contentFormat(path("out.pdf")), "PDF");
+}
+
+namespace {
+
+// Prints into a file, on the Letter paper a printer may bring, or finds no printer to print on.
+class TestPrinters : public PdfFilePrinterService
+{
+public:
+    explicit TestPrinters(const QString &fileName, Target target = Target::Ready)
+        : PdfFilePrinterService(fileName)
+        , m_target(target)
+    { }
+    Target direct(QPrinter &printer) override
+    {
+        if (m_target != Target::Ready)
+            return m_target;
+        PdfFilePrinterService::direct(printer);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        return m_target;
+    }
+
+private:
+    Target m_target;
+};
+
+} // namespace
+
+TEST_F(OtherFormatsTest, PrintsTheInkOntoTheWholeOfAnA4Page)
+{
+    setPrinterService(std::make_unique<TestPrinters>(path("print.pdf")));
+    ASSERT_TRUE(printDocument(*m_metadata));
+    EXPECT_TRUE(m_dialogs->messages.isEmpty());
+    const QString pdf = QString::fromLatin1(fileBytes(path("print.pdf")));
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(
+        pdf.contains(QRegularExpression(R"(/MediaBox \[0 0 59[56](\.\d*)? 84[12](\.\d*)?\])")));
+
+    const QString tool = QStandardPaths::findExecutable("pdftoppm");
+    if (tool.isEmpty())
+        GTEST_SKIP() << "pdftoppm is not installed";
+    QProcess::execute(tool, {"-r", "72", "-png", "-singlefile", path("print.pdf"), path("page")});
+    const QImage page(path("page.png"));
+    ASSERT_FALSE(page.isNull());
+    // The sketch's bounds are scaled to the page: its ink reaches across the printable width
+    // or height.
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            ink |= qGray(page.pixel(x, y)) < 160 ? QRect(x, y, 1, 1) : QRect();
+    EXPECT_TRUE(ink.width() > page.width() * 8 / 10 || ink.height() > page.height() * 8 / 10)
+        << ink.width() << " x " << ink.height();
+}
+
+TEST_F(OtherFormatsTest, SaysWhyNothingWasPrinted)
+{
+    using Target = PrinterService::Target;
+    const auto failure = [&](const QString &fileName, Target target) {
+        setPrinterService(std::make_unique<TestPrinters>(path(fileName), target));
+        m_dialogs->messages.clear();
+        EXPECT_FALSE(printDocument(*m_metadata));
+        return m_dialogs->messages.size() == 1 ? m_dialogs->messages.first().text : QString();
+    };
+    EXPECT_EQ(failure("a.pdf", Target::NoPrinter), "No printer is installed.");
+    EXPECT_EQ(failure("a.pdf", Target::NoDefaultPrinter), "There is no default printer.");
+    EXPECT_EQ(failure("no/such/folder/print.pdf", Target::Ready),
+              "The printer could not be started; nothing was printed.");
+    EXPECT_TRUE(written().isEmpty());
 }
