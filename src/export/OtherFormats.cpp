@@ -27,8 +27,11 @@ QString tr(const char *text)
     return QCoreApplication::translate("OtherFormats", text);
 }
 
-const char kFilters[] = "PNG file (*.png);; JPEG file (*.jpg);; PDF file (*.pdf);; SVG file "
-                        "(*.svg );; BMP file (*.bmp);; TIFF file (*.tiff)";
+// Marked here, translated where it is shown.
+const char kFilters[] = QT_TRANSLATE_NOOP("OtherFormats",
+                                          "PNG file (*.png);; JPEG file (*.jpg);; PDF file "
+                                          "(*.pdf);; SVG file (*.svg );; BMP file (*.bmp);; TIFF "
+                                          "file (*.tiff)");
 
 enum class Writer { Image, Pdf, Svg };
 
