@@ -51,6 +51,12 @@ public:
     {
         return QFileDialog::getSaveFileName(parent, caption, directory, filter);
     }
+    QString saveFileNameWithFilter(QWidget *parent, const QString &caption,
+                                   const QString &directory, const QString &filters,
+                                   QString *selectedFilter) override
+    {
+        return QFileDialog::getSaveFileName(parent, caption, directory, filters, selectedFilter);
+    }
     QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                          const QString &filter) override
     {
@@ -78,6 +84,13 @@ std::unique_ptr<DialogService> &currentService()
 }
 
 } // namespace
+
+QString DialogService::saveFileNameWithFilter(QWidget *parent, const QString &caption,
+                                              const QString &directory, const QString &filters,
+                                              QString *)
+{
+    return saveFileName(parent, caption, directory, filters);
+}
 
 void DialogService::critical(QWidget *parent, const QString &title, const QString &text)
 {

@@ -36,6 +36,13 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                                  const QString &filter)
         = 0;
+    /// A file to write, offering several filters separated by ";;". selectedFilter, when
+    /// given, presets the filter shown and returns the one the user chose. Empty when
+    /// cancelled. Services without filters of their own ask saveFileName and leave the
+    /// selected filter as it was.
+    virtual QString saveFileNameWithFilter(QWidget *parent, const QString &caption,
+                                           const QString &directory, const QString &filters,
+                                           QString *selectedFilter);
     /// A file to read; empty when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                                  const QString &filter)

@@ -57,6 +57,22 @@ QString RecordingDialogService::saveFileName(QWidget *, const QString &caption, 
     return nextPath(pathAnswers);
 }
 
+QString RecordingDialogService::saveFileNameWithFilter(QWidget *, const QString &caption,
+                                                       const QString &directory,
+                                                       const QString &filters,
+                                                       QString *selectedFilter)
+{
+    askedTitles.append(caption);
+    fileQuestions.append(
+        {caption, directory, filters, selectedFilter ? *selectedFilter : QString()});
+    if (!filterAnswers.empty()) {
+        if (selectedFilter)
+            *selectedFilter = filterAnswers.front();
+        filterAnswers.pop_front();
+    }
+    return nextPath(pathAnswers);
+}
+
 QString RecordingDialogService::openFileName(QWidget *, const QString &caption, const QString &,
                                              const QString &)
 {

@@ -30,6 +30,9 @@ public:
                               const QString &directory) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                          const QString &filter) override;
+    QString saveFileNameWithFilter(QWidget *parent, const QString &caption,
+                                   const QString &directory, const QString &filters,
+                                   QString *selectedFilter) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                          const QString &filter) override;
 
@@ -40,6 +43,20 @@ public:
     std::deque<std::optional<QString>> textAnswers;
     std::deque<QString> pathAnswers;
 
+    /// Filters picked in the next filtered file questions, in order; without one the preset
+    /// filter stays.
+    std::deque<QString> filterAnswers;
+
+    /// What a filtered file question offered: where it started, its filters and the filter
+    /// preset when it opened.
+    struct FileQuestion
+    {
+        QString caption;
+        QString directory;
+        QString filters;
+        QString presetFilter;
+    };
+    QList<FileQuestion> fileQuestions;
     QList<Message> messages;
     QStringList askedTitles;
 };

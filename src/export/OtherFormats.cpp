@@ -1,0 +1,188 @@
+// The file dialog of "Save as Different Format", the choice of writer, and printing.
+#include "export/OtherFormats.h"
+
+#include "document/DocumentGraphicModel.h"
+#include "document/DocumentMetaData.h"
+#include "export/DocumentExport.h"
+#include "export/ExportProgress.h"
+#include "export/PrinterService.h"
+#include "settings/DialogService.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <array>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("OtherFormats", text);
+}
+
+// Marked here, translated where it is shown.
+const char kFilters[] = QT_TRANSLATE_NOOP("OtherFormats",
+                                          "PNG file (*.png);; JPEG file (*.jpg);; PDF file "
+                                          "(*.pdf);; SVG file (*.svg );; BMP file (*.bmp);; TIFF "
+                                          "file (*.tiff)");
+
+enum class Writer { Image, Pdf, Svg };
+
+struct Format
+{
+    const char *suffix;
+    Writer writer;
+};
+
+constexpr std::array kFormats {
+    Format {"png", Writer::Image}, Format {"jpg", Writer::Image},  Format {"jpeg", Writer::Image},
+    Format {"pdf", Writer::Pdf},   Format {"svg", Writer::Svg},    Format {"bmp", Writer::Image},
+    Format {"tif", Writer::Image}, Format {"tiff", Writer::Image},
+};
+
+const Format *formatOf(const QString &suffix)
+{
+    for (const Format &format : kFormats) {
+        if (suffix.compare(QLatin1String(format.suffix), Qt::CaseInsensitive) == 0)
+            return &format;
+    }
+    return nullptr;
+}
+
+QString writableSuffixes()
+{
+    QStringList suffixes;
+    for (const Format &format : kFormats)
+        suffixes << QLatin1Char('.') + QLatin1String(format.suffix);
+    return suffixes.join(QLatin1String(", "));
+}
+
+// The suffix of a filter such as "SVG file (*.svg )"; the first filter's when the dialog
+// named none.
+QString suffixOfFilter(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(\*\.(\w+))"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QStringLiteral("png");
+}
+
+QString proposedName(const DocumentMetaData &metadata)
+{
+    const QFileInfo file(metadata.path());
+    return QDir::toNativeSeparators(file.absolutePath() + QLatin1Char('/')
+                                    + file.completeBaseName());
+}
+
+// The dialog confirms replacing only the name as typed, so a name that got its suffix here
+// is confirmed here.
+bool mayWrite(const QString &fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return true;
+    const QString text = tr("%1 already exists.\nDo you want to replace it?").arg(fileName);
+    return dialogs().question(QApplication::activeWindow(), applicationTitle(), text,
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+void prepare(QPainter &painter)
+{
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.resetTransform();
+}
+
+// Empty when the page went to the printer, else why not. The progress dialog is gone before
+// anything is said about it.
+QString printPage(QPrinter &printer, DocumentGraphicModel &model)
+{
+    ExportProgress progress(tr("Printing Sketch"));
+    // After the printer is chosen: choosing one brings its own defaults.
+    printer.setResolution(200);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    progress.setValue(3);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return tr("The printer could not be started; nothing was printed.");
+    prepare(painter);
+    model.render(&painter, QRectF(), model.sceneRect(), Qt::KeepAspectRatio);
+    progress.setValue(8);
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return tr("The sketch could not be sent to the printer.");
+    return {};
+}
+
+} // namespace
+
+bool saveAsOtherFormat(const DocumentMetaData &metadata)
+{
+    if (!metadata.model())
+        return false;
+    QWidget *window = QApplication::activeWindow();
+    const QString filters = tr(kFilters);
+    QString selectedFilter = filters.section(QLatin1String(";;"), 0, 0);
+    const QString answer = dialogs().saveFileNameWithFilter(
+        window, tr("Save document as "), proposedName(metadata), filters, &selectedFilter);
+    if (answer.isEmpty())
+        return false;
+    QString fileName = QDir::toNativeSeparators(answer);
+    QString suffix = QFileInfo(fileName).suffix();
+    if (suffix.isEmpty()) {
+        while (fileName.endsWith(QLatin1Char('.')))
+            fileName.chop(1);
+        suffix = suffixOfFilter(selectedFilter);
+        fileName += QLatin1Char('.') + suffix;
+        if (!mayWrite(fileName))
+            return false;
+    }
+    const Format *format = formatOf(suffix);
+    if (!format) {
+        dialogs().warning(window, tr("Invlaid extension"),
+                          tr("%1 was not saved: \"%2\" is not a format that can be written.\n"
+                             "End the file name in one of %3.")
+                              .arg(fileName, suffix, writableSuffixes()));
+        return false;
+    }
+    DocumentGraphicModel &model = *metadata.model();
+    const QRectF source = model.pageRect();
+    switch (format->writer) {
+    case Writer::Pdf:
+        return savePdf(model, fileName, source);
+    case Writer::Svg:
+        return saveSvg(model, fileName, source);
+    case Writer::Image:
+        break;
+    }
+    return saveImage(model, fileName, source, suffix.toUpper());
+}
+
+bool printDocument(const DocumentMetaData &metadata)
+{
+    if (!metadata.model())
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    QString failure;
+    switch (printers().direct(printer)) {
+    case PrinterService::Target::NoPrinter:
+        failure = tr("No printer is installed.");
+        break;
+    case PrinterService::Target::NoDefaultPrinter:
+        failure = tr("There is no default printer.");
+        break;
+    case PrinterService::Target::Ready:
+        failure = printPage(printer, *metadata.model());
+        break;
+    }
+    if (failure.isEmpty())
+        return true;
+    dialogs().warning(QApplication::activeWindow(), applicationTitle(), failure);
+    return false;
+}
