@@ -14,6 +14,7 @@
 #include "settings/ApplSettings.h"
 #include "settings/DesktopServices.h"
 #include "settings/DialogService.h"
+#include "settings/WaitCursor.h"
 #include "ui_LayerManager.h"
 
 #include <QApplication>
@@ -43,16 +44,6 @@ QString tagOf(const Nivo::Layer &layer)
     const auto found = layer.annotations().find("tag");
     return found == layer.annotations().end() ? QString() : QString::fromStdString(found->second);
 }
-
-/// The wait cursor while a command is built and run.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 } // namespace
 

@@ -3,24 +3,13 @@
 
 #include "document/DocumentGraphicModel.h"
 #include "editor/LayerManager.h"
+#include "settings/WaitCursor.h"
 
 #include <QApplication>
 #include <QGraphicsItem>
 #include <QListWidget>
 
-namespace {
-
-/// The wait cursor for the length of one step.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-} // namespace
+namespace { } // namespace
 
 LayerUndoData::LayerUndoData(LayerManager *editor, int index)
     : editor(editor)
