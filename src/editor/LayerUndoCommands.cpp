@@ -9,8 +9,6 @@
 #include <QGraphicsItem>
 #include <QListWidget>
 
-namespace { } // namespace
-
 LayerUndoData::LayerUndoData(LayerManager *editor, int index)
     : editor(editor)
     , index(index)
