@@ -92,7 +92,7 @@ LayerManager::LayerManager(QWidget *parent)
     connect(m_viewer->view(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { showViewMenu(m_viewer->view()->mapToGlobal(pos)); });
     connect(&m_undoStack, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { emit signalSaveEnable(!clean); });
+            [this] { emit signalSaveEnable(isModified()); });
     setEditingEnabled(true);
     resetScrubber();
     m_ui->splitButton->setEnabled(false);
@@ -128,12 +128,35 @@ void LayerManager::setDocument(const MetadataPtr &metadata)
     m_player->reset();
     m_playerCopy.reset();
     m_document = metadata;
+    m_savedRotation = getRotation();
+    m_namesChanged = false;
     m_ui->tabs->setCurrentIndex(0);
     loadDocument(true);
     m_ui->splitButton->setEnabled(false);
     m_ui->pausesButton->setEnabled(false);
     m_ui->mergeButton->setEnabled(false);
     m_ui->deleteButton->setEnabled(false);
+}
+
+bool LayerManager::isModified() const
+{
+    return m_document && (!m_undoStack.isClean() || getRotation() != m_savedRotation || m_namesChanged);
+}
+
+void LayerManager::markSaved()
+{
+    m_undoStack.setClean();
+    m_savedRotation = getRotation();
+    m_namesChanged = false;
+    emit signalSaveEnable(false);
+}
+
+void LayerManager::discardChanges()
+{
+    m_undoStack.clear();
+    m_savedRotation = getRotation();
+    m_namesChanged = false;
+    emit signalSaveEnable(false);
 }
 
 void LayerManager::reset()
@@ -608,6 +631,7 @@ void LayerManager::renameCurrentLayerSlot()
         return;
     layer.setAnnotation("tag", dialog.textValue().toStdString());
     relabelFrom(index);
+    m_namesChanged = true;
     emit signalSaveEnable(true);
 }
 
@@ -624,6 +648,7 @@ void LayerManager::showEditTagSlot()
         return;
     ink.setAnnotation("tag", dialog.textValue().toStdString());
     updateTitle();
+    m_namesChanged = true;
     emit signalSaveEnable(true);
 }
 
@@ -649,7 +674,7 @@ void LayerManager::rotateClockwiseSlot()
     m_document->model()->rotate(45);
     renderAllIcons();
     updateItemsSelection();
-    emit signalSaveEnable(getRotation() != 0 || !m_undoStack.isClean());
+    emit signalSaveEnable(isModified());
 }
 
 void LayerManager::rotateCounterclockwiseSlot()
@@ -659,7 +684,7 @@ void LayerManager::rotateCounterclockwiseSlot()
     m_document->model()->rotate(-45);
     renderAllIcons();
     updateItemsSelection();
-    emit signalSaveEnable(getRotation() != 0 || !m_undoStack.isClean());
+    emit signalSaveEnable(isModified());
 }
 
 int LayerManager::getRotation() const

@@ -44,6 +44,13 @@ public:
     const MetadataPtr &document() const { return m_document; }
     void clearUndoStack() { m_undoStack.clear(); }
     bool canUndo() const { return m_undoStack.canUndo(); }
+    /// Whether the sketch differs from what was opened or last saved: a command not undone,
+    /// a turn, a new layer name or tag.
+    bool isModified() const;
+    /// What is shown now is what the file holds (after a save).
+    void markSaved();
+    /// Drops every change since the opening or the last save (the user chose Discard).
+    void discardChanges();
     QUndoStack *undoStack() { return &m_undoStack; }
 
     QListWidget *layerList() const;
@@ -154,4 +161,6 @@ private:
     bool m_handleBackspace = true;
     bool m_editingEnabled = false;
     int m_pauseThresholdMs = 3000;
+    int m_savedRotation = 0;
+    bool m_namesChanged = false;
 };
