@@ -4,6 +4,7 @@
 #include "browser/AboutDialog.h"
 #include "browser/AccessibleNames.h"
 #include "browser/DirView.h"
+#include "browser/EditorSession.h"
 #include "browser/FolderHistory.h"
 #include "browser/HelpFiles.h"
 #include "browser/KeyboardTrackingSlider.h"
@@ -16,11 +17,12 @@
 #include "browser/ThumbnailItem.h"
 #include "browser/TrayController.h"
 #include "document/DocumentGraphicModel.h"
+#include "editor/LayerManager.h"
 #include "editor/SketchViewer.h"
-#include "ink/DocumentSerializer.h"
 #include "settings/ApplSettings.h"
 #include "settings/DesktopServices.h"
 #include "settings/DialogService.h"
+#include "settings/WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,9 +69,10 @@ MainWindow::MainWindow(QWidget *parent)
     preview->setStretchFactor(0, 0);
     preview->setStretchFactor(1, 1);
     preview->setSizes({280, 1000});
-    m_editorPage = new SketchViewer(m_pages);
+    m_layerEditor = new LayerManager(m_pages);
+    m_session = new EditorSession(this, m_layerEditor, m_thumbnailList);
     m_pages->addWidget(preview);
-    m_pages->addWidget(m_editorPage);
+    m_pages->addWidget(m_layerEditor);
     setCentralWidget(m_pages);
     createActions();
 }
@@ -78,6 +81,11 @@ MainWindow::~MainWindow()
 {
     if (m_trayIcon)
         m_trayIcon->hide();
+}
+
+SketchViewer *MainWindow::editorPage() const
+{
+    return m_layerEditor->viewer();
 }
 
 void MainWindow::createActions()
@@ -242,8 +250,8 @@ void MainWindow::connectChildren()
             &MainWindow::setPagesStripVisible);
     connect(list, &PreviewThumbnailList::thumbnailSelectedEx, this,
             &MainWindow::thumbnailSelectedExSlot);
-    connect(list, &PreviewThumbnailList::mergeDocSave, this, &MainWindow::saveDocumentSlot);
-    connect(list, &QListWidget::currentItemChanged, this, &MainWindow::On_FirstThumbnailSelected);
+    connect(list, &PreviewThumbnailList::checkIfSaveNeeded, this,
+            &MainWindow::checkIfSaveNeededSlot);
     connect(m_pagesStrip, &PagesStrip::pageSelectionChange, list,
             &PreviewThumbnailList::handlePageSelectionClick);
     connect(m_pagesStrip, &PagesStrip::enableEnterKeyHandling, this,
@@ -253,15 +261,15 @@ void MainWindow::connectChildren()
             &PreviewThumbnailList::handleZoomSliderKeyEvent);
     connect(m_thumbsZoomIn, &QToolButton::clicked, this, &MainWindow::thumbsZoomPlusSlot);
     connect(m_thumbsZoomOut, &QToolButton::clicked, this, &MainWindow::thumbsZoomMinusSlot);
-    connect(m_editorPage, &SketchViewer::backToPreviewTab, this, &MainWindow::backToPreviewTab);
-    connect(m_editorPage, &SketchViewer::previousRequested, list,
+    connect(m_layerEditor, &LayerManager::backToPreviewTab, this, &MainWindow::backToPreviewTab);
+    connect(m_layerEditor, &LayerManager::previousRequested, list,
             &PreviewThumbnailList::navigateBackward);
-    connect(m_editorPage, &SketchViewer::nextRequested, list,
+    connect(m_layerEditor, &LayerManager::nextRequested, list,
             &PreviewThumbnailList::navigateForward);
-    connect(list, &PreviewThumbnailList::canEnableBackButton, m_editorPage,
-            &SketchViewer::enableBackButton);
-    connect(list, &PreviewThumbnailList::canEnableForwardButton, m_editorPage,
-            &SketchViewer::enableForwardButton);
+    connect(list, &PreviewThumbnailList::canEnableBackButton, m_layerEditor,
+            &LayerManager::enableBackButton);
+    connect(list, &PreviewThumbnailList::canEnableForwardButton, m_layerEditor,
+            &LayerManager::enableForwardButton);
     connect(list, &PreviewThumbnailList::canEnableBackButton, m_actionPrevious,
             &QAction::setEnabled);
     connect(list, &PreviewThumbnailList::canEnableForwardButton, m_actionNext,
@@ -283,10 +291,15 @@ void MainWindow::createMenus()
     file->addAction(action_Open);
     file->addAction(actionOpen_Folder);
     file->addSeparator();
+    m_session->addFileActions(file);
+    m_session->addExportMenu(file);
+    file->addSeparator();
     file->addAction(m_action_exit);
     file->addAction(m_actionQuit);
 
     QMenu *edit = m_menus->addMenu(tr("Edit"), PageMenus::kEditorPage);
+    m_session->addEditActions(edit);
+    edit->addSeparator();
     m_actionPrevious = edit->addAction(tr("Previous Sketch"), QKeySequence(tr("Ctrl+PgUp")),
                                        m_thumbnailList, &PreviewThumbnailList::navigateBackward);
     m_actionNext = edit->addAction(tr("Next Sketch"), QKeySequence(tr("Ctrl+PgDown")),
@@ -299,11 +312,13 @@ void MainWindow::createMenus()
 
     QMenu *view = m_menus->addMenu(tr("View"), PageMenus::kEditorPage);
     view->addAction(QIcon(QStringLiteral(":/actions/zoom_in.png")), tr("Zoom In"),
-                    QKeySequence(tr("Ctrl+=")), m_editorPage, &SketchViewer::zoomViewInSlot);
+                    QKeySequence(tr("Ctrl+=")), m_layerEditor, &LayerManager::zoomViewInSlot);
     view->addAction(QIcon(QStringLiteral(":/actions/zoom_out.png")), tr("Zoom Out"),
-                    QKeySequence(tr("Ctrl+-")), m_editorPage, &SketchViewer::zoomViewOutSlot);
-    view->addAction(tr("Fit to Window"), QKeySequence(tr("Ctrl+0")), m_editorPage,
+                    QKeySequence(tr("Ctrl+-")), m_layerEditor, &LayerManager::zoomViewOutSlot);
+    view->addAction(tr("Fit to Window"), QKeySequence(tr("Ctrl+0")), editorPage(),
                     &SketchViewer::fitToView);
+    m_session->addViewActions(view);
+    view->addSeparator();
     QAction *back = view->addAction(QIcon(QStringLiteral(":/actions/back_to_preview.png")),
                                     tr("Back to sketches"), this, &MainWindow::backToPreviewTab);
     back->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Backspace)});
@@ -335,11 +350,27 @@ void MainWindow::currentTabChanged(int page)
     m_thumbsZoomOut->setVisible(preview);
     setEnabledZoomSlider(preview && !m_thumbnailList->isLoading());
     m_pagesStrip->setVisible(preview && m_thumbnailList->pageCount() > 1);
+    // Ctrl+F is Forward among the sketches and Save as Different Format in the editor.
+    actionForward->setShortcut(preview ? QKeySequence(tr("Ctrl+F")) : QKeySequence());
+    m_session->setEditorPageShown(!preview);
     m_pages->setCurrentIndex(page);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    bool quit = false;
+    if (!m_session->askBeforeClosing(&quit)) {
+        event->ignore();
+        return;
+    }
+    if (quit) {
+        // Saved on the way out: the application ends, as the user asked.
+        if (m_trayIcon)
+            m_trayIcon->hide();
+        event->accept();
+        QCoreApplication::quit();
+        return;
+    }
     // Without a tray there is nowhere to find a hidden window: closing then quits.
     if (!m_trayIcon || !isSystemTrayAvailable()) {
         event->accept();
@@ -520,6 +551,8 @@ bool MainWindow::openFile(const QString &path)
     const QFileInfo info(path);
     if (path.isEmpty() || info.isDir() || !info.exists())
         return false;
+    if (m_currentPage == 1 && m_session->askToSave() == -1)
+        return true;
     const QString folder = QDir::toNativeSeparators(info.absolutePath());
     if (QDir::cleanPath(m_dirView->currentDir().absolutePath())
         != QDir::cleanPath(info.absolutePath()))
@@ -581,11 +614,6 @@ void MainWindow::On_About_Clicked()
     about.exec();
 }
 
-void MainWindow::On_FirstThumbnailSelected()
-{
-    // The actions on the current sketch follow with the later editor work.
-}
-
 void MainWindow::thumbnailSelectedExSlot(MetadataPtr metadata)
 {
     // The loader reads only the ink; the scene is built here, on the window's thread.
@@ -595,15 +623,17 @@ void MainWindow::thumbnailSelectedExSlot(MetadataPtr metadata)
     }
     if (!metadata)
         return;
-    m_editorPage->reset();
+    // Another sketch replaces a changed one only once it is saved or discarded.
+    if (m_currentPage == 1 && m_session->askToSave() == -1)
+        return;
+    m_layerEditor->reset();
     m_thumbnailList->announceNeighbours(metadata->path());
     setWindowTitle(tr("%1 - Quillo Draftbay").arg(QFileInfo(metadata->path()).fileName()));
     m_progressBar->hide();
     m_pagesStrip->hide();
     currentTabChanged(1);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_editorPage->setDocument(metadata->createPressureCopy());
-    QApplication::restoreOverrideCursor();
+    const WaitCursor wait;
+    m_layerEditor->setDocument(metadata->createPressureCopy());
 }
 
 void MainWindow::editSelectedThumbnail()
@@ -614,27 +644,17 @@ void MainWindow::editSelectedThumbnail()
 
 void MainWindow::backToPreviewTab()
 {
-    m_editorPage->reset();
+    if (m_currentPage == 1 && m_session->askToSave() == -1)
+        return;
+    m_layerEditor->reset();
     currentTabChanged(0);
     if (m_thumbnailList->isLoading())
         m_progressBar->show();
     m_thumbnailList->setFocus();
 }
 
-void MainWindow::saveDocumentSlot(MetadataPtr metadata)
+void MainWindow::checkIfSaveNeededSlot()
 {
-    if (!metadata || !metadata->document())
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::unique_ptr<Nivo::Document> seen = metadata->createDocumentAsSeen();
-    Nivo::DocumentSerializer serializer(seen.get());
-    const bool saved = serializer.saveFile(
-        QDir::toNativeSeparators(metadata->path()).toStdWString(),
-        metadata->definitions() ? *metadata->definitions() : Nivo::InkMLDefinitions());
-    QApplication::restoreOverrideCursor();
-    if (!saved) {
-        dialogs().warning(this, applicationTitle(), tr("Unable to save file"));
-        return;
-    }
-    m_thumbnailList->reloadSameFolder(true);
+    if (m_currentPage == 1 && m_session->askToSave() == -1)
+        m_thumbnailList->keepSelection();
 }

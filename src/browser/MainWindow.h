@@ -20,9 +20,11 @@ class QToolBar;
 class QToolButton;
 class ApplSettings;
 class DirView;
+class EditorSession;
 class FolderHistory;
 class LoadStatus;
 class KeyboardTrackingSlider;
+class LayerManager;
 class PageMenus;
 class PagesStrip;
 class PreviewThumbnailList;
@@ -52,7 +54,9 @@ public:
     SketchBackupController *sketchBackup() const { return m_sketchBackup; }
     DirView *folderTree() const { return m_dirView; }
     PagesStrip *pagesStrip() const { return m_pagesStrip; }
-    SketchViewer *editorPage() const { return m_editorPage; }
+    SketchViewer *editorPage() const;
+    LayerManager *layerEditor() const { return m_layerEditor; }
+    EditorSession *session() const { return m_session; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     int currentPage() const { return m_currentPage; }
     QString currentFolder() const { return m_currentFolder; }
@@ -78,8 +82,8 @@ public slots:
     void thumbnailSelectedExSlot(MetadataPtr metadata);
     void editSelectedThumbnail();
     void backToPreviewTab();
-    /// Writes a document that has no window of its own (a merge) to its path.
-    void saveDocumentSlot(MetadataPtr metadata);
+    /// The list is about to open another sketch: a changed one is saved or kept first.
+    void checkIfSaveNeededSlot();
 
 protected:
     /// Whether the desktop shows tray icons (a window hidden without one cannot be found).
@@ -97,7 +101,6 @@ private slots:
     void viewFileTree(bool visible);
     void actionBackSlot();
     void actionForwardSlot();
-    void On_FirstThumbnailSelected();
 
 private:
     void createActions();
@@ -127,7 +130,8 @@ private:
     DirView *m_dirView = nullptr;
     PreviewThumbnailList *m_thumbnailList = nullptr;
     PagesStrip *m_pagesStrip = nullptr;
-    SketchViewer *m_editorPage = nullptr;
+    LayerManager *m_layerEditor = nullptr;
+    EditorSession *m_session = nullptr;
     QToolBar *m_toolBar = nullptr;
     PageMenus *m_menus = nullptr;
     QProgressBar *m_progressBar = nullptr;

@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QPainter>
 
+#include <utility>
+
 namespace {
 
 const QColor kItemBackground(166, 173, 176, 255);
@@ -473,7 +475,10 @@ void PreviewThumbnailList::showFile(const QString &path, bool open)
 
 void PreviewThumbnailList::navigateBy(int step)
 {
+    m_keepSelection = false;
     emit checkIfSaveNeeded();
+    if (std::exchange(m_keepSelection, false))
+        return;
     const ThumbnailItem *current = currentThumbnail();
     if (!current)
         return;

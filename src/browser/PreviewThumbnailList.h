@@ -56,6 +56,8 @@ public:
     void announceNeighbours(const QString &path);
     /// What the list says when loading has ended without a sketch (empty otherwise).
     QString emptyStateText() const;
+    /// Answers checkIfSaveNeeded: the user stays with the open sketch, the selection stays.
+    void keepSelection() { m_keepSelection = true; }
 
 public slots:
     void previewEliFiles(const QDir &folder);
@@ -134,6 +136,7 @@ private:
     QStringList m_listedNames;
     QString m_pendingSelection;
     bool m_openPending = false;
+    bool m_keepSelection = false;
     QMenu *m_contextMenu = nullptr;
     int m_itemSize = 250;
     Qt::TransformationMode m_transformationMode = Qt::SmoothTransformation;
