@@ -634,6 +634,7 @@ void MainWindow::thumbnailSelectedExSlot(MetadataPtr metadata)
     currentTabChanged(1);
     const WaitCursor wait;
     m_layerEditor->setDocument(metadata->createPressureCopy());
+    m_session->updateEnabled();
 }
 
 void MainWindow::editSelectedThumbnail()

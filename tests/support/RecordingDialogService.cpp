@@ -50,10 +50,11 @@ QString RecordingDialogService::existingDirectory(QWidget *, const QString &capt
     return nextPath(pathAnswers);
 }
 
-QString RecordingDialogService::saveFileName(QWidget *, const QString &caption, const QString &,
-                                             const QString &)
+QString RecordingDialogService::saveFileName(QWidget *, const QString &caption,
+                                             const QString &directory, const QString &filter)
 {
     askedTitles.append(caption);
+    fileQuestions.append({caption, directory, filter, QString()});
     return nextPath(pathAnswers);
 }
 

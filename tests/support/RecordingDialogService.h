@@ -47,7 +47,7 @@ public:
     /// filter stays.
     std::deque<QString> filterAnswers;
 
-    /// What a filtered file question offered: where it started, its filters and the filter
+    /// What a save question offered: where it started, its filters and the filter
     /// preset when it opened.
     struct FileQuestion
     {
