@@ -28,7 +28,8 @@ mkdir -p "$damaged" "$sheets/Empty"
 cp "$samples"/drawing-000[1-3].qpe "$damaged/"
 printf 'shopping list: milk, bread\n' >"$damaged/receiver-cut-off.qpe"
 
-# Runs the program on its own profile (start folder, lock, log) and photographs the screen.
+# Runs the program on its own profile (start folder, lock, log), does what STEPS says (xdotool
+# commands separated by ';', a second apart) and photographs the screen.
 shot() {
     local name=$1 folder=$2
     shift 2
@@ -45,6 +46,13 @@ shot() {
     window=$(xdotool search --sync --onlyvisible --pid "$app" 2>/dev/null | head -1)
     xdotool windowmove "$window" 0 0 windowsize "$window" 1200 750
     sleep "${SHOT_WAIT:-8}"
+    local step
+    IFS=';' read -ra steps <<<"${STEPS:-}"
+    for step in "${steps[@]}"; do
+        # shellcheck disable=SC2086
+        xdotool $step
+        sleep 1
+    done
     import -window root "$out/$name.png"
     kill "$app" 2>/dev/null || true
     wait "$app" 2>/dev/null || true
@@ -53,6 +61,10 @@ shot() {
 
 mkdir -p "$out"
 shot browser "$samples"
-shot editor "$samples" "$samples/drawing-0002.qpe"
+# The layer editor with the second of three layers selected: highlighted, its strokes on the
+# scrubber.
+STEPS="mousemove 170 294;click 1" shot editor "$samples" "$samples/drawing-0006.qpe"
+# The player halfway through the replay of the same sketch.
+STEPS="mousemove 114 46;click 1;key space;sleep 2" shot player "$samples" "$samples/drawing-0006.qpe"
 shot empty "$sheets/Empty"
 shot placeholder "$damaged"

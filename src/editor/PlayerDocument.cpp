@@ -247,12 +247,17 @@ bool PlayerDocument::setDocument(const MetadataPtr &metadata)
     ZoomingGraphicsView *view = m_ui->m_view;
     view->setScene(model);
     model->addItem(m_partial.get());
-    m_followsWindow = true;
-    fitToView();
     // The strokes keep their own bounds rather than the page's: nothing moves or turns them
     // here, and a frame then repaints only the strokes near the one that changed.
     model->setPageVisible(false, true);
     model->update();
+    // Without the page the strokes lie where the pen drew them: the view frames the ink.
+    QRectF ink;
+    for (const QGraphicsItem *item : m_strokeItems)
+        ink |= item->sceneBoundingRect();
+    view->setSceneRect(ink);
+    m_followsWindow = true;
+    fitToView();
 
     gotoPosition(0);
     m_ui->m_play_button->setFocus();
@@ -306,17 +311,19 @@ void PlayerDocument::fitToView()
     ZoomingGraphicsView *view = m_ui->m_view;
     const QRectF scene = view->sceneRect();
     view->resetTransform();
-    view->ensureVisible(scene, kViewMargin, kViewMargin);
     m_fitScale = 1.0;
     if (scene.isEmpty())
         return;
+    // Scaled first and centred after: scrolling before the scale would leave the sheet where
+    // the unscaled scroll position puts it, cut at the top.
     const QSize viewport = view->viewport()->size();
-    const double sx = viewport.width() / scene.width();
-    const double sy = viewport.height() / scene.height();
+    const double sx = (viewport.width() - 2 * kViewMargin) / scene.width();
+    const double sy = (viewport.height() - 2 * kViewMargin) / scene.height();
     if (sx < 1 || sy < 1) {
-        m_fitScale = std::min(sx, sy);
+        m_fitScale = std::max(0.01, std::min(sx, sy));
         view->scale(m_fitScale, m_fitScale);
     }
+    view->centerOn(scene.center());
 }
 
 void PlayerDocument::reset()

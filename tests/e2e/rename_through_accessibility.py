@@ -6,7 +6,9 @@ with a profile of its own whose start folder holds a few generated sketches. Fin
 thumbnail list, the folder tree and the sketch view by their accessible names, opens the
 menu of the first sketch with Shift+F10, runs "Rename..." through the menu item's
 accessibility action, types the new name into the dialog, presses Enter and checks the file
-on disc. Every wait is bounded; everything started here is stopped by its pid.
+on disc. Then opens the renamed sketch in the editor, deletes a layer, leaves the editor,
+answers the question with Save and accepts the proposed document name in the file dialog,
+and checks the document beside the untouched pen file. Every wait is bounded; everything started here is stopped by its pid.
 
 Exit codes: 0 passed, 1 failed, 77 skipped (a tool is missing).
 """
@@ -410,6 +412,62 @@ def rename_through_the_menu(session, screen, sketches, count, timeout):
     wait_for(lambda: any(i.name == new_base + suffix for i in screen.children(thumbnails)),
              timeout, 'thumbnail under its new name')
     log(f'renamed to {os.path.basename(new_path)}')
+    return frame, thumbnails, new_base + suffix
+
+
+def showing_dialog(screen, app, title=None):
+    return next((w for w in screen.children(app)
+                 if w.getRoleName() in ('dialog', 'alert')
+                 and 'showing' in screen.states(w)
+                 and (title is None or w.name == title)), None)
+
+
+def edit_and_save_through_the_editor(session, screen, sketches, frame, thumbnails, name,
+                                     timeout):
+    """Opens the sketch, deletes its first layer, leaves the editor, answers Save and accepts
+    the proposed document name: the pen file stays, the document appears beside it."""
+    app = screen.application()
+    item = next(i for i in screen.children(thumbnails) if i.name == name)
+    screen.focus_window(frame)
+    session.xdotool('mousemove', *screen.centre(item))
+    session.xdotool('click', '--repeat', '2', '1')
+    layers = wait_for(lambda: screen.find(frame, 'Layers', 'list'), timeout,
+                      'layer list named "Layers"')
+    layer_items = wait_for(lambda: [i for i in screen.children(layers)
+                                    if i.getRoleName() == 'list item'] or None,
+                           timeout, 'layers in the list')
+    log(f'editor open with {len(layer_items)} layers')
+    session.xdotool('mousemove', *screen.centre(layer_items[0]))
+    session.xdotool('click', '1')
+    delete = wait_for(lambda: (lambda b: b if b and 'enabled' in screen.states(b) else None)(
+        screen.find(frame, 'Delete layers', 'push button')), timeout, 'enabled "Delete layers"')
+    screen.run_action(delete, 'press')
+    wait_for(lambda: len([i for i in screen.children(layers)
+                          if i.getRoleName() == 'list item']) == len(layer_items) - 1,
+             timeout, 'one layer fewer')
+
+    back = screen.find(frame, 'Back to sketches', 'push button') \
+        or screen.find(frame, 'Back to sketches')
+    if back is None:
+        raise Failure('no "Back to sketches" control in the editor')
+    screen.run_action(back, 'press')
+    question = wait_for(lambda: showing_dialog(screen, app), timeout, 'the question to save')
+    save = wait_for(lambda: screen.find(question, 'Save', 'push button'), timeout,
+                    '"Save" in the question')
+    screen.run_action(save, 'press')
+    chooser = wait_for(lambda: showing_dialog(screen, app, 'Save as'), timeout,
+                       'the "Save as" file dialog')
+    screen.focus_window(chooser)
+    session.xdotool('key', 'Return')
+    document = os.path.join(sketches, os.path.splitext(name)[0] + '.vmr')
+    wait_for(lambda: os.path.exists(document) and os.path.getsize(document) > 0, timeout,
+             f'{document} on disc')
+    if not os.path.exists(os.path.join(sketches, name)):
+        raise Failure(f'the pen file {name} went away when its document was saved')
+    wait_for(lambda: any(i.name == os.path.basename(document)
+                         for i in screen.children(thumbnails)),
+             timeout, 'thumbnail of the saved document')
+    log(f'saved {os.path.basename(document)} beside {name}')
 
 
 def main():
@@ -447,7 +505,10 @@ def main():
         session.start_buses(args.timeout)
         session.start_app([args.app], {'XDG_DATA_HOME': profile})
         screen = Screen(session)
-        rename_through_the_menu(session, screen, sketches, count, args.timeout)
+        frame, thumbnails, name = rename_through_the_menu(session, screen, sketches, count,
+                                                          args.timeout)
+        edit_and_save_through_the_editor(session, screen, sketches, frame, thumbnails, name,
+                                         args.timeout)
         return 0
     except Failure as failure:
         log(f'FAILED: {failure}')
