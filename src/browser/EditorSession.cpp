@@ -3,6 +3,7 @@
 
 #include "browser/PreviewThumbnailList.h"
 #include "editor/LayerManager.h"
+#include "export/Mail.h"
 #include "export/OtherFormats.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/ApplSettings.h"
@@ -58,8 +59,6 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     m_actionOtherFormat = makeAction(this, tr("Save as Different Format"));
     m_actionUndo->setEnabled(false);
     m_actionRedo->setEnabled(false);
-    // Mailing comes with the sharing commands; the entry has its place already.
-    m_actionEmail->setEnabled(false);
 
     connect(m_actionUndo, &QAction::triggered, this, &EditorSession::On_EditUndo_Clicked);
     connect(m_actionRedo, &QAction::triggered, m_editor->undoStack(), &QUndoStack::redo);
@@ -68,6 +67,7 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     connect(m_actionOtherFormat, &QAction::triggered, this,
             &EditorSession::On_ExportAsDiffrentFormat_Clicked);
     connect(m_actionPrint, &QAction::triggered, this, &EditorSession::On_FilePrint_Cliked);
+    connect(m_actionEmail, &QAction::triggered, this, &EditorSession::On_FileEmail_Cliked);
     connect(m_actionRotateClockwise, &QAction::triggered, m_editor,
             &LayerManager::rotateClockwiseSlot);
     connect(m_actionRotateCounterclockwise, &QAction::triggered, m_editor,
@@ -78,6 +78,7 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     connect(m_editor, &LayerManager::saveDocumentAs, this, &EditorSession::On_SaveAs);
     connect(m_editor, &LayerManager::saveAsDifferentFormatRequested, this,
             &EditorSession::On_ExportAsDiffrentFormat_Clicked);
+    connect(m_editor, &LayerManager::emailRequested, this, &EditorSession::On_FileEmail_Cliked);
     connect(m_editor, &LayerManager::signalSaveEnable, this, &EditorSession::updateEnabled);
     connect(m_list, &PreviewThumbnailList::currentItemChanged, this, &EditorSession::updateEnabled);
     connect(m_list, &PreviewThumbnailList::saveDocumentAs, this, &EditorSession::On_SaveAs);
@@ -148,6 +149,7 @@ void EditorSession::updateEnabled()
     m_actionSaveAs->setEnabled(sketch);
     m_actionOtherFormat->setEnabled(sketch);
     m_actionPrint->setEnabled(sketch);
+    m_actionEmail->setEnabled(sketch);
     m_actionSave->setEnabled(m_editorShown && sketch && m_editor->isModified());
     m_actionRotateClockwise->setEnabled(m_editorShown && sketch);
     m_actionRotateCounterclockwise->setEnabled(m_editorShown && sketch);
@@ -310,4 +312,13 @@ void EditorSession::On_FilePrint_Cliked()
         return;
     const WaitCursor wait;
     printDocument(*sketch);
+}
+
+void EditorSession::On_FileEmail_Cliked()
+{
+    const MetadataPtr sketch = shownSketch();
+    if (!sketch || (!sketch->model() && !sketch->ensureModel()))
+        return;
+    const WaitCursor wait;
+    emailDocumentasPDF(*sketch);
 }

@@ -54,6 +54,8 @@ public slots:
     bool On_SaveAs();
     void On_ExportAsDiffrentFormat_Clicked();
     void On_FilePrint_Cliked();
+    /// Opens the user's mail program on a new message with the sketch attached as a PDF.
+    void On_FileEmail_Cliked();
     void On_EditUndo_Clicked();
     /// Saves a document made elsewhere (a merge) to its path.
     bool saveDocumentSlot(MetadataPtr metadata);

@@ -19,6 +19,7 @@
 #include "document/DocumentGraphicModel.h"
 #include "editor/LayerManager.h"
 #include "editor/SketchViewer.h"
+#include "export/Mail.h"
 #include "settings/ApplSettings.h"
 #include "settings/DesktopServices.h"
 #include "settings/DialogService.h"
@@ -165,6 +166,8 @@ void MainWindow::init(const QString &documentsFolder, const QString &settingsPat
                                      QStringLiteral("path"), m_currentFolder);
         }
     }
+    // Attachments of a run that ended without removing them (a crash) go after a day.
+    purgeOldMailAttachments();
     createTrayIcon();
     createStatusBar();
     createMenus();
