@@ -614,7 +614,9 @@ void PreviewThumbnailList::startDrag(Qt::DropActions)
     drag->setMimeData(SketchDrag::mimeFor(current->filePath()));
     drag->setPixmap(current->icon().pixmap(iconSize() / 2));
     emit dragStarted();
-    drag->exec(Qt::MoveAction);
+    // The window's own drops take it as a move (and copy); other programs get a copy unless
+    // the user asks them for more.
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
 }
 
 void PreviewThumbnailList::markDropTarget(QListWidgetItem *item)

@@ -1,9 +1,10 @@
-// What a dragged thumbnail carries: the path of its sketch file.
+// What a dragged thumbnail carries: the path of its sketch file, and the file for others.
 #include "browser/SketchDrag.h"
 
 #include <QDataStream>
 #include <QIODevice>
 #include <QMimeData>
+#include <QUrl>
 
 namespace SketchDrag {
 
@@ -14,6 +15,8 @@ QMimeData *mimeFor(const QString &path)
     stream << path;
     auto *mime = new QMimeData;
     mime->setData(QString::fromLatin1(kMimeType), bytes);
+    // The file itself for other programs: file managers, mail composers, drawing programs.
+    mime->setUrls({QUrl::fromLocalFile(path)});
     return mime;
 }
 

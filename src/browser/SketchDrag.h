@@ -1,4 +1,4 @@
-// What a dragged thumbnail carries: the path of its sketch file.
+// What a dragged thumbnail carries: the path of its sketch file, and the file for others.
 #pragma once
 
 #include <QString>
@@ -11,7 +11,8 @@ namespace SketchDrag {
 /// list accept one.
 inline constexpr const char *kMimeType = "image/x-tarsel-piece";
 
-/// Drag data holding path (owned by the caller, or by the QDrag it is given to).
+/// Drag data holding path for the window, and the file as a URL (text/uri-list) for other
+/// programs (owned by the caller, or by the QDrag it is given to).
 QMimeData *mimeFor(const QString &path);
 bool carriesSketch(const QMimeData *mime);
 /// The dragged sketch's path, or an empty text when the data holds none or is damaged.

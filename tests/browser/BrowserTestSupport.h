@@ -3,9 +3,9 @@
 
 #include "../document/DocumentTestSupport.h"
 #include "browser/LoaderThread.h"
+#include "browser/SketchDrag.h"
 
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -61,15 +61,10 @@ inline QStringList listedFiles(const QString &folder)
     return files;
 }
 
-/// The drag data of a thumbnail: its file's path.
+/// The drag data of a thumbnail, as the list makes it.
 inline std::unique_ptr<QMimeData> thumbnailMime(const QString &path)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << path;
-    auto mime = std::make_unique<QMimeData>();
-    mime->setData(QStringLiteral("image/x-tarsel-piece"), bytes);
-    return mime;
+    return std::unique_ptr<QMimeData>(SketchDrag::mimeFor(path));
 }
 
 class BrowserFixture : public SettingsFixture

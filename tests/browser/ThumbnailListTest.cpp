@@ -327,6 +327,9 @@ TEST_F(ThumbnailListTest, DroppingOneSketchOnAnotherMergesThemAfterConfirmation)
     QSignalSpy saves(m_list.get(), &PreviewThumbnailList::mergeDocSave);
 
     ASSERT_TRUE(m_list->viewport()->acceptDrops());
+    EXPECT_EQ(thumbnailMime(merging + "/a.qpe")->urls(),
+              QList<QUrl> {QUrl::fromLocalFile(merging + "/a.qpe")})
+        << "a thumbnail dragged out of the window carries its file";
     dropOnto(merging + "/a.qpe", rowOfA);
     EXPECT_TRUE(m_dialogs->messages.isEmpty()) << "a sketch is not merged with itself";
 
