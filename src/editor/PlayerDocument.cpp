@@ -1,14 +1,10 @@
-// The player's form, its time line, the strokes shown per frame and the partly drawn stroke.
+// The player's form, its time line, and the replay position it shows.
 #include "editor/PlayerDocument.h"
 
 #include "document/DocumentGraphicModel.h"
-#include "document/GraphicsInkPathItem.h"
-#include "document/GraphicsItemsGroup.h"
 #include "editor/ZoomingGraphicsView.h"
-#include "settings/ApplSettings.h"
 #include "ui_PlayerDocument.h"
 
-#include <QGraphicsItem>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -60,97 +56,11 @@ int clampedFrame(std::int64_t ms)
 
 } // namespace
 
-/// The first points of the stroke being drawn, painted as the stroke paints itself; the
-/// stroke's own item stays hidden until the stroke is complete.
-class PartialStrokeItem : public QGraphicsItem
-{
-public:
-    /// Shows the first `points` points of the stroke; nothing is rebuilt when they are
-    /// already shown.
-    void showPoints(const GraphicsInkPathItem &stroke, int points, const QColor &colour)
-    {
-        if (&stroke == m_stroke && points == m_points && colour == m_colour)
-            return;
-        m_stroke = &stroke;
-        m_points = points;
-        m_colour = colour;
-        m_outline = stroke.pressureRendering();
-        m_vertices.clear();
-        if (m_outline) {
-            // The outline runs along the left side of the points and back along the right,
-            // so the first points' outline is both ends of it.
-            const QPolygonF &outline = stroke.outline();
-            const qsizetype n = outline.size() / 2;
-            const qsizetype k = std::min<qsizetype>(points, n);
-            m_vertices.reserve(2 * k);
-            m_vertices.append(outline.mid(0, k));
-            m_vertices.append(outline.mid(2 * n - k, k));
-        } else {
-            // The polyline skips repeated positions, so it may hold fewer points.
-            const auto &line = stroke.polyline();
-            const std::size_t k
-                = std::min<std::size_t>(static_cast<std::size_t>(points), line.size());
-            m_vertices = QPolygonF(QList<QPointF>(line.begin(), line.begin() + k));
-        }
-        m_transform = QTransform();
-        if (stroke.rotation() != 0 || !stroke.offset().isNull()) {
-            m_transform.translate(std::trunc(stroke.offset().x()), std::trunc(stroke.offset().y()));
-            m_transform.rotate(stroke.rotation());
-        }
-        prepareGeometryChange();
-        m_bounds = m_transform.map(m_vertices).boundingRect().adjusted(-1, -1, 1, 1);
-        setZValue(stroke.parentItem() ? stroke.parentItem()->zValue() + 0.5 : stroke.zValue());
-        setVisible(true);
-    }
-
-    void clear()
-    {
-        setVisible(false);
-        m_stroke = nullptr;
-        m_points = 0;
-    }
-
-    int points() const { return isVisible() ? m_points : 0; }
-
-    QRectF boundingRect() const override { return m_bounds; }
-
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override
-    {
-        painter->save();
-        painter->setTransform(m_transform, true);
-        painter->setRenderHint(QPainter::Antialiasing, true);
-        if (m_outline) {
-            QPen pen(m_colour, 0.2, Qt::SolidLine, Qt::RoundCap);
-            pen.setCosmetic(true);
-            painter->setPen(pen);
-            painter->setBrush(m_colour);
-            painter->drawPolygon(m_vertices, Qt::WindingFill);
-        } else {
-            QPen pen(m_colour, 1, Qt::SolidLine, Qt::RoundCap);
-            pen.setCosmetic(true);
-            painter->setPen(pen);
-            painter->drawPolyline(m_vertices);
-        }
-        painter->restore();
-    }
-
-private:
-    const GraphicsInkPathItem *m_stroke = nullptr;
-    int m_points = 0;
-    QColor m_colour;
-    bool m_outline = true;
-    QPolygonF m_vertices;
-    QTransform m_transform;
-    QRectF m_bounds;
-};
-
 PlayerDocument::PlayerDocument(QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::PlayerDocument>())
-    , m_partial(std::make_unique<PartialStrokeItem>())
 {
     m_ui->setupUi(this);
-    m_partial->setVisible(false);
     ZoomingGraphicsView *view = m_ui->m_view;
     view->setRenderHint(QPainter::Antialiasing, true);
     view->setBackgroundBrush(checkeredBrush());
@@ -205,7 +115,7 @@ ZoomingGraphicsView *PlayerDocument::view() const
 
 int PlayerDocument::partialPoints() const
 {
-    return m_partial->points();
+    return m_replay ? m_replay->partialPoints() : 0;
 }
 
 bool PlayerDocument::setDocument(const MetadataPtr &metadata)
@@ -215,12 +125,13 @@ bool PlayerDocument::setDocument(const MetadataPtr &metadata)
     if (m_timeLine)
         m_timeLine->stop();
     releaseScene();
-    readInkPen();
+    m_pen = replayPenFromSettings(m_pen);
     m_metadata = metadata;
     m_filePath = metadata->path();
     DocumentGraphicModel *model = metadata->model().get();
     model->setPageVisible(true, true);
-    collectStrokeItems();
+    m_replay = std::make_unique<ReplayScene>(*model, m_pen);
+    m_strokeCount = m_replay->strokeCount();
     m_replayTimeMs = 0;
     {
         const QSignalBlocker block(m_ui->m_position_slider);
@@ -246,16 +157,12 @@ bool PlayerDocument::setDocument(const MetadataPtr &metadata)
 
     ZoomingGraphicsView *view = m_ui->m_view;
     view->setScene(model);
-    model->addItem(m_partial.get());
     // The strokes keep their own bounds rather than the page's: nothing moves or turns them
     // here, and a frame then repaints only the strokes near the one that changed.
     model->setPageVisible(false, true);
     model->update();
     // Without the page the strokes lie where the pen drew them: the view frames the ink.
-    QRectF ink;
-    for (const QGraphicsItem *item : m_strokeItems)
-        ink |= item->sceneBoundingRect();
-    view->setSceneRect(ink);
+    view->setSceneRect(m_replay->inkBounds());
     m_followsWindow = true;
     fitToView();
 
@@ -264,46 +171,6 @@ bool PlayerDocument::setDocument(const MetadataPtr &metadata)
     QScrollBar *bar = view->verticalScrollBar();
     bar->setValue(bar->value() - kScrollUpOnStart);
     return true;
-}
-
-void PlayerDocument::readInkPen()
-{
-    ApplSettings &settings = ApplSettings::instance();
-    const QString entry = QStringLiteral("visuality_properties/default_pen");
-    QString text;
-    QColor colour;
-    if (settings.getAttribute(entry, QStringLiteral("rgba_color"), text)
-        && ApplSettings::parseColor(text, colour) && colour.isValid())
-        m_inkColor = colour;
-    bool ok = false;
-    if (settings.getAttribute(entry, QStringLiteral("width"), text)) {
-        const int width = text.toInt(&ok);
-        if (ok)
-            m_inkWidth = width;
-    }
-}
-
-void PlayerDocument::collectStrokeItems()
-{
-    m_strokeItems.clear();
-    // Stroke items cannot change their own pen once built; the layer's pen gives them all
-    // the ink colour instead.
-    for (GraphicsItemsGroup *group : m_metadata->model()->groups()) {
-        group->setUsePen(1);
-        group->setPenColor(m_inkColor);
-        group->setPenWidth(m_inkWidth);
-        group->setLayerVisible(true);
-        group->setVisible(true);
-        for (QGraphicsItem *child : group->childItems()) {
-            if (child->type() == GraphicsInkPathItem::Type) {
-                auto *item = static_cast<GraphicsInkPathItem *>(child);
-                item->setVisible(false);
-                m_strokeItems.push_back(item);
-            }
-        }
-    }
-    m_strokeCount = static_cast<int>(m_strokeItems.size());
-    m_shownStrokes = 0;
 }
 
 void PlayerDocument::fitToView()
@@ -355,9 +222,7 @@ void PlayerDocument::reset()
             scene->clear();
         m_metadata.reset();
     }
-    m_strokeItems.clear();
     m_strokeCount = 0;
-    m_shownStrokes = 0;
     m_schedule = ReplaySchedule();
     m_scheduleFits = false;
     m_replayTimeMs = 0;
@@ -366,15 +231,13 @@ void PlayerDocument::reset()
         const QSignalBlocker block(m_ui->m_position_slider);
         m_ui->m_position_slider->setRange(0, 0);
     }
-    showStrokes(0);
+    showPosition({});
     showSpeed();
 }
 
 void PlayerDocument::releaseScene()
 {
-    if (QGraphicsScene *scene = m_partial->scene())
-        scene->removeItem(m_partial.get());
-    m_partial->clear();
+    m_replay.reset();
     m_ui->m_view->setScene(nullptr);
 }
 
@@ -394,7 +257,7 @@ void PlayerDocument::playStopPlayerSlot()
     } else {
         m_ui->m_play_button->setIcon(QIcon(stopIcon()));
         m_ui->m_play_button->setToolTip(tr("Pause"));
-        if (m_shownStrokes == m_strokeCount) {
+        if (position() == m_strokeCount) {
             gotoPosition(m_strokeCount);
             return;
         }
@@ -482,30 +345,22 @@ void PlayerDocument::handleFrameChanged(int frame)
 
 void PlayerDocument::updatePlayerView(int value)
 {
-    m_partial->clear();
-    showStrokes(value);
+    showPosition({value, 0});
     if (m_asDrawn)
-        m_replayTimeMs = m_schedule.timeOfPosition(m_shownStrokes);
+        m_replayTimeMs = m_schedule.timeOfPosition(position());
 }
 
 void PlayerDocument::showReplayTime(std::int64_t timeMs)
 {
     m_replayTimeMs = timeMs;
-    const ReplaySchedule::Position at = m_schedule.positionAt(timeMs);
-    showStrokes(at.strokes);
-    if (at.points > 0 && at.strokes < m_strokeCount)
-        m_partial->showPoints(*m_strokeItems[at.strokes], at.points, m_inkColor);
-    else
-        m_partial->clear();
+    showPosition(m_schedule.positionAt(timeMs));
 }
 
-void PlayerDocument::showStrokes(int count)
+void PlayerDocument::showPosition(const ReplaySchedule::Position &at)
 {
-    count = std::clamp(count, 0, m_strokeCount);
-    // Only the strokes between the shown position and the new one change.
-    for (int k = std::min(count, m_shownStrokes); k < std::max(count, m_shownStrokes); ++k)
-        m_strokeItems[k]->setVisible(k < count);
-    m_shownStrokes = count;
+    if (m_replay)
+        m_replay->showPosition(at);
+    const int count = position();
     m_ui->m_position_slider->setValue(count);
     m_ui->m_position_label->setText(tr("%1 of %2 strokes").arg(count).arg(m_strokeCount));
 }
@@ -513,7 +368,7 @@ void PlayerDocument::showStrokes(int count)
 void PlayerDocument::handlePositionChanged(int value)
 {
     // The slider's own keys move it without a drag; a drag has shown its value already.
-    if (value != m_shownStrokes && !m_ui->m_position_slider->isSliderDown())
+    if (value != position() && !m_ui->m_position_slider->isSliderDown())
         sliderMovedSlot(value);
 }
 
@@ -617,7 +472,7 @@ bool PlayerDocument::setReplayAsDrawn(bool asDrawn)
         const bool wasRunning = isRunning();
         m_asDrawn = asDrawn;
         showSpeed();
-        gotoPosition(m_shownStrokes);
+        gotoPosition(position());
         if (wasRunning)
             playStopPlayerSlot();
     }

@@ -2,18 +2,15 @@
 #pragma once
 
 #include "document/DocumentMetaData.h"
-#include "editor/ReplaySchedule.h"
+#include "replay/ReplayScene.h"
+#include "replay/ReplaySchedule.h"
 
-#include <QColor>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
-class GraphicsInkPathItem;
-class PartialStrokeItem;
 class QTimeLine;
 class ZoomingGraphicsView;
 
@@ -49,7 +46,7 @@ public:
     /// Stroke items of the document (N); positions run from 0 to N.
     int strokeCount() const { return m_strokeCount; }
     /// Strokes shown completely.
-    int position() const { return m_shownStrokes; }
+    int position() const { return m_replay ? m_replay->shownStrokes() : 0; }
     int timePerStrokeMs() const { return m_timePerStrokeMs; }
     bool isPlaying() const { return m_playing; }
     double fitScale() const { return m_fitScale; }
@@ -96,14 +93,12 @@ private:
     void handleFrameChanged(int frame);
     void handlePositionChanged(int value);
     void showReplayTime(std::int64_t timeMs);
-    void showStrokes(int count);
+    void showPosition(const ReplaySchedule::Position &at);
     void gotoPosition(int position);
     void armTimeLine();
     void showStopped();
     void setNavigationEnabled(bool enabled);
     void showSpeed();
-    void readInkPen();
-    void collectStrokeItems();
     void fitToView();
     void releaseScene();
     bool isRunning() const;
@@ -111,22 +106,18 @@ private:
     std::unique_ptr<Ui::PlayerDocument> m_ui;
     MetadataPtr m_metadata;
     QString m_filePath;
-    QColor m_inkColor = Qt::black;
-    double m_inkWidth = 1.0;
+    // Kept from one document to the next where the settings name no valid pen.
+    ReplayPen m_pen;
     int m_strokeCount = 0;
     int m_timePerStrokeMs = kDefaultTimePerStrokeMs;
     bool m_playing = false;
     double m_fitScale = 1.0;
     std::unique_ptr<QTimeLine> m_timeLine;
-    // The stroke items in playback order; the first m_shownStrokes are visible, the others
-    // hidden, so that a frame only touches the strokes between two positions.
-    std::vector<GraphicsInkPathItem *> m_strokeItems;
-    int m_shownStrokes = 0;
+    // The strokes shown of the document's scene; gone before the scene can go.
+    std::unique_ptr<ReplayScene> m_replay;
     bool m_followsWindow = true;
     bool m_asDrawn = false;
     ReplaySchedule m_schedule;
     bool m_scheduleFits = false;
     std::int64_t m_replayTimeMs = 0;
-    // Taken out of the scene before the scene can go, so never deleted by it.
-    std::unique_ptr<PartialStrokeItem> m_partial;
 };

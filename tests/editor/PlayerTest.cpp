@@ -4,7 +4,7 @@
 #include "document/DocumentGraphicModel.h"
 #include "document/GraphicsInkPathItem.h"
 #include "editor/PlayerDocument.h"
-#include "editor/ReplaySchedule.h"
+#include "replay/ReplaySchedule.h"
 #include "editor/ZoomingGraphicsView.h"
 
 #include <QAbstractButton>

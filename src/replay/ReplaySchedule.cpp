@@ -1,5 +1,5 @@
 // Replay times from the receiver's clock: wrapping, pauses cut short, untimed sketches paced.
-#include "editor/ReplaySchedule.h"
+#include "replay/ReplaySchedule.h"
 
 #include "ink/Document.h"
 
