@@ -5,17 +5,16 @@
 #include "document/DocumentMetaData.h"
 #include "export/DocumentExport.h"
 #include "export/ExportProgress.h"
+#include "export/FileNameQuestion.h"
 #include "export/PrinterService.h"
 #include "settings/DialogService.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <array>
@@ -64,34 +63,6 @@ QString writableSuffixes()
     return suffixes.join(QLatin1String(", "));
 }
 
-// The suffix of a filter such as "SVG file (*.svg )"; the first filter's when the dialog
-// named none.
-QString suffixOfFilter(const QString &filter)
-{
-    static const QRegularExpression pattern(QStringLiteral(R"(\*\.(\w+))"));
-    const QRegularExpressionMatch match = pattern.match(filter);
-    return match.hasMatch() ? match.captured(1) : QStringLiteral("png");
-}
-
-QString proposedName(const DocumentMetaData &metadata)
-{
-    const QFileInfo file(metadata.path());
-    return QDir::toNativeSeparators(file.absolutePath() + QLatin1Char('/')
-                                    + file.completeBaseName());
-}
-
-// The dialog confirms replacing only the name as typed, so a name that got its suffix here
-// is confirmed here.
-bool mayWrite(const QString &fileName)
-{
-    if (!QFileInfo::exists(fileName))
-        return true;
-    const QString text = tr("%1 already exists.\nDo you want to replace it?").arg(fileName);
-    return dialogs().question(QApplication::activeWindow(), applicationTitle(), text,
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
-}
-
 void prepare(QPainter &painter)
 {
     painter.setBackgroundMode(Qt::TransparentMode);
@@ -126,22 +97,11 @@ bool saveAsOtherFormat(const DocumentMetaData &metadata)
     if (!metadata.model())
         return false;
     QWidget *window = QApplication::activeWindow();
-    const QString filters = tr(kFilters);
-    QString selectedFilter = filters.section(QLatin1String(";;"), 0, 0);
-    const QString answer = dialogs().saveFileNameWithFilter(
-        window, tr("Save document as "), proposedName(metadata), filters, &selectedFilter);
-    if (answer.isEmpty())
+    const QString fileName = askFileNameToWrite(window, tr("Save document as "),
+                                                proposedFileName(metadata.path()), tr(kFilters));
+    if (fileName.isEmpty())
         return false;
-    QString fileName = QDir::toNativeSeparators(answer);
-    QString suffix = QFileInfo(fileName).suffix();
-    if (suffix.isEmpty()) {
-        while (fileName.endsWith(QLatin1Char('.')))
-            fileName.chop(1);
-        suffix = suffixOfFilter(selectedFilter);
-        fileName += QLatin1Char('.') + suffix;
-        if (!mayWrite(fileName))
-            return false;
-    }
+    const QString suffix = QFileInfo(fileName).suffix();
     const Format *format = formatOf(suffix);
     if (!format) {
         dialogs().warning(window, tr("Invlaid extension"),
