@@ -5,6 +5,7 @@
 #include "RecordingDialogService.h"
 #include "SketchGenerator.h"
 #include "TempDirectory.h"
+#include "document/DocumentMetaData.h"
 #include "ink/Document.h"
 #include "settings/ApplSettings.h"
 
@@ -45,6 +46,30 @@ inline bool writeSketch(const QString &path, std::size_t points, int layers = 1,
         .seed = seed, .points = points, .layers = layers, .kind = kind};
     return Synth::writeBytes(path.toStdString(),
                              Synth::encodePenFile(Synth::generateSketch(options)));
+}
+
+/// A stroke across the sheet from (x, y) to the right: `points` samples 60 units and
+/// `stepMs` apart, the first at startMs on the pen's clock.
+inline Synth::SynthStroke strokeAcross(double x, double y, int points, std::uint32_t startMs,
+                                       std::uint32_t stepMs = 10)
+{
+    Synth::SynthStroke stroke;
+    for (int i = 0; i < points; ++i)
+        stroke.samples.push_back({.x = x + 60.0 * i,
+                                  .y = y,
+                                  .pressure = 1024,
+                                  .timeMs = startMs + stepMs * static_cast<std::uint32_t>(i)});
+    return stroke;
+}
+
+/// The sketch written as a pen file at path and loaded, as the pressure-rendering copy the
+/// editor hands its views; null (with a failed expectation) when it does not load.
+inline MetadataPtr pressureCopyOf(const Synth::SynthSketch &sketch, const QString &path)
+{
+    EXPECT_TRUE(Synth::writeBytes(path.toStdString(), Synth::encodePenFile(sketch)));
+    DocumentMetaData loaded(path);
+    EXPECT_TRUE(loaded.load());
+    return loaded.isLoaded() ? loaded.createPressureCopy() : MetadataPtr();
 }
 
 inline Nivo::Stroke lineStroke(QPointF from, QPointF to, int points, unsigned pressure)

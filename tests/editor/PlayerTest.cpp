@@ -4,8 +4,8 @@
 #include "document/DocumentGraphicModel.h"
 #include "document/GraphicsInkPathItem.h"
 #include "editor/PlayerDocument.h"
-#include "replay/ReplaySchedule.h"
 #include "editor/ZoomingGraphicsView.h"
+#include "replay/ReplaySchedule.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -58,18 +58,7 @@ TEST(ReplaySchedule, UntimedSketchIsPacedAndEmptyStrokesTakeNoTime)
 
 namespace {
 
-// A stroke across the sheet from (x, y) to the right: `points` samples `stepMs` apart.
-Synth::SynthStroke strokeAt(double x, double y, int points, std::uint32_t startMs,
-                            std::uint32_t stepMs = 10)
-{
-    Synth::SynthStroke stroke;
-    for (int i = 0; i < points; ++i)
-        stroke.samples.push_back({.x = x + 60.0 * i,
-                                  .y = y,
-                                  .pressure = 1024,
-                                  .timeMs = startMs + stepMs * static_cast<std::uint32_t>(i)});
-    return stroke;
-}
+using TestSupport::strokeAcross;
 
 class PlayerTest : public TestSupport::SettingsFixture
 {
@@ -84,11 +73,8 @@ protected:
     // The player's copy of a sketch of the given layers, loaded from a pen file.
     MetadataPtr copyOf(const Synth::SynthSketch &sketch)
     {
-        const QString file = path(QStringLiteral("sketch%1.qpe").arg(++m_files));
-        EXPECT_TRUE(Synth::writeBytes(file.toStdString(), Synth::encodePenFile(sketch)));
-        DocumentMetaData loaded(file);
-        EXPECT_TRUE(loaded.load());
-        return loaded.createPressureCopy();
+        return TestSupport::pressureCopyOf(sketch,
+                                           path(QStringLiteral("sketch%1.qpe").arg(++m_files)));
     }
 
     // Two layers of three and two strokes, each stroke 4 points, the layers a minute apart.
@@ -97,9 +83,10 @@ protected:
         Synth::SynthSketch sketch;
         sketch.layers.resize(2);
         for (int i = 0; i < 3; ++i)
-            sketch.layers[0].strokes.push_back(strokeAt(-600, 400 + 300 * i, 4, 1000 * i));
+            sketch.layers[0].strokes.push_back(strokeAcross(-600, 400 + 300 * i, 4, 1000 * i));
         for (int i = 0; i < 2; ++i)
-            sketch.layers[1].strokes.push_back(strokeAt(200, 400 + 300 * i, 4, 60000 + 1000 * i));
+            sketch.layers[1].strokes.push_back(
+                strokeAcross(200, 400 + 300 * i, 4, 60000 + 1000 * i));
         return copyOf(sketch);
     }
 
@@ -336,7 +323,8 @@ TEST_F(PlayerTest, ReplayAsDrawnDrawsEachStrokePointByPointOnThePenClock)
     // Ten points 10 ms apart, then, after a pause of 5 s cut to 1 s, a second stroke.
     Synth::SynthSketch sketch;
     sketch.layers.resize(1);
-    sketch.layers[0].strokes = {strokeAt(-600, 500, 10, 2000), strokeAt(-600, 900, 3, 7090)};
+    sketch.layers[0].strokes
+        = {strokeAcross(-600, 500, 10, 2000), strokeAcross(-600, 900, 3, 7090)};
     ASSERT_TRUE(m_player.setDocument(copyOf(sketch)));
     click("m_as_drawn_button");
     ASSERT_TRUE(m_player.replaysAsDrawn());
