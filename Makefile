@@ -14,7 +14,8 @@ PACKAGES := g++ cmake ninja-build pkg-config file \
 	zlib1g-dev libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
 	qt6-image-formats-plugins libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core poppler-utils libxml2-utils \
-	xvfb xauth xdotool dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+	xvfb xauth xdotool dbus-daemon dbus-bin at-spi2-core python3-pyatspi \
+	libgif-dev libwebp-dev libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg
 
 # The sanitizer runs: every finding fails the test that ran into it. LeakSanitizer and
 # ThreadSanitizer skip only what tests/sanitizers/*.supp lists, each entry with its reason.

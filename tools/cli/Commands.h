@@ -22,5 +22,7 @@ int runConvert(const Arguments &arguments);
 /// The receiver's state and settings, and its live points; see ReceiverCommands.cpp.
 int runReceiver(const Arguments &arguments);
 int runThumbnail(const Arguments &arguments);
+/// The sketch's replay as a GIF, WebP or MP4 file; see ReplayCommand.cpp.
+int runReplay(const Arguments &arguments);
 
 } // namespace Cli

@@ -21,7 +21,13 @@ const char kUsage[]
       "  thumbnail IN OUT.png [--size N] [--settings FILE]\n"
       "                               the browser's thumbnail of IN (default side 230)\n"
       "  receiver status|set-clock [ISO-DATETIME]|threshold [VALUE]|event|live [--seconds N]\n"
-      "                               the plugged-in receiver, as JSON\n";
+      "                               the plugged-in receiver, as JSON\n"
+      "  replay IN OUT [--timed] [--speed F] [--size W] [--settings FILE]\n"
+      "                               IN replayed as the player replays it, by OUT's suffix:\n"
+      "                               .gif (20 frames a second), .webp or .mp4 (25); 200 ms a\n"
+      "                               stroke, or --timed as drawn (pauses cut to 1 s); --speed\n"
+      "                               0.5 to 8 times as fast (default 1); W pixels wide\n"
+      "                               (default 800), as high as the page's proportions\n";
 
 struct Command
 {
@@ -36,7 +42,7 @@ int main(int argc, char **argv)
     const Command commands[] = {
         {"info", Cli::runInfo},           {"dump", Cli::runDump},
         {"convert", Cli::runConvert},     {"receiver", Cli::runReceiver},
-        {"thumbnail", Cli::runThumbnail},
+        {"thumbnail", Cli::runThumbnail}, {"replay", Cli::runReplay},
     };
     if (argc < 2)
         return Cli::usageError(std::string("no command given\n") + kUsage);
