@@ -28,6 +28,8 @@ constexpr const char *kEncoders[] = {"libx264", "libopenh264", "mpeg4"};
 // A key frame at least every few seconds, so that a player can seek.
 constexpr int kKeyFrameSeconds = 5;
 constexpr int kIoBufferBytes = 64 * 1024;
+// Rows converted together; even, as the colour format halves the rows.
+constexpr int kBandRows = 16;
 
 #if defined(FF_API_AVIO_WRITE_NONCONST) && !FF_API_AVIO_WRITE_NONCONST
 using PacketBytes = const std::uint8_t *;
@@ -136,10 +138,9 @@ public:
             const int error = av_frame_make_writable(m_frame);
             if (error < 0)
                 return failAv(tr("The video could not be encoded"), error);
-            const std::uint8_t *const planes[] = {frame.constBits()};
-            const int strides[] = {static_cast<int>(frame.bytesPerLine())};
-            sws_scale(m_scaler, planes, strides, 0, m_size.height(), m_frame->data,
-                      m_frame->linesize);
+            const QRect rows = tick == 0 ? frame.rect() : changed & frame.rect();
+            for (int band = rows.top() / kBandRows; band <= rows.bottom() / kBandRows; ++band)
+                convertBand(frame, band);
         }
         m_frame->pts = tick;
         return send(m_frame);
@@ -228,12 +229,32 @@ private:
         if (error < 0)
             return failAv(tr("The video could not be started"), error);
         // QImage's RGB32 is what FFmpeg calls RGB32: one native 32-bit 0xffRRGGBB a pixel.
-        m_scaler = sws_getContext(m_size.width(), m_size.height(), AV_PIX_FMT_RGB32, m_size.width(),
-                                  m_size.height(), AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr,
-                                  nullptr, nullptr);
-        if (!m_scaler)
-            return fail(tr("The frames cannot be converted for the video."));
+        const int lastRows = m_size.height() % kBandRows;
+        for (int rows : {kBandRows, lastRows}) {
+            SwsContext *&scaler = rows == kBandRows ? m_bandScaler : m_lastBandScaler;
+            if (rows > 0)
+                scaler
+                    = sws_getContext(m_size.width(), rows, AV_PIX_FMT_RGB32, m_size.width(), rows,
+                                     AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr);
+            if (rows > 0 && !scaler)
+                return fail(tr("The frames cannot be converted for the video."));
+        }
         return true;
+    }
+
+    // Frames change in a few rows only: each band of rows is converted on its own (the same
+    // way every time, so unchanged bands keep their values), and only where it changed.
+    void convertBand(const QImage &frame, int band)
+    {
+        const int top = band * kBandRows;
+        const int rows = std::min(kBandRows, m_size.height() - top);
+        const std::uint8_t *const source[] = {frame.constScanLine(top)};
+        const int sourceStrides[] = {static_cast<int>(frame.bytesPerLine())};
+        std::uint8_t *const planes[] = {m_frame->data[0] + top * m_frame->linesize[0],
+                                        m_frame->data[1] + top / 2 * m_frame->linesize[1],
+                                        m_frame->data[2] + top / 2 * m_frame->linesize[2]};
+        sws_scale(rows == kBandRows ? m_bandScaler : m_lastBandScaler, source, sourceStrides, 0,
+                  rows, planes, m_frame->linesize);
     }
 
     // Sends a frame (null: the end) and writes every packet the encoder has ready.
@@ -255,8 +276,9 @@ private:
 
     void release()
     {
-        sws_freeContext(m_scaler);
-        m_scaler = nullptr;
+        sws_freeContext(m_bandScaler);
+        sws_freeContext(m_lastBandScaler);
+        m_bandScaler = m_lastBandScaler = nullptr;
         av_frame_free(&m_frame);
         av_packet_free(&m_packet);
         avcodec_free_context(&m_codec);
@@ -279,7 +301,8 @@ private:
     AVStream *m_stream = nullptr;
     AVFrame *m_frame = nullptr;
     AVPacket *m_packet = nullptr;
-    SwsContext *m_scaler = nullptr;
+    SwsContext *m_bandScaler = nullptr;
+    SwsContext *m_lastBandScaler = nullptr;
     QSize m_size;
     int m_framesPerSecond = 1;
     int m_tick = 0;
