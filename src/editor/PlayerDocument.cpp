@@ -2,6 +2,7 @@
 #include "editor/PlayerDocument.h"
 
 #include "document/DocumentGraphicModel.h"
+#include "editor/ReplayExportQuestion.h"
 #include "editor/ZoomingGraphicsView.h"
 #include "ui_PlayerDocument.h"
 
@@ -69,6 +70,7 @@ PlayerDocument::PlayerDocument(QWidget *parent)
     view->setInteractive(false);
     view->setDragMode(QGraphicsView::ScrollHandDrag);
     m_ui->m_as_drawn_button->setEnabled(false);
+    m_ui->m_export_button->setEnabled(false);
     showSpeed();
 
     connect(m_ui->m_play_button, &QToolButton::clicked, this, &PlayerDocument::playStopPlayerSlot);
@@ -99,6 +101,8 @@ PlayerDocument::PlayerDocument(QWidget *parent)
             &PlayerDocument::decreasePlayerSpeedSlot);
     connect(m_ui->m_as_drawn_button, &QToolButton::toggled, this,
             &PlayerDocument::setReplayAsDrawn);
+    connect(m_ui->m_export_button, &QToolButton::clicked, this,
+            &PlayerDocument::handleExportReplay);
 }
 
 PlayerDocument::~PlayerDocument()
@@ -152,6 +156,7 @@ bool PlayerDocument::setDocument(const MetadataPtr &metadata)
                                       : ReplaySchedule();
     m_scheduleFits = m_schedule.strokeCount() == m_strokeCount;
     m_ui->m_as_drawn_button->setEnabled(m_scheduleFits && m_strokeCount > 0);
+    m_ui->m_export_button->setEnabled(m_strokeCount > 0);
     if (!m_scheduleFits)
         setReplayAsDrawn(false);
 
@@ -227,6 +232,7 @@ void PlayerDocument::reset()
     m_scheduleFits = false;
     m_replayTimeMs = 0;
     m_ui->m_as_drawn_button->setEnabled(false);
+    m_ui->m_export_button->setEnabled(false);
     {
         const QSignalBlocker block(m_ui->m_position_slider);
         m_ui->m_position_slider->setRange(0, 0);
@@ -522,4 +528,19 @@ void PlayerDocument::resizeEvent(QResizeEvent *event)
     // The sheet stays fitted to the window until the user zooms.
     if (m_followsWindow && m_ui->m_view->scene())
         fitToView();
+}
+
+void PlayerDocument::handleExportReplay()
+{
+    if (!m_metadata || m_strokeCount == 0)
+        return;
+    // The export draws its own frames; the one on show waits where it is.
+    if (m_playing)
+        playStopPlayerSlot();
+    ReplayExportOptions options;
+    options.timing.asDrawn = m_asDrawn;
+    options.timing.timePerStrokeMs = m_timePerStrokeMs;
+    options.timing.asDrawnSpeed = asDrawnSpeed();
+    options.pen = m_pen;
+    exportReplayAsked(this, *m_metadata, options);
 }

@@ -90,6 +90,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    /// Asks for a file and writes the replay there, in the mode and at the pace shown.
+    void handleExportReplay();
     void handleFrameChanged(int frame);
     void handlePositionChanged(int value);
     void showReplayTime(std::int64_t timeMs);

@@ -5,15 +5,20 @@
 #include "document/GraphicsInkPathItem.h"
 #include "editor/PlayerDocument.h"
 #include "editor/ZoomingGraphicsView.h"
+#include "replay/ReplayExport.h"
 #include "replay/ReplaySchedule.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QSlider>
 #include <QTest>
 #include <QTimeLine>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -244,6 +249,7 @@ TEST_F(PlayerTest, ASketchWithoutStrokesDoesNotPlay)
     click("m_prev_button");
     click("m_next_button");
     EXPECT_EQ(m_player.position(), 0);
+    EXPECT_FALSE(control("m_export_button")->isEnabled());
 }
 
 TEST_F(PlayerTest, PaceStaysWithinTheSliderAndRestartsARunningReplay)
@@ -371,4 +377,64 @@ TEST_F(PlayerTest, ReplayAsDrawnDrawsEachStrokePointByPointOnThePenClock)
     EXPECT_EQ(m_player.position(), 1);
     EXPECT_TRUE(m_player.isPlaying());
     EXPECT_EQ(timeLine->endFrame(), 2);
+}
+
+TEST_F(PlayerTest, ExportReplayWritesTheReplayShownAndACancelLeavesNothing)
+{
+    ASSERT_TRUE(m_player.setDocument(fiveStrokes()));
+    EXPECT_EQ(control("m_export_button")->accessibleName(), "Export replay");
+    click("m_as_drawn_button");
+    slider("m_speed_slider")->setValue(1);
+    click("m_play_button");
+    const auto bytes = [](const QString &file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+
+    // A bare name takes the suffix of the filter chosen.
+    m_dialogs->pathAnswers = {path("replay")};
+    m_dialogs->filterAnswers = {"WebP animation (*.webp)"};
+    click("m_export_button");
+    EXPECT_FALSE(m_player.isPlaying());
+    ASSERT_EQ(m_dialogs->fileQuestions.size(), 1);
+    EXPECT_EQ(m_dialogs->fileQuestions[0].directory, QDir::toNativeSeparators(path("sketch1")));
+    for (const char *suffix : {"*.gif", "*.webp", "*.mp4"})
+        EXPECT_TRUE(m_dialogs->fileQuestions[0].filters.contains(suffix)) << suffix;
+    EXPECT_TRUE(m_dialogs->messages.isEmpty());
+    // What the player showed: as drawn, eight times as fast, in the settings' ink.
+    ReplayExportOptions shown;
+    shown.timing.asDrawn = true;
+    shown.timing.asDrawnSpeed = 8;
+    shown.pen = replayPenFromSettings();
+    ASSERT_TRUE(exportReplay(*m_player.document(), path("shown.webp"), shown).isWritten());
+    EXPECT_FALSE(bytes(path("replay.webp")).isEmpty());
+    EXPECT_EQ(bytes(path("replay.webp")), bytes(path("shown.webp")));
+    shown.timing.asDrawn = false;
+    ASSERT_TRUE(exportReplay(*m_player.document(), path("fixed.webp"), shown).isWritten());
+    EXPECT_NE(bytes(path("replay.webp")), bytes(path("fixed.webp")));
+
+    // Cancel in the progress dialog: no file and no message.
+    m_dialogs->pathAnswers = {path("cancelled.gif")};
+    const QDir folder(path(""));
+    const QStringList before = folder.entryList(QDir::AllEntries | QDir::Hidden);
+    bool cancelled = false;
+    QTimer::singleShot(0, &m_player, [this, &cancelled] {
+        if (auto *progress = m_player.findChild<QProgressDialog *>()) {
+            progress->cancel();
+            cancelled = true;
+        }
+    });
+    click("m_export_button");
+    EXPECT_TRUE(cancelled);
+    EXPECT_FALSE(QFile::exists(path("cancelled.gif")));
+    EXPECT_TRUE(m_dialogs->messages.isEmpty());
+    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::Hidden), before);
+
+    // A failure is said.
+    m_dialogs->pathAnswers = {path("missing/replay.mp4")};
+    click("m_export_button");
+    ASSERT_EQ(m_dialogs->messages.size(), 1);
+    EXPECT_TRUE(m_dialogs->messages[0].text.contains("not saved"))
+        << m_dialogs->messages[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(path("missing")));
 }
