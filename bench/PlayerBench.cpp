@@ -6,10 +6,8 @@
 // of its counters; scripts/run-benchmarks.sh reads the labels and reports every miss. ms is
 // the mean wall-clock time of one frame in milliseconds. Runs without a display (offscreen
 // platform), the player 1000 x 700 pixels.
-#include "BenchSupport.h"
+#include "BenchSketch.h"
 #include "QtBenchMain.h"
-#include "SketchGenerator.h"
-#include "document/DocumentMetaData.h"
 #include "editor/PlayerDocument.h"
 
 #include <QApplication>
@@ -61,21 +59,12 @@ class Bench
 public:
     explicit Bench(benchmark::State &state)
     {
-        const std::string file = (m_scratch.path() / "player.qpe").string();
-        if (m_scratch.path().empty()
-            || !Synth::writeBytes(file, Synth::encodePenFile(handwriting()))) {
-            state.SkipWithError("cannot write the generated pen file");
+        const MetadataPtr copy = loadPressureCopy(state, m_scratch, handwriting());
+        if (!copy)
             return;
-        }
-        DocumentMetaData loaded(QString::fromStdString(file));
-        if (!loaded.load()) {
-            state.SkipWithError("the generated pen file does not load");
-            return;
-        }
         m_player.resize(1000, 700);
         m_player.show();
-        if (!m_player.setDocument(loaded.createPressureCopy())
-            || m_player.strokeCount() != kStrokes) {
+        if (!m_player.setDocument(copy) || m_player.strokeCount() != kStrokes) {
             state.SkipWithError("the player does not take the sketch with all its strokes");
             return;
         }

@@ -6,10 +6,8 @@
 // second of the complete sketch after it) divided by the wall-clock time of the whole export:
 // model, frames, encoding and the atomic save. bytes is the size of the file written. Runs
 // without a display (offscreen platform).
-#include "BenchSupport.h"
+#include "BenchSketch.h"
 #include "QtBenchMain.h"
-#include "SketchGenerator.h"
-#include "document/DocumentMetaData.h"
 #include "replay/ReplayEncoder.h"
 #include "replay/ReplayExport.h"
 
@@ -51,18 +49,9 @@ class Sketch
 public:
     explicit Sketch(benchmark::State &state)
     {
-        const std::string file = (m_scratch.path() / "replay.qpe").string();
-        if (m_scratch.path().empty()
-            || !Synth::writeBytes(file, Synth::encodePenFile(steadySketch()))) {
-            state.SkipWithError("cannot write the generated pen file");
+        m_copy = loadPressureCopy(state, m_scratch, steadySketch());
+        if (!m_copy)
             return;
-        }
-        DocumentMetaData loaded(QString::fromStdString(file));
-        if (!loaded.load()) {
-            state.SkipWithError("the generated pen file does not load");
-            return;
-        }
-        m_copy = loaded.createPressureCopy();
         m_strokes = 0;
         for (const Nivo::Layer &layer : m_copy->document()->elements())
             m_strokes += static_cast<int>(layer.elements().size());

@@ -1,7 +1,5 @@
 // draftbay-cli convert and thumbnail: every output format opens in a standard reader.
-#include "CliProcess.h"
-#include "SketchGenerator.h"
-#include "TempDirectory.h"
+#include "CliSketchFixture.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -21,32 +19,10 @@ using TestSupport::ProcessResult;
 
 namespace {
 
-class CliRenderTest : public ::testing::Test
+class CliRenderTest : public TestSupport::CliSketchFixture
 {
 protected:
-    void SetUp() override
-    {
-        Synth::SketchOptions options;
-        options.points = 3000;
-        options.layers = 2;
-        ASSERT_TRUE(Synth::writeBytes(m_directory.file("sketch.qpe"),
-                                      Synth::encodePenFile(Synth::generateSketch(options))));
-        // The tool must not depend on (or touch) the user's own settings.
-        m_settings = QStringLiteral(DRAFTBAY_SOURCE_DIR "/resources/support/draftbayfactory.xml");
-    }
-    QString file(const std::string &name) const
-    {
-        return QString::fromStdString(m_directory.file(name));
-    }
-    ProcessResult cli(QStringList arguments)
-    {
-        arguments << "--settings" << m_settings;
-        return TestSupport::runTool(TestSupport::cliPath(), arguments,
-                                    QString::fromStdString(m_directory.path()));
-    }
-
-    TestSupport::TempDirectory m_directory;
-    QString m_settings;
+    void SetUp() override { writeSketch(3000, 2); }
 };
 
 } // namespace

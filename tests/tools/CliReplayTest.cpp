@@ -1,7 +1,5 @@
 // draftbay-cli replay: animations at the pace and size asked, and the command lines refused.
-#include "CliProcess.h"
-#include "SketchGenerator.h"
-#include "TempDirectory.h"
+#include "CliSketchFixture.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -13,23 +11,10 @@ using TestSupport::ProcessResult;
 
 namespace {
 
-class CliReplayTest : public ::testing::Test
+class CliReplayTest : public TestSupport::CliSketchFixture
 {
 protected:
-    void SetUp() override
-    {
-        Synth::SketchOptions options;
-        options.points = 600;
-        ASSERT_TRUE(Synth::writeBytes(m_directory.file("sketch.qpe"),
-                                      Synth::encodePenFile(Synth::generateSketch(options))));
-    }
-    QString file(const char *name) const { return QString::fromStdString(m_directory.file(name)); }
-    ProcessResult cli(QStringList arguments)
-    {
-        arguments << "--settings" << DRAFTBAY_SOURCE_DIR "/resources/support/draftbayfactory.xml";
-        return TestSupport::runTool(TestSupport::cliPath(), arguments,
-                                    QString::fromStdString(m_directory.path()));
-    }
+    void SetUp() override { writeSketch(600, 1); }
     // The frames' size and the sum of their delays, as Qt's GIF reader sees them.
     std::pair<QSize, int> gifSizeAndDuration(const QString &path)
     {
@@ -45,8 +30,6 @@ protected:
         QFile output(path);
         return output.open(QIODevice::ReadOnly) ? output.read(12) : QByteArray();
     }
-
-    TestSupport::TempDirectory m_directory;
 };
 
 } // namespace
