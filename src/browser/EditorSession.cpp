@@ -3,6 +3,7 @@
 
 #include "browser/PreviewThumbnailList.h"
 #include "editor/LayerManager.h"
+#include "export/ApplicationExport.h"
 #include "export/Mail.h"
 #include "export/OtherFormats.h"
 #include "ink/DocumentSerializer.h"
@@ -84,6 +85,16 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     connect(m_list, &PreviewThumbnailList::saveDocumentAs, this, &EditorSession::On_SaveAs);
     connect(m_list, &PreviewThumbnailList::saveAsDiffrentFormatSignal, this,
             &EditorSession::On_ExportAsDiffrentFormat_Clicked);
+    connect(m_list, &PreviewThumbnailList::exportPsSignal, this, &EditorSession::exportPsSlot);
+    connect(m_list, &PreviewThumbnailList::exportAiSignal, this, &EditorSession::exportAiSlot);
+    connect(m_list, &PreviewThumbnailList::exportSPBSignal, this, &EditorSession::exportSPBSlot);
+    connect(m_list, &PreviewThumbnailList::exportASSignal, this, &EditorSession::exportASSlot);
+    connect(m_editor, &LayerManager::exportRequested, this, [this](const QString &name) {
+        const QString lower = name.toLower();
+        for (const char *part : {"photoshop", "illustrator", "pro", "designer"})
+            if (lower.contains(QLatin1String(part)))
+                return exportTo(QLatin1String(part));
+    });
     connect(m_list, &PreviewThumbnailList::mergeDocSave, this, &EditorSession::saveDocumentSlot);
     updateEnabled();
 }
@@ -117,18 +128,25 @@ void EditorSession::addExportMenu(QMenu *menu)
         return;
     QMenu *exportMenu = menu->addMenu(tr("&Export to"));
     exportMenu->setAccessibleName(tr("Export to"));
-    static const QStringList kKnown {QStringLiteral("photoshop"), QStringLiteral("illustrator"),
-                                     QStringLiteral("pro"), QStringLiteral("designer")};
+    // The first of the name parts that matches chooses the export.
+    static const QList<std::pair<QString, void (EditorSession::*)()>> kExports {
+        {QStringLiteral("photoshop"), &EditorSession::exportPsSlot},
+        {QStringLiteral("illustrator"), &EditorSession::exportAiSlot},
+        {QStringLiteral("pro"), &EditorSession::exportSPBSlot},
+        {QStringLiteral("designer"), &EditorSession::exportASSlot}};
     for (const InstalledApp &application : applications) {
         const QString name = application.name.toLower();
-        const bool known = std::any_of(kKnown.begin(), kKnown.end(),
-                                       [&](const QString &part) { return name.contains(part); });
-        if (!known)
+        const auto found = std::find_if(kExports.begin(), kExports.end(), [&](const auto &entry) {
+            return name.contains(entry.first);
+        });
+        if (found == kExports.end())
             continue;
         QAction *action = exportMenu->addAction(QStringLiteral("&") + application.name
                                                 + QLatin1Char(' ') + application.version);
-        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, found->second);
+        m_exportActions << action;
     }
+    updateEnabled();
 }
 
 void EditorSession::setEditorPageShown(bool shown)
@@ -150,6 +168,8 @@ void EditorSession::updateEnabled()
     m_actionOtherFormat->setEnabled(sketch);
     m_actionPrint->setEnabled(sketch);
     m_actionEmail->setEnabled(sketch);
+    for (QAction *action : std::as_const(m_exportActions))
+        action->setEnabled(sketch);
     m_actionSave->setEnabled(m_editorShown && sketch && m_editor->isModified());
     m_actionRotateClockwise->setEnabled(m_editorShown && sketch);
     m_actionRotateCounterclockwise->setEnabled(m_editorShown && sketch);
@@ -321,4 +341,43 @@ void EditorSession::On_FileEmail_Cliked()
         return;
     const WaitCursor wait;
     emailDocumentasPDF(*sketch);
+}
+
+void EditorSession::exportPsSlot()
+{
+    exportTo(QStringLiteral("photoshop"));
+}
+
+void EditorSession::exportAiSlot()
+{
+    exportTo(QStringLiteral("illustrator"));
+}
+
+void EditorSession::exportSPBSlot()
+{
+    exportTo(QStringLiteral("pro"));
+}
+
+void EditorSession::exportASSlot()
+{
+    exportTo(QStringLiteral("designer"));
+}
+
+void EditorSession::exportTo(const QString &part)
+{
+    const MetadataPtr sketch = shownSketch();
+    if (!sketch || (!sketch->model() && !sketch->ensureModel()))
+        return;
+    const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
+    const auto application
+        = std::find_if(applications.begin(), applications.end(), [&](const InstalledApp &app) {
+              return app.name.contains(part, Qt::CaseInsensitive);
+          });
+    if (application == applications.end())
+        return;
+    const WaitCursor wait;
+    if (part == QLatin1String("photoshop"))
+        exportToPhotoshop(*sketch);
+    else
+        exportToApplication(*sketch, *application);
 }

@@ -4,6 +4,7 @@
 
 #include "document/DocumentMetaData.h"
 
+#include <QList>
 #include <QObject>
 
 class QAction;
@@ -35,8 +36,7 @@ public:
     void addFileActions(QMenu *menu) const;
     void addEditActions(QMenu *menu) const;
     void addViewActions(QMenu *menu) const;
-    /// "Export to" with an entry per installed drawing application, when there is one. The
-    /// entries stay disabled until handing sketches over is built.
+    /// "Export to" with an entry per installed drawing application, when there is one.
     void addExportMenu(QMenu *menu);
     /// The editor page is shown (or the sketches page): which sketch the actions act on.
     void setEditorPageShown(bool shown);
@@ -57,6 +57,12 @@ public slots:
     /// Opens the user's mail program on a new message with the sketch attached as a PDF.
     void On_FileEmail_Cliked();
     void On_EditUndo_Clicked();
+    void exportPsSlot();
+    void exportAiSlot();
+    void exportSPBSlot();
+    void exportASSlot();
+    /// Hands the shown sketch to the first installed application whose name holds part.
+    void exportTo(const QString &part);
     /// Saves a document made elsewhere (a merge) to its path.
     bool saveDocumentSlot(MetadataPtr metadata);
     /// The current thumbnail changed: the actions on a sketch follow it on the sketches page.
@@ -82,4 +88,5 @@ private:
     QAction *m_actionEmail;
     QAction *m_actionRotateClockwise;
     QAction *m_actionRotateCounterclockwise;
+    QList<QAction *> m_exportActions;
 };
