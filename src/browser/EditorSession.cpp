@@ -129,21 +129,32 @@ void EditorSession::addExportMenu(QMenu *menu)
     QMenu *exportMenu = menu->addMenu(tr("&Export to"));
     exportMenu->setAccessibleName(tr("Export to"));
     // The first of the name parts that matches chooses the export.
-    static const QList<std::pair<QString, void (EditorSession::*)()>> kExports {
-        {QStringLiteral("photoshop"), &EditorSession::exportPsSlot},
-        {QStringLiteral("illustrator"), &EditorSession::exportAiSlot},
-        {QStringLiteral("pro"), &EditorSession::exportSPBSlot},
-        {QStringLiteral("designer"), &EditorSession::exportASSlot}};
+    struct Export
+    {
+        QString part;
+        const char *icon;
+        void (EditorSession::*slot)();
+    };
+    static const QList<Export> kExports {
+        {QStringLiteral("photoshop"), ":/tolbar/Resources/export/32X32/PS.png",
+         &EditorSession::exportPsSlot},
+        {QStringLiteral("illustrator"), ":/tolbar/Resources/export/32X32/AI.png",
+         &EditorSession::exportAiSlot},
+        {QStringLiteral("pro"), ":/tolbar/Resources/export/32X32/SBP.png",
+         &EditorSession::exportSPBSlot},
+        {QStringLiteral("designer"), ":/tolbar/Resources/export/32X32/AS.png",
+         &EditorSession::exportASSlot}};
     for (const InstalledApp &application : applications) {
         const QString name = application.name.toLower();
         const auto found = std::find_if(kExports.begin(), kExports.end(), [&](const auto &entry) {
-            return name.contains(entry.first);
+            return name.contains(entry.part);
         });
         if (found == kExports.end())
             continue;
-        QAction *action = exportMenu->addAction(QStringLiteral("&") + application.name
-                                                + QLatin1Char(' ') + application.version);
-        connect(action, &QAction::triggered, this, found->second);
+        QAction *action = exportMenu->addAction(QIcon(QLatin1String(found->icon)),
+                                                QStringLiteral("&") + application.name
+                                                    + QLatin1Char(' ') + application.version);
+        connect(action, &QAction::triggered, this, found->slot);
         m_exportActions << action;
     }
     updateEnabled();

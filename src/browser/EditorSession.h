@@ -38,6 +38,8 @@ public:
     void addViewActions(QMenu *menu) const;
     /// "Export to" with an entry per installed drawing application, when there is one.
     void addExportMenu(QMenu *menu);
+    /// The entries of "Export to", for the tool bar.
+    const QList<QAction *> &exportActions() const { return m_exportActions; }
     /// The editor page is shown (or the sketches page): which sketch the actions act on.
     void setEditorPageShown(bool shown);
 

@@ -296,6 +296,10 @@ void MainWindow::createMenus()
     file->addSeparator();
     m_session->addFileActions(file);
     m_session->addExportMenu(file);
+    if (!m_session->exportActions().isEmpty()) {
+        m_toolBar->addSeparator();
+        m_toolBar->addActions(m_session->exportActions());
+    }
     file->addSeparator();
     file->addAction(m_action_exit);
     file->addAction(m_actionQuit);
