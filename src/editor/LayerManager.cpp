@@ -1,12 +1,13 @@
 // The layer editor's list, scrubber, highlighting, view and the commands it pushes.
 #include "editor/LayerManager.h"
 
-#include "document/BackgroundLayerPath.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/GraphicsInkPathItem.h"
 #include "document/GraphicsItemsGroup.h"
 #include "editor/LayerCommandBuilder.h"
+#include "editor/LayerIcons.h"
 #include "editor/LayerUndoCommands.h"
+#include "editor/LayerViewMenu.h"
 #include "editor/LimitedInputDialog.h"
 #include "editor/PlayerDocument.h"
 #include "editor/SketchViewer.h"
@@ -17,14 +18,9 @@
 #include "settings/WaitCursor.h"
 #include "ui_LayerManager.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QPainter>
-#include <QPixmap>
 #include <QUrl>
 
 namespace {
@@ -52,6 +48,7 @@ LayerManager::LayerManager(QWidget *parent)
     , m_ui(std::make_unique<Ui::LayerManager>())
 {
     m_ui->setupUi(this);
+    m_icons = std::make_unique<LayerIcons>(*m_ui->layerList);
     m_viewer = new SketchViewer(m_ui->pages);
     m_player = new PlayerDocument(m_ui->pages);
     m_ui->pages->addWidget(m_viewer);
@@ -90,7 +87,10 @@ LayerManager::LayerManager(QWidget *parent)
     connect(m_viewer, &SketchViewer::previousRequested, this, &LayerManager::previousRequested);
     connect(m_viewer, &SketchViewer::nextRequested, this, &LayerManager::nextRequested);
     connect(m_viewer->view(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { showViewMenu(m_viewer->view()->mapToGlobal(pos)); });
+            [this](const QPoint &pos) {
+                if (m_ui->pages->currentIndex() == 0 && m_document)
+                    LayerViewMenu(*this).exec(m_viewer->view()->mapToGlobal(pos));
+            });
     connect(&m_undoStack, &QUndoStack::cleanChanged, this,
             [this] { emit signalSaveEnable(isModified()); });
     setEditingEnabled(true);
@@ -140,7 +140,8 @@ void LayerManager::setDocument(const MetadataPtr &metadata)
 
 bool LayerManager::isModified() const
 {
-    return m_document && (!m_undoStack.isClean() || getRotation() != m_savedRotation || m_namesChanged);
+    return m_document
+        && (!m_undoStack.isClean() || getRotation() != m_savedRotation || m_namesChanged);
 }
 
 void LayerManager::markSaved()
@@ -211,14 +212,11 @@ void LayerManager::loadDocument(bool fit)
     }
     DocumentGraphicModel *model = m_document->model().get();
     model->setPageVisible(true, true);
-    const QRectF bounds = model->itemsBoundingRect();
-    m_iconSize = QSize(std::max(1, static_cast<int>(bounds.width() / 20)),
-                       std::max(1, static_cast<int>(bounds.height() / 20)));
-    m_ui->layerList->setIconSize(m_iconSize.boundedTo(QSize(96, 96)));
+    m_icons->fitTo(*model, m_defaultPen.color);
     const int layers = static_cast<int>(model->groups().size());
     for (int i = 0; i < layers; ++i)
         m_ui->layerList->addItem(makeItem(i));
-    renderAllIcons();
+    m_icons->renderAll(*model);
     setEditingEnabled(true);
     model->showAllLayers();
     resetScrubber();
@@ -240,48 +238,6 @@ QListWidgetItem *LayerManager::makeItem(int index) const
     return item;
 }
 
-QIcon LayerManager::layerIcon(int index)
-{
-    DocumentGraphicModel *model = m_document->model().get();
-    const QList<GraphicsItemsGroup *> &groups = model->groups();
-    if (index < 0 || index >= groups.size())
-        return {};
-    // The icon shows this layer alone, in the ink colour, without the page.
-    QList<bool> visible;
-    for (GraphicsItemsGroup *group : groups)
-        visible << group->isLayerVisible();
-    const bool page = model->background() && model->background()->isVisible();
-    if (model->background())
-        model->background()->setVisible(false);
-    GraphicsItemsGroup *shown = groups[index];
-    const int usePen = shown->usePen();
-    const PenDescription pen = shown->pen();
-    for (GraphicsItemsGroup *group : groups)
-        group->setLayerVisible(group == shown);
-    shown->setUsePen(1);
-    shown->setPenColor(m_defaultPen.color);
-    QPixmap pixmap(m_iconSize);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        model->render(&painter, QRectF(), model->itemsBoundingRect(), Qt::KeepAspectRatio);
-    }
-    shown->setUsePen(usePen);
-    shown->setPenColor(pen.color);
-    for (int i = 0; i < groups.size(); ++i)
-        groups[i]->setLayerVisible(visible[i]);
-    if (model->background())
-        model->background()->setVisible(page);
-    return QIcon(pixmap);
-}
-
-void LayerManager::renderAllIcons()
-{
-    for (int i = 0; i < m_ui->layerList->count(); ++i)
-        m_ui->layerList->item(i)->setIcon(layerIcon(i));
-}
-
 void LayerManager::relabelFrom(int index)
 {
     if (!m_document || !m_document->document())
@@ -301,8 +257,8 @@ void LayerManager::layerRemoved(int index)
 
 void LayerManager::layerInserted(int index)
 {
-    if (QListWidgetItem *item = m_ui->layerList->item(index))
-        item->setIcon(layerIcon(index));
+    if (m_document && m_document->model())
+        m_icons->render(*m_document->model(), index);
     relabelFrom(index);
 }
 
@@ -672,7 +628,7 @@ void LayerManager::rotateClockwiseSlot()
     if (!m_document || !m_document->model())
         return;
     m_document->model()->rotate(45);
-    renderAllIcons();
+    m_icons->renderAll(*m_document->model());
     updateItemsSelection();
     emit signalSaveEnable(isModified());
 }
@@ -682,7 +638,7 @@ void LayerManager::rotateCounterclockwiseSlot()
     if (!m_document || !m_document->model())
         return;
     m_document->model()->rotate(-45);
-    renderAllIcons();
+    m_icons->renderAll(*m_document->model());
     updateItemsSelection();
     emit signalSaveEnable(isModified());
 }
@@ -788,36 +744,6 @@ void LayerManager::verticalScrollBarMovedSlot(ZoomAction action)
 void LayerManager::setHandleBackspace(bool handle)
 {
     m_handleBackspace = handle;
-}
-
-void LayerManager::showViewMenu(const QPoint &globalPos)
-{
-    if (m_ui->pages->currentIndex() != 0 || !m_document)
-        return;
-    QMenu menu(this);
-    menu.setAccessibleName(tr("Sketch commands"));
-    menu.addAction(tr("&Return to Preview"), this, &LayerManager::backBtnClicked);
-    menu.addAction(tr("&Zoom In"), this, &LayerManager::zoomViewInSlot);
-    menu.addAction(tr("&Zoom Out"), this, &LayerManager::zoomViewOutSlot);
-    menu.addAction(tr("&Rotate Clockwise"), this, &LayerManager::rotateClockwiseSlot);
-    menu.addAction(tr("&Rotate Counterclockwise"), this, &LayerManager::rotateCounterclockwiseSlot);
-    menu.addAction(tr("&Show/Edit Tag..."), this, &LayerManager::showEditTagSlot);
-    menu.addAction(tr("&Open File Location..."), this, &LayerManager::openFileLocationSlot);
-    menu.addAction(tr("&Save Document"), this, &LayerManager::saveDocumentSlot);
-    menu.addAction(tr("&Save Document as..."), this, &LayerManager::saveDocumentAsSlot);
-    menu.addAction(tr("&Save Document as Different Format"), this,
-                   &LayerManager::saveAsDifferentFormatSlot);
-    const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
-    if (!applications.isEmpty()) {
-        QMenu *exports = menu.addMenu(tr("&Export to"));
-        exports->setAccessibleName(tr("Export to"));
-        for (const InstalledApp &application : applications) {
-            const QString name = application.name;
-            exports->addAction(QStringLiteral("&") + name + QLatin1Char(' ') + application.version,
-                               this, [this, name] { emit exportRequested(name); });
-        }
-    }
-    menu.exec(globalPos);
 }
 
 void LayerManager::keyPressEvent(QKeyEvent *event)

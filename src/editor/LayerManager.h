@@ -15,6 +15,7 @@
 
 class QListWidget;
 class QListWidgetItem;
+class LayerIcons;
 class PlayerDocument;
 class SketchViewer;
 class ZoomingGraphicsView;
@@ -128,21 +129,19 @@ private:
     void loadDocument(bool fit);
     void readPens();
     QListWidgetItem *makeItem(int index) const;
-    QIcon layerIcon(int index);
     void relabelFrom(int index);
-    void renderAllIcons();
     void setEditingEnabled(bool enabled);
     void afterCommand();
     void setScrubberRange(int strokes);
     void resetScrubber();
     void recolour();
     void updateTitle();
-    void showViewMenu(const QPoint &globalPos);
     QList<int> selectedRows() const;
     /// Pushes a composite command and refreshes the editor as after any command.
     void pushCommand(class UndoParentCommand *command);
 
     std::unique_ptr<Ui::LayerManager> m_ui;
+    std::unique_ptr<LayerIcons> m_icons;
     SketchViewer *m_viewer;
     PlayerDocument *m_player;
     QUndoStack m_undoStack;
@@ -157,7 +156,6 @@ private:
     int m_left = 0;
     int m_right = 0;
     QList<int> m_highlighted;
-    QSize m_iconSize;
     bool m_handleBackspace = true;
     bool m_editingEnabled = false;
     int m_pauseThresholdMs = 3000;
