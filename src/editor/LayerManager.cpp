@@ -2,10 +2,10 @@
 #include "editor/LayerManager.h"
 
 #include "document/DocumentGraphicModel.h"
-#include "document/GraphicsInkPathItem.h"
 #include "document/GraphicsItemsGroup.h"
 #include "editor/LayerCommandBuilder.h"
 #include "editor/LayerIcons.h"
+#include "editor/LayerPens.h"
 #include "editor/LayerUndoCommands.h"
 #include "editor/LayerViewMenu.h"
 #include "editor/LimitedInputDialog.h"
@@ -25,20 +25,12 @@
 
 namespace {
 
-QColor settingsColor(const QString &entry, const QColor &fallback)
+/// The "tag" annotation of a layer or a document; empty when there is none.
+template<typename Annotated> QString tagOf(const Annotated &annotated)
 {
-    QString text;
-    QColor color;
-    if (ApplSettings::instance().getAttribute(entry, QStringLiteral("rgba_color"), text)
-        && ApplSettings::parseColor(text, color))
-        return color;
-    return fallback;
-}
-
-QString tagOf(const Nivo::Layer &layer)
-{
-    const auto found = layer.annotations().find("tag");
-    return found == layer.annotations().end() ? QString() : QString::fromStdString(found->second);
+    const auto found = annotated.annotations().find("tag");
+    return found == annotated.annotations().end() ? QString()
+                                                  : QString::fromStdString(found->second);
 }
 
 } // namespace
@@ -95,10 +87,7 @@ LayerManager::LayerManager(QWidget *parent)
             [this] { emit signalSaveEnable(isModified()); });
     setEditingEnabled(true);
     resetScrubber();
-    m_ui->splitButton->setEnabled(false);
-    m_ui->pausesButton->setEnabled(false);
-    m_ui->mergeButton->setEnabled(false);
-    m_ui->deleteButton->setEnabled(false);
+    disableCommandButtons();
 }
 
 LayerManager::~LayerManager()
@@ -132,10 +121,7 @@ void LayerManager::setDocument(const MetadataPtr &metadata)
     m_namesChanged = false;
     m_ui->tabs->setCurrentIndex(0);
     loadDocument(true);
-    m_ui->splitButton->setEnabled(false);
-    m_ui->pausesButton->setEnabled(false);
-    m_ui->mergeButton->setEnabled(false);
-    m_ui->deleteButton->setEnabled(false);
+    disableCommandButtons();
 }
 
 bool LayerManager::isModified() const
@@ -179,23 +165,9 @@ void LayerManager::reset()
 
 void LayerManager::readPens()
 {
-    ApplSettings &settings = ApplSettings::instance();
-    m_defaultPen = PenDescription(settings);
-    // The editor draws with the settings' width as it stands, without the ball-point size.
-    QString width;
-    if (settings.getAttribute(QStringLiteral("visuality_properties/default_pen"),
-                              QStringLiteral("width"), width))
-        m_defaultPen.width = width.toInt();
-    m_highlightPen = m_defaultPen;
-    m_highlightPen.color
-        = settingsColor(QStringLiteral("visuality_properties/highlight_pen"), QColor(255, 140, 0));
-    m_scrubberLeft
-        = settingsColor(QStringLiteral("visuality_properties/scrubber_left_pen"), m_scrubberLeft);
-    m_scrubberMiddle = settingsColor(QStringLiteral("visuality_properties/scrubber_middle_pen"),
-                                     m_scrubberMiddle);
-    m_scrubberRight
-        = settingsColor(QStringLiteral("visuality_properties/scrubber_right_pen"), m_scrubberRight);
-    m_ui->scrubber->setSpanColors(m_scrubberLeft, m_scrubberMiddle, m_scrubberRight);
+    m_pens.read();
+    m_ui->scrubber->setSpanColors(m_pens.scrubberLeft(), m_pens.scrubberMiddle(),
+                                  m_pens.scrubberRight());
 }
 
 void LayerManager::loadDocument(bool fit)
@@ -212,7 +184,7 @@ void LayerManager::loadDocument(bool fit)
     }
     DocumentGraphicModel *model = m_document->model().get();
     model->setPageVisible(true, true);
-    m_icons->fitTo(*model, m_defaultPen.color);
+    m_icons->fitTo(*model, m_pens.defaultPen().color);
     const int layers = static_cast<int>(model->groups().size());
     for (int i = 0; i < layers; ++i)
         m_ui->layerList->addItem(makeItem(i));
@@ -279,6 +251,14 @@ void LayerManager::setEditingEnabled(bool enabled)
     }
 }
 
+QList<bool> LayerManager::checkedRows() const
+{
+    QList<bool> rows;
+    for (int i = 0; i < m_ui->layerList->count(); ++i)
+        rows << (m_ui->layerList->item(i)->checkState() == Qt::Checked);
+    return rows;
+}
+
 QList<int> LayerManager::selectedRows() const
 {
     QList<int> rows;
@@ -315,24 +295,10 @@ void LayerManager::updateItemsSelection()
         m_strokeCount = 0;
         resetScrubber();
     }
-    for (int i = 0; i < groups.size(); ++i) {
-        const QListWidgetItem *item = m_ui->layerList->item(i);
-        const bool checked = item && item->checkState() == Qt::Checked;
-        if (checked) {
-            groups[i]->setUsePen(1);
-            model->setLayerVisible(i, true);
-            model->setLayerPen(i, m_defaultPen);
-        } else {
-            model->setLayerVisible(i, false);
-        }
-    }
+    m_pens.showSelection(*model, checkedRows(), selected);
     m_highlighted.clear();
     for (int i : selected) {
-        if (i >= groups.size())
-            continue;
-        groups[i]->setUsePen(1);
-        model->setLayerPen(i, m_highlightPen);
-        if (!m_highlighted.contains(i))
+        if (i < groups.size() && !m_highlighted.contains(i))
             m_highlighted << i;
     }
     if (m_highlighted.isEmpty())
@@ -408,32 +374,7 @@ void LayerManager::recolour()
     if (m_highlighted.isEmpty() || !m_document || !m_document->model())
         return;
     DocumentGraphicModel *model = m_document->model().get();
-    const QList<GraphicsItemsGroup *> &groups = model->groups();
-    for (int i = 0; i < groups.size(); ++i) {
-        GraphicsItemsGroup *group = groups[i];
-        group->setUsePen(0);
-        const QListWidgetItem *item = m_ui->layerList->item(i);
-        const bool checked = item && item->checkState() == Qt::Checked;
-        const bool highlighted = m_highlighted.contains(i);
-        if (!highlighted && !checked) {
-            group->setLayerVisible(false);
-            continue;
-        }
-        group->setLayerVisible(true);
-        int k = 0;
-        for (QGraphicsItem *child : group->childItems()) {
-            if (child->type() != GraphicsInkPathItem::Type)
-                continue;
-            ++k;
-            auto *stroke = static_cast<GraphicsInkPathItem *>(child);
-            QColor colour = m_defaultPen.color;
-            if (highlighted)
-                colour = k <= m_left ? m_scrubberLeft
-                                     : (k <= m_right ? m_scrubberMiddle : m_scrubberRight);
-            // The outline was built for the pen's width already; only the colour changes.
-            stroke->setPenColor(colour);
-        }
-    }
+    m_pens.colourByHandles(*model, checkedRows(), m_highlighted, m_left, m_right);
     model->update();
 }
 
@@ -443,13 +384,18 @@ void LayerManager::pushCommand(UndoParentCommand *command)
     m_undoStack.push(command);
 }
 
-void LayerManager::afterCommand()
+void LayerManager::disableCommandButtons()
 {
-    setEditingEnabled(true);
     m_ui->splitButton->setEnabled(false);
     m_ui->pausesButton->setEnabled(false);
     m_ui->mergeButton->setEnabled(false);
     m_ui->deleteButton->setEnabled(false);
+}
+
+void LayerManager::afterCommand()
+{
+    setEditingEnabled(true);
+    disableCommandButtons();
     emit resetSelectedLayersSignal();
 }
 
@@ -559,13 +505,8 @@ void LayerManager::undoCommandSlot(int)
     m_strokeCount = 0;
     resetScrubber();
     if (m_document && m_document->model()) {
-        DocumentGraphicModel *model = m_document->model().get();
-        for (int i = 0; i < model->groups().size(); ++i) {
-            model->groups()[i]->setUsePen(1);
-            model->setLayerVisible(i, true);
-            model->setLayerPen(i, m_defaultPen);
-        }
-        model->update();
+        m_pens.showAll(*m_document->model());
+        m_document->model()->update();
     }
     m_ui->layerList->update();
     setEditingEnabled(editing);
@@ -596,9 +537,7 @@ void LayerManager::showEditTagSlot()
     if (!m_document || !m_document->document())
         return;
     Nivo::Document &ink = *m_document->document();
-    const auto found = ink.annotations().find("tag");
-    const QString current
-        = found == ink.annotations().end() ? QString() : QString::fromStdString(found->second);
+    const QString current = tagOf(ink);
     LimitedInputDialog dialog(this, tr("File tag:"), 256, current);
     if (dialog.exec() != QDialog::Accepted || dialog.textValue() == current)
         return;
@@ -623,24 +562,25 @@ void LayerManager::updateTitle()
     m_ui->documentBox->setTitle(title);
 }
 
-void LayerManager::rotateClockwiseSlot()
+void LayerManager::rotateBy(int degrees)
 {
     if (!m_document || !m_document->model())
         return;
-    m_document->model()->rotate(45);
+    m_document->model()->rotate(degrees);
+    // Every layer turns, so every icon is drawn again.
     m_icons->renderAll(*m_document->model());
     updateItemsSelection();
     emit signalSaveEnable(isModified());
 }
 
+void LayerManager::rotateClockwiseSlot()
+{
+    rotateBy(45);
+}
+
 void LayerManager::rotateCounterclockwiseSlot()
 {
-    if (!m_document || !m_document->model())
-        return;
-    m_document->model()->rotate(-45);
-    m_icons->renderAll(*m_document->model());
-    updateItemsSelection();
-    emit signalSaveEnable(isModified());
+    rotateBy(-45);
 }
 
 int LayerManager::getRotation() const
@@ -657,14 +597,10 @@ void LayerManager::currentStackedWidgetChangedSlot(int tab)
     m_ui->scrubber->setEnabled(editor && selectedRows().size() == 1);
     m_ui->leftSpin->setEnabled(editor && selectedRows().size() == 1);
     m_ui->rightSpin->setEnabled(editor && selectedRows().size() == 1);
-    if (!editor) {
-        m_ui->splitButton->setEnabled(false);
-        m_ui->pausesButton->setEnabled(false);
-        m_ui->mergeButton->setEnabled(false);
-        m_ui->deleteButton->setEnabled(false);
-    } else {
+    if (!editor)
+        disableCommandButtons();
+    else
         updateItemsSelection();
-    }
     emit signalToolBarEnable(editor);
     emit permitRmbClickSignal(editor);
     if (editor) {

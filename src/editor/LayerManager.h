@@ -3,10 +3,9 @@
 #pragma once
 
 #include "document/DocumentMetaData.h"
-#include "document/PenDescription.h"
+#include "editor/LayerPens.h"
 #include "editor/ZoomingScrollBar.h"
 
-#include <QColor>
 #include <QList>
 #include <QUndoStack>
 #include <QWidget>
@@ -131,12 +130,16 @@ private:
     QListWidgetItem *makeItem(int index) const;
     void relabelFrom(int index);
     void setEditingEnabled(bool enabled);
+    void disableCommandButtons();
     void afterCommand();
+    void rotateBy(int degrees);
     void setScrubberRange(int strokes);
     void resetScrubber();
     void recolour();
     void updateTitle();
     QList<int> selectedRows() const;
+    /// Per list item, whether it is checked.
+    QList<bool> checkedRows() const;
     /// Pushes a composite command and refreshes the editor as after any command.
     void pushCommand(class UndoParentCommand *command);
 
@@ -147,11 +150,7 @@ private:
     QUndoStack m_undoStack;
     MetadataPtr m_document;
     MetadataPtr m_playerCopy;
-    PenDescription m_defaultPen;
-    PenDescription m_highlightPen;
-    QColor m_scrubberLeft = Qt::blue;
-    QColor m_scrubberMiddle = Qt::red;
-    QColor m_scrubberRight = Qt::darkGreen;
+    LayerPens m_pens;
     int m_strokeCount = 0;
     int m_left = 0;
     int m_right = 0;
