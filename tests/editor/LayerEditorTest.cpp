@@ -5,6 +5,7 @@
 #include "document/GraphicsItemsGroup.h"
 #include "editor/LayerCommandBuilder.h"
 #include "editor/LayerManager.h"
+#include "editor/ZoomingGraphicsView.h"
 #include "ink/DocumentSerializer.h"
 
 #include <QListWidget>
@@ -245,12 +246,15 @@ TEST_F(LayerEditorTest, MergesNeighboursInDrawingOrderAndRefusesGaps)
 TEST_F(LayerEditorTest, SplitAndMergeBackRestoresTheLayerAndItsReplayOrder)
 {
     const Shown before = shown();
+    const auto drawn = [this] { return m_editor.view()->viewport()->grab().toImage(); };
+    const QImage opened = drawn();
     select({0});
     setHandles(1, 3);
     QTest::mouseClick(&button("splitButton"), Qt::LeftButton);
     select({0, 1, 2});
     QTest::mouseClick(&button("mergeButton"), Qt::LeftButton);
     EXPECT_EQ(shown().strokes, before.strokes);
+    EXPECT_EQ(drawn(), opened) << "the parts' and the merged layer's items draw as the first";
 }
 
 TEST_F(LayerEditorTest, DeletesSelectedLayersWithoutAskingAndBringsThemBack)
