@@ -1,13 +1,13 @@
 // Drawing the layer editor's list icons from the scene, one layer shown at a time.
 #include "editor/LayerIcons.h"
 
-#include "document/BackgroundLayerPath.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/GraphicsItemsGroup.h"
 
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionGraphicsItem>
 
 #include <algorithm>
 
@@ -39,31 +39,40 @@ QIcon LayerIcons::draw(DocumentGraphicModel &model, int index, const QRectF &sou
     const QList<GraphicsItemsGroup *> &groups = model.groups();
     if (index < 0 || index >= groups.size())
         return {};
-    QList<bool> visible;
-    for (GraphicsItemsGroup *group : groups)
-        visible << group->isLayerVisible();
-    const bool page = model.background() && model.background()->isVisible();
-    if (model.background())
-        model.background()->setVisible(false);
+    // Only this layer's strokes are painted, as the scene paints them into its source
+    // rectangle at the pixmap's top left: the other layers and the page are left alone, so
+    // that a sketch of many layers costs no more per icon than one of a single layer.
     GraphicsItemsGroup *shown = groups[index];
+    const bool visible = shown->isLayerVisible();
     const int usePen = shown->usePen();
-    const PenDescription pen = shown->pen();
-    for (GraphicsItemsGroup *group : groups)
-        group->setLayerVisible(group == shown);
+    const QColor colour = shown->penColor();
+    shown->setLayerVisible(true);
     shown->setUsePen(1);
     shown->setPenColor(m_ink);
     QPixmap pixmap(m_size);
     pixmap.fill(Qt::transparent);
-    {
+    if (!source.isEmpty()) {
+        const qreal scale
+            = std::min(m_size.width() / source.width(), m_size.height() / source.height());
+        const QTransform toPixmap
+            = QTransform::fromScale(scale, scale).translate(-source.left(), -source.top());
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
-        model.render(&painter, QRectF(), source, Qt::KeepAspectRatio);
+        // The scene clips to its target as it renders, which blends the edges of the ink
+        // slightly differently: the icons clip too, to look as the scene would draw them.
+        painter.setClipRect(QRectF(QPointF(0, 0), QSizeF(m_size)), Qt::IntersectClip);
+        QStyleOptionGraphicsItem option;
+        for (QGraphicsItem *item : shown->childItems()) {
+            if (!item->isVisible())
+                continue;
+            painter.save();
+            painter.setWorldTransform(item->sceneTransform() * toPixmap);
+            item->paint(&painter, &option, nullptr);
+            painter.restore();
+        }
     }
+    shown->setLayerVisible(visible);
     shown->setUsePen(usePen);
-    shown->setPenColor(pen.color);
-    for (int i = 0; i < groups.size(); ++i)
-        groups[i]->setLayerVisible(visible[i]);
-    if (model.background())
-        model.background()->setVisible(page);
+    shown->setPenColor(colour);
     return QIcon(pixmap);
 }

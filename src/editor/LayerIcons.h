@@ -11,8 +11,8 @@ class QListWidget;
 class QRectF;
 
 /// Draws the icon of a list row from the model's layer at the same index: that layer alone,
-/// without the page, at a twentieth of the size of the sketch's items. The scene's layer
-/// visibility, pens and page are as they were afterwards. Runs on the user-interface thread.
+/// without the page, at a twentieth of the size of the sketch's items. The layer's
+/// visibility and pen are as they were afterwards. Runs on the user-interface thread.
 class LayerIcons
 {
 public:
