@@ -4,12 +4,19 @@
 #include "document/DocumentGraphicModel.h"
 #include "document/GraphicsItemsGroup.h"
 
+#include <QImage>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOptionGraphicsItem>
 
 #include <algorithm>
+
+namespace {
+
+const QColor kSheetEdge(200, 204, 208);
+
+} // namespace
 
 void LayerIcons::fitTo(const DocumentGraphicModel &model, const QColor &ink)
 {
@@ -49,14 +56,14 @@ QIcon LayerIcons::draw(DocumentGraphicModel &model, int index, const QRectF &sou
     shown->setLayerVisible(true);
     shown->setUsePen(1);
     shown->setPenColor(m_ink);
-    QPixmap pixmap(m_size);
-    pixmap.fill(Qt::transparent);
+    QImage ink(m_size, QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
     if (!source.isEmpty()) {
         const qreal scale
             = std::min(m_size.width() / source.width(), m_size.height() / source.height());
         const QTransform toPixmap
             = QTransform::fromScale(scale, scale).translate(-source.left(), -source.top());
-        QPainter painter(&pixmap);
+        QPainter painter(&ink);
         painter.setRenderHint(QPainter::Antialiasing);
         // The scene clips to its target as it renders, which blends the edges of the ink
         // slightly differently: the icons clip too, to look as the scene would draw them.
@@ -71,6 +78,17 @@ QIcon LayerIcons::draw(DocumentGraphicModel &model, int index, const QRectF &sou
             painter.restore();
         }
     }
+    // A small sheet with the layer's ink. Ink at a twentieth of its size is thinner than a
+    // pixel: it is laid down a pixel wider so that the strokes stay readable.
+    QPixmap pixmap(m_size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(kSheetEdge);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(0.5, 0.5, m_size.width() - 1.0, m_size.height() - 1.0));
+    for (const QPoint offset : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+        painter.drawImage(offset, ink);
+    painter.end();
     shown->setLayerVisible(visible);
     shown->setUsePen(usePen);
     shown->setPenColor(colour);

@@ -10,8 +10,8 @@ class DocumentGraphicModel;
 class QListWidget;
 class QRectF;
 
-/// Draws the icon of a list row from the model's layer at the same index: that layer alone,
-/// without the page, at a twentieth of the size of the sketch's items. The layer's
+/// Draws the icon of a list row from the model's layer at the same index: that layer alone
+/// on a small white sheet, at a twentieth of the size of the sketch's items. The layer's
 /// visibility and pen are as they were afterwards. Runs on the user-interface thread.
 class LayerIcons
 {
