@@ -5,6 +5,8 @@
 #include "document/DocumentMetaData.h"
 #include "document/Thumbnail.h"
 #include "export/DocumentExport.h"
+#include "export/OpenRasterWriter.h"
+#include "export/SketchLayers.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/ApplSettings.h"
 #include "settings/AtomicSaveFile.h"
@@ -138,7 +140,7 @@ int parseRenderOptions(const Arguments &arguments, RenderOptions &options, bool 
     return ExitOk;
 }
 
-enum class OutputKind { Image, Pdf, Svg, Document, Unknown };
+enum class OutputKind { Image, Pdf, Svg, OpenRaster, Document, Unknown };
 
 OutputKind outputKind(const QString &path, QString &imageFormat)
 {
@@ -152,6 +154,8 @@ OutputKind outputKind(const QString &path, QString &imageFormat)
         return OutputKind::Pdf;
     if (suffix == QLatin1String("svg"))
         return OutputKind::Svg;
+    if (suffix == QLatin1String("ora"))
+        return OutputKind::OpenRaster;
     if (suffix == QLatin1String("vmr") || suffix == QLatin1String("inkml"))
         return OutputKind::Document;
     return OutputKind::Unknown;
@@ -202,7 +206,7 @@ int runConvert(const Arguments &arguments)
     const OutputKind kind = outputKind(out, imageFormat);
     if (kind == OutputKind::Unknown)
         return usageError(
-            "convert: OUT must end in .png, .jpg, .jpeg, .bmp, .tif, .tiff, .pdf, .svg, "
+            "convert: OUT must end in .png, .jpg, .jpeg, .bmp, .tif, .tiff, .pdf, .svg, .ora, "
             ".vmr or .inkml: "
             + options.paths[1]);
     if (options.emptyDefinitions && kind != OutputKind::Document)
@@ -225,7 +229,10 @@ int runConvert(const Arguments &arguments)
         saved = savePdf(model, out, model.pageRect());
         break;
     case OutputKind::Svg:
-        saved = saveSvg(model, out, model.pageRect());
+        saved = saveSvg(model, out, model.pageRect(), sketchLayersOf(*shown));
+        break;
+    case OutputKind::OpenRaster:
+        saved = saveOpenRaster(model, out, model.pageRect(), sketchLayersOf(*shown));
         break;
     case OutputKind::Document:
         saved = saveDocumentAsSeen(*shown, out, options.emptyDefinitions);
