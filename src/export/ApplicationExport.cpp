@@ -3,10 +3,10 @@
 
 #include "document/DocumentGraphicModel.h"
 #include "document/DocumentMetaData.h"
-#include "document/GraphicsItemsGroup.h"
 #include "export/DocumentExport.h"
 #include "export/ExportProgress.h"
 #include "export/PngEncoder.h"
+#include "export/SketchLayers.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/AtomicSaveFile.h"
 #include "settings/DesktopServices.h"
@@ -56,51 +56,29 @@ bool writeImage(const QString &fileName, const QImage &image, QString *reason)
     return false;
 }
 
-QString layerName(const Nivo::Layer &layer, int index)
+/// Writes the layer images, each layer alone without the page, the page's size.
+bool writeLayerImages(const DocumentMetaData &metadata, const QString &folder,
+                      ExportProgress &progress, QString *failure)
 {
-    const auto found = layer.annotations().find("tag");
-    if (found != layer.annotations().end() && !found->second.empty())
-        return QString::fromStdString(found->second).simplified();
-    return QStringLiteral("layer %1").arg(index + 1);
-}
-
-/// The names of the layers, one a line, for the script to name Photoshop's layers.
-QByteArray layerNames(const DocumentMetaData &metadata)
-{
-    QByteArray names;
-    if (!metadata.document())
-        return names;
-    int index = 0;
-    for (const Nivo::Layer &layer : metadata.document()->elements())
-        names += layerName(layer, index++).toUtf8() + '\n';
-    return names;
-}
-
-/// Writes the layer images with the page hidden (the view's turn kept), each layer alone.
-bool writeLayerImages(DocumentGraphicModel &model, const QString &folder, ExportProgress &progress,
-                      QString *failure)
-{
+    DocumentGraphicModel &model = *metadata.model();
     // The page's rectangle, whether or not the page was shown: the same images from the
     // editor and from a thumbnail.
     const QRectF source = model.pageRect();
-    model.setPageVisible(false, false);
-    model.hideAllLayers();
     QImage background(source.size().toSize(), QImage::Format_RGB32);
     background.fill(Qt::white);
     QString reason;
     bool written = writeImage(folder + QStringLiteral("/background.png"), background, &reason);
-    int step = 1;
-    progress.setValue(step);
-    const QList<GraphicsItemsGroup *> groups = model.groups();
-    for (int i = 0; written && i < groups.size(); ++i) {
-        groups[i]->setLayerVisible(true);
-        written = writeImage(QStringLiteral("%1/%2.png").arg(folder).arg(i),
-                             renderImage(model, source), &reason);
-        groups[i]->setLayerVisible(false);
-        progress.setValue(++step);
+    progress.setValue(1);
+    const int layers = static_cast<int>(model.groups().size());
+    for (int i = 0; written && i < layers; ++i) {
+        QImage image;
+        {
+            const SoloLayer alone(model, i);
+            image = renderImage(model, source);
+        }
+        written = writeImage(QStringLiteral("%1/%2.png").arg(folder).arg(i), image, &reason);
+        progress.setValue(i + 2);
     }
-    model.setPageVisible(true, false);
-    model.showAllLayers();
     if (!written)
         *failure = reason;
     return written;
@@ -178,8 +156,10 @@ bool exportToPhotoshop(const DocumentMetaData &metadata, const ExportPlaces &pla
     QString reason;
     const QString list = QDir::toNativeSeparators(places.home + QStringLiteral("/temppics.adob"));
     if (!writeFile(list, QDir::toNativeSeparators(folder).toLocal8Bit() + '\n', &reason)
-        || !writeFile(folder + QStringLiteral("/layers.txt"), layerNames(metadata), &reason)
-        || !writeLayerImages(*model, folder, progress, &reason)) {
+        || !writeFile(folder + QStringLiteral("/layers.txt"),
+                      (sketchLayersOf(metadata).layerNames.join(QLatin1Char('\n')) + '\n').toUtf8(),
+                      &reason)
+        || !writeLayerImages(metadata, folder, progress, &reason)) {
         sayFailure(tr("The sketch cannot be exported to Photoshop:") + QLatin1Char('\n') + reason);
         return false;
     }
