@@ -6,6 +6,7 @@
 #include "export/ApplicationExport.h"
 #include "export/Mail.h"
 #include "export/OtherFormats.h"
+#include "export/SketchClipboard.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/ApplSettings.h"
 #include "settings/DialogService.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -49,6 +51,7 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     m_actionUndo = makeAction(this, tr("Undo"), QKeySequence(tr("Ctrl+Z")));
     m_actionRedo = makeAction(this, tr("Redo"), QKeySequence(tr("Ctrl+Y")));
     m_actionEmail = makeAction(this, tr("Email"), QKeySequence(tr("Ctrl+E")));
+    m_actionCopy = makeAction(this, tr("Copy"), QKeySequence::Copy);
     m_actionPrint = makeAction(this, tr("Print"), QKeySequence(tr("Ctrl+P")));
     m_actionSave = makeAction(this, tr("Save"), QKeySequence(tr("Ctrl+S")));
     m_actionSaveAs = makeAction(this, tr("Save Document As"));
@@ -68,6 +71,7 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     connect(m_actionOtherFormat, &QAction::triggered, this,
             &EditorSession::On_ExportAsDiffrentFormat_Clicked);
     connect(m_actionPrint, &QAction::triggered, this, &EditorSession::On_FilePrint_Cliked);
+    connect(m_actionCopy, &QAction::triggered, this, &EditorSession::copySketch);
     connect(m_actionEmail, &QAction::triggered, this, &EditorSession::On_FileEmail_Cliked);
     connect(m_actionRotateClockwise, &QAction::triggered, m_editor,
             &LayerManager::rotateClockwiseSlot);
@@ -113,6 +117,8 @@ void EditorSession::addEditActions(QMenu *menu) const
 {
     menu->addAction(m_actionUndo);
     menu->addAction(m_actionRedo);
+    menu->addSeparator();
+    menu->addAction(m_actionCopy);
 }
 
 void EditorSession::addViewActions(QMenu *menu) const
@@ -179,6 +185,7 @@ void EditorSession::updateEnabled()
     m_actionOtherFormat->setEnabled(sketch);
     m_actionPrint->setEnabled(sketch);
     m_actionEmail->setEnabled(sketch);
+    m_actionCopy->setEnabled(sketch);
     for (QAction *action : std::as_const(m_exportActions))
         action->setEnabled(sketch);
     m_actionSave->setEnabled(m_editorShown && sketch && m_editor->isModified());
@@ -391,4 +398,14 @@ void EditorSession::exportTo(const QString &part)
         exportToPhotoshop(*sketch);
     else
         exportToApplication(*sketch, *application);
+}
+
+void EditorSession::copySketch()
+{
+    const MetadataPtr sketch = shownSketch();
+    if (!sketch || (!sketch->model() && !sketch->ensureModel()))
+        return;
+    const WaitCursor wait;
+    if (QMimeData *data = sketchMimeData(*sketch))
+        QApplication::clipboard()->setMimeData(data);
 }

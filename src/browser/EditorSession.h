@@ -30,6 +30,7 @@ public:
     QAction *otherFormatAction() const { return m_actionOtherFormat; }
     QAction *printAction() const { return m_actionPrint; }
     QAction *emailAction() const { return m_actionEmail; }
+    QAction *copyAction() const { return m_actionCopy; }
     QAction *rotateClockwiseAction() const { return m_actionRotateClockwise; }
     QAction *rotateCounterclockwiseAction() const { return m_actionRotateCounterclockwise; }
 
@@ -58,6 +59,8 @@ public slots:
     void On_FilePrint_Cliked();
     /// Opens the user's mail program on a new message with the sketch attached as a PDF.
     void On_FileEmail_Cliked();
+    /// Puts the sketch on the clipboard as a picture and as a layered drawing.
+    void copySketch();
     void On_EditUndo_Clicked();
     void exportPsSlot();
     void exportAiSlot();
@@ -88,6 +91,7 @@ private:
     QAction *m_actionOtherFormat;
     QAction *m_actionPrint;
     QAction *m_actionEmail;
+    QAction *m_actionCopy;
     QAction *m_actionRotateClockwise;
     QAction *m_actionRotateCounterclockwise;
     QList<QAction *> m_exportActions;
