@@ -1,6 +1,7 @@
-// Running the Windows look-ups, and the replaceable factory of the probe.
+// Running the Windows and desktop look-ups, and the replaceable factory of the probe.
 #include "settings/InstalledAppsProbe.h"
 
+#include "settings/DesktopApps.h"
 #include "settings/WindowsApps.h"
 #include "settings/WineRegistry.h"
 
@@ -33,6 +34,7 @@ InstalledAppsProbe::InstalledAppsProbe(const ProbeSources &sources)
     if (sources.registry)
         m_applications
             = findWindowsApps(*sources.registry, sources.supportFolder, sources.wineProgram);
+    m_applications += findDesktopApps(sources.applicationFolders, sources.searchPath);
 }
 
 QString InstalledAppsProbe::text() const
@@ -68,6 +70,9 @@ std::unique_ptr<InstalledAppsProbe> createSystemInstalledAppsProbe()
 {
     ProbeSources sources;
     sources.searchPath = qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    sources.applicationFolders
+        = xdgApplicationFolders(qEnvironmentVariable("XDG_DATA_HOME"),
+                                qEnvironmentVariable("XDG_DATA_DIRS"), QDir::homePath());
     sources.supportFolder = supportFolder();
     sources.wineProgram
         = QStandardPaths::findExecutable(QStringLiteral("wine"), sources.searchPath);

@@ -20,12 +20,15 @@ struct ProbeSources
     QString wineProgram;
     /// The folder "support" beside the program, holding the Illustrator plug-ins.
     QString supportFolder;
+    /// Folders of desktop entries, most important first.
+    QStringList applicationFolders;
     /// Folders in which programs named without a path are looked up.
     QStringList searchPath;
 };
 
 /// Finds the applications when it is made; the list does not change afterwards. Windows
-/// applications: Photoshop, Illustrator, SketchBook Designer, SketchBook Pro.
+/// applications come first (Photoshop, Illustrator, SketchBook Designer, SketchBook Pro),
+/// then those of the desktop (GIMP, Krita, MyPaint, Inkscape).
 class InstalledAppsProbe : public QObject
 {
     Q_OBJECT
@@ -49,7 +52,7 @@ using InstalledAppsProbeFactory = std::function<std::unique_ptr<InstalledAppsPro
 void setInstalledAppsProbeFactory(InstalledAppsProbeFactory factory);
 std::unique_ptr<InstalledAppsProbe> createInstalledAppsProbe();
 
-/// The probe of this system: the Wine prefix in use when Wine is installed, programs on
-/// $PATH, the plug-ins in the "support" folder beside the program or in the installed
-/// ../share/draftbay/support.
+/// The probe of this system: the Wine prefix in use when Wine is installed, the desktop
+/// entries of the XDG data folders, programs on $PATH, the plug-ins in the "support" folder
+/// beside the program or in the installed ../share/draftbay/support.
 std::unique_ptr<InstalledAppsProbe> createSystemInstalledAppsProbe();
