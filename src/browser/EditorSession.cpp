@@ -89,16 +89,9 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     connect(m_list, &PreviewThumbnailList::saveDocumentAs, this, &EditorSession::On_SaveAs);
     connect(m_list, &PreviewThumbnailList::saveAsDiffrentFormatSignal, this,
             &EditorSession::On_ExportAsDiffrentFormat_Clicked);
-    connect(m_list, &PreviewThumbnailList::exportPsSignal, this, &EditorSession::exportPsSlot);
-    connect(m_list, &PreviewThumbnailList::exportAiSignal, this, &EditorSession::exportAiSlot);
-    connect(m_list, &PreviewThumbnailList::exportSPBSignal, this, &EditorSession::exportSPBSlot);
-    connect(m_list, &PreviewThumbnailList::exportASSignal, this, &EditorSession::exportASSlot);
-    connect(m_editor, &LayerManager::exportRequested, this, [this](const QString &name) {
-        const QString lower = name.toLower();
-        for (const char *part : {"photoshop", "illustrator", "pro", "designer"})
-            if (lower.contains(QLatin1String(part)))
-                return exportTo(QLatin1String(part));
-    });
+    connect(m_list, &PreviewThumbnailList::exportToApplication, this,
+            &EditorSession::exportToNamed);
+    connect(m_editor, &LayerManager::exportRequested, this, &EditorSession::exportToNamed);
     connect(m_list, &PreviewThumbnailList::mergeDocSave, this, &EditorSession::saveDocumentSlot);
     updateEnabled();
 }
@@ -127,6 +120,28 @@ void EditorSession::addViewActions(QMenu *menu) const
     menu->addAction(m_actionRotateCounterclockwise);
 }
 
+namespace {
+
+/// The tool-bar icon of an application: the Windows ones by name, a desktop entry's own.
+QIcon applicationIcon(const InstalledApp &application)
+{
+    static const QList<std::pair<const char *, const char *>> kIcons {
+        {"photoshop", ":/tolbar/Resources/export/32X32/PS.png"},
+        {"illustrator", ":/tolbar/Resources/export/32X32/AI.png"},
+        {"pro", ":/tolbar/Resources/export/32X32/SBP.png"},
+        {"designer", ":/tolbar/Resources/export/32X32/AS.png"}};
+    if (application.handOff == HandOff::OpenRaster || application.handOff == HandOff::LayeredSvg)
+        return QFileInfo(application.iconName).isAbsolute()
+            ? QIcon(application.iconName)
+            : QIcon::fromTheme(application.iconName);
+    for (const auto &[part, icon] : kIcons)
+        if (application.name.contains(QLatin1String(part), Qt::CaseInsensitive))
+            return QIcon(QLatin1String(icon));
+    return {};
+}
+
+} // namespace
+
 void EditorSession::addExportMenu(QMenu *menu)
 {
     const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
@@ -134,33 +149,11 @@ void EditorSession::addExportMenu(QMenu *menu)
         return;
     QMenu *exportMenu = menu->addMenu(tr("&Export to"));
     exportMenu->setAccessibleName(tr("Export to"));
-    // The first of the name parts that matches chooses the export.
-    struct Export
-    {
-        QString part;
-        const char *icon;
-        void (EditorSession::*slot)();
-    };
-    static const QList<Export> kExports {
-        {QStringLiteral("photoshop"), ":/tolbar/Resources/export/32X32/PS.png",
-         &EditorSession::exportPsSlot},
-        {QStringLiteral("illustrator"), ":/tolbar/Resources/export/32X32/AI.png",
-         &EditorSession::exportAiSlot},
-        {QStringLiteral("pro"), ":/tolbar/Resources/export/32X32/SBP.png",
-         &EditorSession::exportSPBSlot},
-        {QStringLiteral("designer"), ":/tolbar/Resources/export/32X32/AS.png",
-         &EditorSession::exportASSlot}};
     for (const InstalledApp &application : applications) {
-        const QString name = application.name.toLower();
-        const auto found = std::find_if(kExports.begin(), kExports.end(), [&](const auto &entry) {
-            return name.contains(entry.part);
-        });
-        if (found == kExports.end())
-            continue;
-        QAction *action = exportMenu->addAction(QIcon(QLatin1String(found->icon)),
-                                                QStringLiteral("&") + application.name
-                                                    + QLatin1Char(' ') + application.version);
-        connect(action, &QAction::triggered, this, found->slot);
+        QAction *action
+            = exportMenu->addAction(applicationIcon(application), menuLabel(application));
+        const QString name = application.name;
+        connect(action, &QAction::triggered, this, [this, name] { exportToNamed(name); });
         m_exportActions << action;
     }
     updateEnabled();
@@ -383,21 +376,27 @@ void EditorSession::exportASSlot()
 
 void EditorSession::exportTo(const QString &part)
 {
-    const MetadataPtr sketch = shownSketch();
-    if (!sketch || (!sketch->model() && !sketch->ensureModel()))
-        return;
     const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
     const auto application
         = std::find_if(applications.begin(), applications.end(), [&](const InstalledApp &app) {
               return app.name.contains(part, Qt::CaseInsensitive);
           });
-    if (application == applications.end())
+    if (application != applications.end())
+        exportToNamed(application->name);
+}
+
+void EditorSession::exportToNamed(const QString &name)
+{
+    const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
+    const auto application
+        = std::find_if(applications.begin(), applications.end(),
+                       [&](const InstalledApp &app) { return app.name == name; });
+    const MetadataPtr sketch = shownSketch();
+    if (application == applications.end() || !sketch
+        || (!sketch->model() && !sketch->ensureModel()))
         return;
     const WaitCursor wait;
-    if (part == QLatin1String("photoshop"))
-        exportToPhotoshop(*sketch);
-    else
-        exportToApplication(*sketch, *application);
+    exportToApplication(*sketch, *application);
 }
 
 void EditorSession::copySketch()

@@ -68,6 +68,8 @@ public slots:
     void exportASSlot();
     /// Hands the shown sketch to the first installed application whose name holds part.
     void exportTo(const QString &part);
+    /// Hands the shown sketch to the installed application of that name.
+    void exportToNamed(const QString &name);
     /// Saves a document made elsewhere (a merge) to its path.
     bool saveDocumentSlot(MetadataPtr metadata);
     /// The current thumbnail changed: the actions on a sketch follow it on the sketches page.

@@ -32,8 +32,8 @@ void LayerViewMenu::populate(QMenu &menu) const
     exports->setAccessibleName(LayerManager::tr("Export to"));
     for (const InstalledApp &application : applications) {
         const QString name = application.name;
-        exports->addAction(QStringLiteral("&") + name + QLatin1Char(' ') + application.version,
-                           editor, [editor, name] { emit editor->exportRequested(name); });
+        exports->addAction(menuLabel(application), editor,
+                           [editor, name] { emit editor->exportRequested(name); });
     }
 }
 

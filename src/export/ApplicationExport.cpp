@@ -5,6 +5,7 @@
 #include "document/DocumentMetaData.h"
 #include "export/DocumentExport.h"
 #include "export/ExportProgress.h"
+#include "export/OpenRasterWriter.h"
 #include "export/PngEncoder.h"
 #include "export/SketchLayers.h"
 #include "ink/DocumentSerializer.h"
@@ -96,19 +97,19 @@ QString photoshopScript(const QString &programFolder)
     return {};
 }
 
-/// Starts the script that has Photoshop stack the images: through the desktop on Windows,
-/// through Wine's script host elsewhere.
-bool startPhotoshopScript(const QString &script)
+/// Starts the application on file: its launch command, else the desktop's handler.
+bool startWith(const InstalledApp &application, const QString &file)
 {
-#ifdef Q_OS_WIN
-    return desktop().openUrl(QUrl::fromLocalFile(script));
-#else
-    return desktop().startDetached(
-        QStringLiteral("wine"),
-        {QStringLiteral("cscript.exe"), QStringLiteral("//nologo"),
-         QStringLiteral("Z:")
-             + QDir::toNativeSeparators(script).replace(QLatin1Char('/'), QLatin1Char('\\'))});
-#endif
+    if (application.program.isEmpty())
+        return desktop().openUrl(QUrl::fromLocalFile(file));
+    const LaunchCommand command = launchCommand(application, file);
+    return desktop().startDetached(command.program, command.arguments);
+}
+
+QString folderFailure(const QString &temporary)
+{
+    return tr("The sketch cannot be exported: no folder can be made in %1.")
+        .arg(QDir::toNativeSeparators(temporary));
 }
 
 } // namespace
@@ -138,7 +139,8 @@ QString makeExportFolder(const QString &temporary, const QDateTime &time)
     return {};
 }
 
-bool exportToPhotoshop(const DocumentMetaData &metadata, const ExportPlaces &places)
+bool exportToPhotoshop(const DocumentMetaData &metadata, const InstalledApp &photoshop,
+                       const ExportPlaces &places)
 {
     DocumentGraphicModel *model = metadata.model().get();
     if (!model)
@@ -149,8 +151,7 @@ bool exportToPhotoshop(const DocumentMetaData &metadata, const ExportPlaces &pla
         progress.setMaximum(layers + 8);
     const QString folder = makeExportFolder(places.temporary, QDateTime::currentDateTime());
     if (folder.isEmpty()) {
-        sayFailure(tr("The sketch cannot be exported: no folder can be made in %1.")
-                       .arg(QDir::toNativeSeparators(places.temporary)));
+        sayFailure(folderFailure(places.temporary));
         return false;
     }
     QString reason;
@@ -165,7 +166,7 @@ bool exportToPhotoshop(const DocumentMetaData &metadata, const ExportPlaces &pla
     }
     progress.setLabel(tr("Launching Adobe Script..."));
     const QString script = photoshopScript(places.programFolder);
-    if (script.isEmpty() || !startPhotoshopScript(script)) {
+    if (script.isEmpty() || !startWith(photoshop, script)) {
         sayFailure(tr("Photoshop cannot be started: the script %1 %2.")
                        .arg(QDir::toNativeSeparators(places.programFolder
                                                      + QStringLiteral("/ExecuteJavaScript.vbs")),
@@ -199,21 +200,44 @@ bool saveForExport(const DocumentMetaData &metadata, QString fileName)
 bool exportToApplication(const DocumentMetaData &metadata, const InstalledApp &application,
                          const ExportPlaces &places)
 {
+    if (application.handOff == HandOff::PhotoshopLayers)
+        return exportToPhotoshop(metadata, application, places);
+    DocumentGraphicModel *model = metadata.model().get();
+    if (!model)
+        return false;
     const QString folder = makeExportFolder(places.temporary, QDateTime::currentDateTime());
     if (folder.isEmpty()) {
-        sayFailure(tr("The sketch cannot be exported: no folder can be made in %1.")
-                       .arg(QDir::toNativeSeparators(places.temporary)));
+        sayFailure(folderFailure(places.temporary));
         return false;
     }
-    QString file = QDir::toNativeSeparators(folder + QLatin1Char('/')
-                                            + QFileInfo(metadata.path()).fileName());
-    if (!file.endsWith(QLatin1String(".vmr"), Qt::CaseInsensitive))
-        file += QStringLiteral(".vmr");
-    if (!saveForExport(metadata, file))
+    const QFileInfo sketch(metadata.path());
+    const QString named = QDir::toNativeSeparators(folder + QLatin1Char('/'));
+    QString file;
+    bool written = false;
+    switch (application.handOff) {
+    case HandOff::OpenRaster:
+        file = named + sketch.completeBaseName() + QStringLiteral(".ora");
+        written = saveOpenRaster(*model, file, model->pageRect(), sketchLayersOf(metadata));
+        break;
+    case HandOff::LayeredSvg:
+        file = named + sketch.completeBaseName() + QStringLiteral(".svg");
+        written = saveSvg(*model, file, model->pageRect(), sketchLayersOf(metadata));
+        break;
+    case HandOff::SavedDocument:
+    case HandOff::PhotoshopLayers:
+        file = named + sketch.fileName();
+        if (!file.endsWith(QLatin1String(".vmr"), Qt::CaseInsensitive))
+            file += QStringLiteral(".vmr");
+        written = saveForExport(metadata, file);
+        break;
+    }
+    // A failed write has been said by its writer.
+    if (!written)
         return false;
-    if (!desktop().startDetached(application.executable, {file})) {
+    if (!startWith(application, file)) {
+        const LaunchCommand command = launchCommand(application, file);
         sayFailure(tr("%1 cannot be started (%2).")
-                       .arg(application.name, QDir::toNativeSeparators(application.executable)));
+                       .arg(application.name, QDir::toNativeSeparators(command.program)));
         return false;
     }
     return true;

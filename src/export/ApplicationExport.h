@@ -30,9 +30,10 @@ QString makeExportFolder(const QString &temporary, const QDateTime &time);
 /// Writes a fresh folder of background.png (opaque white) and 0.png, 1.png, … (each layer
 /// alone on transparency, the page's size), with layers.txt naming the layers,
 /// records the folder in <home>/temppics.adob and starts the script that makes Photoshop
-/// stack them. False, after saying why, when a file cannot be written or the script cannot
-/// be started. Call on the user-interface thread.
-bool exportToPhotoshop(const DocumentMetaData &metadata,
+/// stack them (through the application's launch command, else the desktop). False, after
+/// saying why, when a file cannot be written or the script cannot be started. Call on the
+/// user-interface thread.
+bool exportToPhotoshop(const DocumentMetaData &metadata, const InstalledApp &photoshop,
                        const ExportPlaces &places = ExportPlaces::ofSystem());
 
 /// Writes the document as seen (turned and moved like the view, in the receiver's
@@ -40,8 +41,11 @@ bool exportToPhotoshop(const DocumentMetaData &metadata,
 /// False, after saying why, when the file cannot be written.
 bool saveForExport(const DocumentMetaData &metadata, QString fileName);
 
-/// Saves the document for export into a fresh folder and starts the application with the
-/// file (Illustrator, SketchBook Designer, SketchBook Pro). False, after saying why, when the
-/// file cannot be written or the application cannot be started.
+/// Writes what the application takes into a fresh folder, named after the sketch: a saved
+/// document (Illustrator, SketchBook), an OpenRaster file (GIMP, Krita, MyPaint) or a layered
+/// SVG (Inkscape), or Photoshop's layer images; then starts the application with it through
+/// its launch command (each argument apart, no shell), or the desktop's handler when it has
+/// none. False, after saying why, when the file cannot be written or the application cannot
+/// be started.
 bool exportToApplication(const DocumentMetaData &metadata, const InstalledApp &application,
                          const ExportPlaces &places = ExportPlaces::ofSystem());

@@ -51,6 +51,14 @@ bool holds(const QString &folder, const QString &path)
 
 } // namespace
 
+QString menuLabel(const InstalledApp &application)
+{
+    QString label = QStringLiteral("&") + application.name;
+    if (!application.version.isEmpty())
+        label += QLatin1Char(' ') + application.version;
+    return label;
+}
+
 LaunchCommand launchCommand(const InstalledApp &application, const QString &file)
 {
     const QString named

@@ -44,6 +44,10 @@ struct InstalledApp
     QStringList mimeTypes;
 };
 
+/// The application's entry in the "Export to" menus: "&" + name + " " + version (without the
+/// space when there is no version).
+QString menuLabel(const InstalledApp &application);
+
 struct LaunchCommand
 {
     QString program;

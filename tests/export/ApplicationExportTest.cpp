@@ -40,6 +40,17 @@ private:
     bool m_starts;
 };
 
+InstalledApp application(const QString &name, const QString &program, HandOff handOff,
+                         const QStringList &arguments = {})
+{
+    InstalledApp app;
+    app.name = name;
+    app.executable = app.program = program;
+    app.arguments = arguments;
+    app.handOff = handOff;
+    return app;
+}
+
 /// Whether an image has pixels that are not fully transparent.
 bool hasInk(const QImage &image)
 {
@@ -100,7 +111,8 @@ TEST_F(ApplicationExportTest, PhotoshopGetsABackgroundAndOneImagePerLayerAndTheS
     const int layers = static_cast<int>(metadata->model()->groups().size());
     ASSERT_GE(layers, 2);
     const bool pageShown = metadata->model()->background() != nullptr;
-    ASSERT_TRUE(exportToPhotoshop(*metadata, m_places));
+    const InstalledApp photoshop = application("Adobe Photoshop", {}, HandOff::PhotoshopLayers);
+    ASSERT_TRUE(exportToApplication(*metadata, photoshop, m_places));
 
     ASSERT_EQ(exportFolders().size(), 1);
     const QString folder = path("temp/") + exportFolders().first();
@@ -140,20 +152,21 @@ TEST_F(ApplicationExportTest, PhotoshopGetsABackgroundAndOneImagePerLayerAndTheS
 
     // Without its script Photoshop cannot be reached: said, not passed over.
     QFile::remove(path("program/support/ExecuteJavaScript.vbs"));
-    EXPECT_FALSE(exportToPhotoshop(*metadata, m_places));
+    EXPECT_FALSE(exportToApplication(*metadata, photoshop, m_places));
     ASSERT_FALSE(m_dialogs->messages.isEmpty());
     EXPECT_TRUE(m_dialogs->messages.last().text.contains("is missing"));
 }
 
-TEST_F(ApplicationExportTest, ApplicationsOpenTheSketchSavedAsSeenAndAFailedStartIsSaid)
+TEST_F(ApplicationExportTest, ApplicationsOpenTheFileTheyTakeAndAFailedStartIsSaid)
 {
     const auto metadata = sketch("walk in the park.qpe", 2);
     metadata->model()->rotate(90);
-    const InstalledApp illustrator {"Adobe Illustrator", "17", "/opt/ai/Illustrator.exe", {}};
+    const InstalledApp illustrator
+        = application("Adobe Illustrator", "/opt/ai/Illustrator.exe", HandOff::SavedDocument);
     ASSERT_TRUE(exportToApplication(*metadata, illustrator, m_places));
     ASSERT_EQ(exportFolders().size(), 1);
-    const QString file = QDir::toNativeSeparators(path("temp/") + exportFolders().first()
-                                                  + "/walk in the park.qpe.vmr");
+    const QString folder = QDir::toNativeSeparators(path("temp/") + exportFolders().first());
+    const QString file = folder + "/walk in the park.qpe.vmr";
     EXPECT_EQ(m_started, QStringList {"/opt/ai/Illustrator.exe | " + file});
     DocumentMetaData saved(file);
     ASSERT_TRUE(saved.load());
@@ -163,6 +176,26 @@ TEST_F(ApplicationExportTest, ApplicationsOpenTheSketchSavedAsSeenAndAFailedStar
     const Nivo::Point &seenPoint = seen->elements()[0].elements()[0].elements()[0];
     EXPECT_NEAR(savedPoint.x.value(), seenPoint.x.value(), 0.5) << "the turn is in the file";
     EXPECT_NEAR(savedPoint.y.value(), seenPoint.y.value(), 0.5);
+
+    // Programs that keep layers get an OpenRaster file or a layered SVG, as their entry says.
+    const InstalledApp gimp
+        = application("GIMP", "/usr/bin/gimp", HandOff::OpenRaster, {"--no-splash", "%f"});
+    const InstalledApp inkscape = application("Inkscape", "/usr/bin/inkscape", HandOff::LayeredSvg);
+    m_started.clear();
+    ASSERT_TRUE(exportToApplication(*metadata, gimp, m_places));
+    ASSERT_TRUE(exportToApplication(*metadata, inkscape, m_places));
+    ASSERT_EQ(m_started.size(), 2);
+    const QString ora = m_started[0].section(" | ", 2);
+    EXPECT_TRUE(m_started[0].startsWith("/usr/bin/gimp | --no-splash | "));
+    EXPECT_TRUE(ora.endsWith("/walk in the park.ora"));
+    EXPECT_TRUE(QByteArray::fromStdString(readFile(ora.toStdString())).startsWith("PK"));
+    const QString svg = m_started[1].section(" | ", 1);
+    EXPECT_TRUE(svg.endsWith("/walk in the park.svg"));
+    EXPECT_EQ(
+        QString::fromStdString(readFile(svg.toStdString())).count("inkscape:groupmode=\"layer\""),
+        2);
+    EXPECT_NE(QFileInfo(ora).absolutePath(), QFileInfo(svg).absolutePath())
+        << "every export has a folder of its own";
 
     setDesktopServices(std::make_unique<RecordingDesktop>(&m_started, false));
     EXPECT_FALSE(exportToApplication(*metadata, illustrator, m_places));
