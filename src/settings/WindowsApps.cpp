@@ -168,7 +168,12 @@ void installIllustratorPlugin(const InstalledApp &illustrator, bool is64Bit,
     dialogs().information(nullptr, tr("info copy "),
                           QDir::toNativeSeparators(source) + QStringLiteral(" to ")
                               + QDir::toNativeSeparators(destination));
-    QFile::copy(source, destination);
+    // Without the plug-in Illustrator cannot open what it is handed: a failure is said.
+    QFile plugin(source);
+    if (!plugin.copy(destination))
+        dialogs().warning(nullptr, applicationTitle(),
+                          tr("The Illustrator plug-in could not be copied to %1: %2")
+                              .arg(QDir::toNativeSeparators(destination), plugin.errorString()));
 }
 
 std::optional<InstalledApp> findSketchBookDesigner(const RegistryReader &registry)

@@ -211,6 +211,11 @@ TEST(WindowsApps, IllustratorPluginIsCopiedForItsVersionAndBitnessOnlyWhenMissin
         (void)findWindowsApps(registry, folderOf(directory, "elsewhere"), kWine);
         EXPECT_EQ(dialogs->messages.size(), 1);
         EXPECT_TRUE(QDir(plugins).isEmpty());
+        // A copy that fails (a folder in the plug-in's place) is said after the announcement.
+        QDir().mkpath(plugins + "/vmrexportfile.aip");
+        (void)findWindowsApps(registry, support, kWine);
+        ASSERT_EQ(dialogs->messages.size(), 3);
+        EXPECT_TRUE(dialogs->messages[2].text.startsWith("The Illustrator plug-in could not be"));
     }
 }
 
