@@ -11,7 +11,7 @@ RUN_PROFILE := $(BUILD_DIR)/run-profile
 SYNTH := $(BUILD_DIR)/bin/qpe-synth
 
 PACKAGES := g++ cmake ninja-build pkg-config file \
-	zlib1g-dev libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev \
+	zlib1g-dev libzip-dev libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
 	qt6-image-formats-plugins libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core poppler-utils libxml2-utils \
 	xvfb xauth xdotool dbus-daemon dbus-bin at-spi2-core python3-pyatspi \

@@ -1,5 +1,5 @@
-// Time and memory of building scenes, rendering thumbnails and writing PNG, PDF and SVG files
-// of generated sketches of 10k to 1M points.
+// Time and memory of building scenes, rendering thumbnails and writing PNG, PDF, SVG and
+// OpenRaster files of generated sketches of 10k to 1M points.
 //
 // Each benchmark states its target in its label as "target: NAME<=VALUE ..." where NAME is
 // one of its counters; scripts/run-benchmarks.sh reads the labels and reports every miss.
@@ -12,6 +12,8 @@
 #include "document/DocumentMetaData.h"
 #include "document/Thumbnail.h"
 #include "export/DocumentExport.h"
+#include "export/OpenRasterWriter.h"
+#include "export/SketchLayers.h"
 #include "settings/ApplSettings.h"
 #include "settings/ConsoleDialogService.h"
 
@@ -33,7 +35,9 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -45,10 +49,14 @@ constexpr const char *kLargePngTarget = "target: ms<=450 file_MB<=1";
 constexpr const char *kLargeVectorTarget = "target: ms<=700";
 constexpr const char *kLargePdfTarget = "target: ms<=700 bytes_per_point<=3";
 constexpr const char *kSmallPdfTarget = "target: bytes_per_point<=3";
+// A layered hand-off of a large sketch of many layers.
+constexpr const char *kLayeredTarget = "target: ms<=1000";
 // Closing a sketch costs no more than opening it, however many layers it has.
 constexpr const char *kCloseTarget = "target: close_per_build<=1";
 constexpr std::int64_t kSmallSketch = 30000;
 constexpr std::int64_t kLargeSketch = 500000;
+constexpr int kLayers = 3;
+constexpr int kManyLayers = 8;
 constexpr int kThumbnailSide = 230;
 
 // The generated pen files, made once per process in a folder removed at the end.
@@ -63,29 +71,32 @@ public:
 
     const std::filesystem::path &directory() const { return m_directory; }
 
-    /// The path of a pen file of that many points; empty when it cannot be written.
-    QString penFile(std::int64_t points)
+    /// The path of a pen file of that many points and layers; empty when it cannot be written.
+    QString penFile(std::int64_t points, int layers = kLayers)
     {
-        auto found = m_files.find(points);
+        const auto key = std::make_pair(points, layers);
+        auto found = m_files.find(key);
         if (found == m_files.end())
-            found = m_files.emplace(points, makePenFile(points)).first;
+            found = m_files.emplace(key, makePenFile(points, layers)).first;
         return found->second;
     }
 
 private:
     Workspace() = default;
 
-    QString makePenFile(std::int64_t points) const
+    QString makePenFile(std::int64_t points, int layers) const
     {
         if (m_directory.empty())
             return {};
         Synth::SketchOptions options;
         options.seed = 7;
         options.points = static_cast<std::size_t>(points);
-        options.layers = 3;
+        options.layers = layers;
         options.kind = Synth::SketchKind::Mixed;
         const std::string path
-            = (m_directory / ("sketch-" + std::to_string(points) + ".qpe")).string();
+            = (m_directory
+               / ("sketch-" + std::to_string(points) + "-" + std::to_string(layers) + ".qpe"))
+                  .string();
         if (!Synth::writeBytes(path, Synth::encodePenFile(Synth::generateSketch(options))))
             return {};
         return QString::fromStdString(path);
@@ -93,22 +104,23 @@ private:
 
     ScratchFolder m_scratch {"render-bench"};
     const std::filesystem::path &m_directory = m_scratch.path();
-    std::map<std::int64_t, QString> m_files;
+    std::map<std::pair<std::int64_t, int>, QString> m_files;
 };
 
 // The sketch of state.range(0) points loaded as the browser loads it; null after reporting
 // the error to the benchmark.
-MetadataPtr loadSketch(benchmark::State &state)
+MetadataPtr loadSketch(benchmark::State &state, int layers = kLayers)
 {
-    const QString path = Workspace::instance().penFile(state.range(0));
+    const QString path = Workspace::instance().penFile(state.range(0), layers);
     if (path.isEmpty()) {
         state.SkipWithError("cannot write the generated pen file");
         return MetadataPtr();
     }
     MetadataPtr metadata(new DocumentMetaData(path));
     if (!metadata->load() || !metadata->model()
-        || countPoints(*metadata->document()) != static_cast<std::size_t>(state.range(0))) {
-        state.SkipWithError("the generated pen file does not load with all its points");
+        || countPoints(*metadata->document()) != static_cast<std::size_t>(state.range(0))
+        || metadata->model()->groups().size() != layers) {
+        state.SkipWithError("the generated pen file does not load with all its points and layers");
         return MetadataPtr();
     }
     return metadata;
@@ -328,15 +340,16 @@ using Save = std::function<bool(DocumentGraphicModel &, const QString &)>;
 // Writes the page of a pressure copy (page shown) once per iteration. Every iteration gets
 // a fresh copy, built untimed, so that no simplification cached by an earlier output helps.
 // Peak memory is the rise of VmHWM over the resident size before the save.
-void runExport(benchmark::State &state, const char *suffix, const Save &save, const char *target)
+void runExport(benchmark::State &state, const char *suffix, const Save &save, const char *target,
+               int layers = kLayers)
 {
-    const MetadataPtr loaded = loadSketch(state);
+    const MetadataPtr loaded = loadSketch(state, layers);
     if (!loaded)
         return;
-    const QString fileName
-        = QString::fromStdString((Workspace::instance().directory()
-                                  / ("out-" + std::to_string(state.range(0)) + "." + suffix))
-                                     .string());
+    const QString fileName = QString::fromStdString(
+        (Workspace::instance().directory()
+         / ("out-" + std::to_string(state.range(0)) + "-" + std::to_string(layers) + "." + suffix))
+            .string());
     RunTimes times;
     std::int64_t peak = 0;
     for (auto _ : state) {
@@ -399,6 +412,21 @@ void saveSvgFile(benchmark::State &state)
         state.range(0) >= kLargeSketch ? kLargeVectorTarget : "no target");
 }
 
+// A layered hand-off, OpenRaster or SVG by suffix, of a sketch of many layers, named as the
+// editor names untagged layers: what the names cost is in the time.
+void saveManyLayers(benchmark::State &state, const char *suffix)
+{
+    const bool openRaster = std::string_view(suffix) == "ora";
+    runExport(
+        state, suffix,
+        [openRaster](DocumentGraphicModel &model, const QString &file) {
+            const SketchLayers names = sketchLayersOf(model, file);
+            return openRaster ? saveOpenRaster(model, file, model.pageRect(), names)
+                              : saveSvg(model, file, model.pageRect(), names);
+        },
+        kLayeredTarget, kManyLayers);
+}
+
 void modelSizes(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->ArgName("points")->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -448,6 +476,16 @@ BENCHMARK(savePdfFile)->Name("SavePdf/A4")->Apply(oneSketch)->Arg(kSmallSketch)-
 BENCHMARK(savePdfFile)->Name("SavePdf/A4")->Apply(oneSketch)->Arg(kLargeSketch)->Iterations(5);
 BENCHMARK(saveSvgFile)->Name("SaveSvg/A4")->Apply(oneSketch)->Arg(kSmallSketch)->Iterations(10);
 BENCHMARK(saveSvgFile)->Name("SaveSvg/A4")->Apply(oneSketch)->Arg(kLargeSketch)->Iterations(5);
+BENCHMARK_CAPTURE(saveManyLayers, ora, "ora")
+    ->Name("SaveOpenRaster/A4-8-layers")
+    ->Apply(oneSketch)
+    ->Arg(kLargeSketch)
+    ->Iterations(5);
+BENCHMARK_CAPTURE(saveManyLayers, svg, "svg")
+    ->Name("SaveLayeredSvg/A4-8-layers")
+    ->Apply(oneSketch)
+    ->Arg(kLargeSketch)
+    ->Iterations(5);
 
 } // namespace
 

@@ -3,8 +3,10 @@
 
 #include "browser/PreviewThumbnailList.h"
 #include "editor/LayerManager.h"
+#include "export/ApplicationExport.h"
 #include "export/Mail.h"
 #include "export/OtherFormats.h"
+#include "export/SketchClipboard.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/ApplSettings.h"
 #include "settings/DialogService.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -48,6 +51,7 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     m_actionUndo = makeAction(this, tr("Undo"), QKeySequence(tr("Ctrl+Z")));
     m_actionRedo = makeAction(this, tr("Redo"), QKeySequence(tr("Ctrl+Y")));
     m_actionEmail = makeAction(this, tr("Email"), QKeySequence(tr("Ctrl+E")));
+    m_actionCopy = makeAction(this, tr("Copy"), QKeySequence::Copy);
     m_actionPrint = makeAction(this, tr("Print"), QKeySequence(tr("Ctrl+P")));
     m_actionSave = makeAction(this, tr("Save"), QKeySequence(tr("Ctrl+S")));
     m_actionSaveAs = makeAction(this, tr("Save Document As"));
@@ -67,6 +71,7 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     connect(m_actionOtherFormat, &QAction::triggered, this,
             &EditorSession::On_ExportAsDiffrentFormat_Clicked);
     connect(m_actionPrint, &QAction::triggered, this, &EditorSession::On_FilePrint_Cliked);
+    connect(m_actionCopy, &QAction::triggered, this, &EditorSession::copySketch);
     connect(m_actionEmail, &QAction::triggered, this, &EditorSession::On_FileEmail_Cliked);
     connect(m_actionRotateClockwise, &QAction::triggered, m_editor,
             &LayerManager::rotateClockwiseSlot);
@@ -84,6 +89,9 @@ EditorSession::EditorSession(QMainWindow *window, LayerManager *editor, PreviewT
     connect(m_list, &PreviewThumbnailList::saveDocumentAs, this, &EditorSession::On_SaveAs);
     connect(m_list, &PreviewThumbnailList::saveAsDiffrentFormatSignal, this,
             &EditorSession::On_ExportAsDiffrentFormat_Clicked);
+    connect(m_list, &PreviewThumbnailList::exportToApplication, this,
+            &EditorSession::exportToNamed);
+    connect(m_editor, &LayerManager::exportRequested, this, &EditorSession::exportToNamed);
     connect(m_list, &PreviewThumbnailList::mergeDocSave, this, &EditorSession::saveDocumentSlot);
     updateEnabled();
 }
@@ -102,6 +110,8 @@ void EditorSession::addEditActions(QMenu *menu) const
 {
     menu->addAction(m_actionUndo);
     menu->addAction(m_actionRedo);
+    menu->addSeparator();
+    menu->addAction(m_actionCopy);
 }
 
 void EditorSession::addViewActions(QMenu *menu) const
@@ -110,6 +120,28 @@ void EditorSession::addViewActions(QMenu *menu) const
     menu->addAction(m_actionRotateCounterclockwise);
 }
 
+namespace {
+
+/// The tool-bar icon of an application: the Windows ones by name, a desktop entry's own.
+QIcon applicationIcon(const InstalledApp &application)
+{
+    static const QList<std::pair<const char *, const char *>> kIcons {
+        {"photoshop", ":/tolbar/Resources/export/32X32/PS.png"},
+        {"illustrator", ":/tolbar/Resources/export/32X32/AI.png"},
+        {"pro", ":/tolbar/Resources/export/32X32/SBP.png"},
+        {"designer", ":/tolbar/Resources/export/32X32/AS.png"}};
+    if (application.handOff == HandOff::OpenRaster || application.handOff == HandOff::LayeredSvg)
+        return QFileInfo(application.iconName).isAbsolute()
+            ? QIcon(application.iconName)
+            : QIcon::fromTheme(application.iconName);
+    for (const auto &[part, icon] : kIcons)
+        if (application.name.contains(QLatin1String(part), Qt::CaseInsensitive))
+            return QIcon(QLatin1String(icon));
+    return {};
+}
+
+} // namespace
+
 void EditorSession::addExportMenu(QMenu *menu)
 {
     const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
@@ -117,18 +149,14 @@ void EditorSession::addExportMenu(QMenu *menu)
         return;
     QMenu *exportMenu = menu->addMenu(tr("&Export to"));
     exportMenu->setAccessibleName(tr("Export to"));
-    static const QStringList kKnown {QStringLiteral("photoshop"), QStringLiteral("illustrator"),
-                                     QStringLiteral("pro"), QStringLiteral("designer")};
     for (const InstalledApp &application : applications) {
-        const QString name = application.name.toLower();
-        const bool known = std::any_of(kKnown.begin(), kKnown.end(),
-                                       [&](const QString &part) { return name.contains(part); });
-        if (!known)
-            continue;
-        QAction *action = exportMenu->addAction(QStringLiteral("&") + application.name
-                                                + QLatin1Char(' ') + application.version);
-        action->setEnabled(false);
+        QAction *action
+            = exportMenu->addAction(applicationIcon(application), menuLabel(application));
+        const QString name = application.name;
+        connect(action, &QAction::triggered, this, [this, name] { exportToNamed(name); });
+        m_exportActions << action;
     }
+    updateEnabled();
 }
 
 void EditorSession::setEditorPageShown(bool shown)
@@ -150,6 +178,9 @@ void EditorSession::updateEnabled()
     m_actionOtherFormat->setEnabled(sketch);
     m_actionPrint->setEnabled(sketch);
     m_actionEmail->setEnabled(sketch);
+    m_actionCopy->setEnabled(sketch);
+    for (QAction *action : std::as_const(m_exportActions))
+        action->setEnabled(sketch);
     m_actionSave->setEnabled(m_editorShown && sketch && m_editor->isModified());
     m_actionRotateClockwise->setEnabled(m_editorShown && sketch);
     m_actionRotateCounterclockwise->setEnabled(m_editorShown && sketch);
@@ -321,4 +352,59 @@ void EditorSession::On_FileEmail_Cliked()
         return;
     const WaitCursor wait;
     emailDocumentasPDF(*sketch);
+}
+
+void EditorSession::exportPsSlot()
+{
+    exportTo(QStringLiteral("photoshop"));
+}
+
+void EditorSession::exportAiSlot()
+{
+    exportTo(QStringLiteral("illustrator"));
+}
+
+void EditorSession::exportSPBSlot()
+{
+    exportTo(QStringLiteral("pro"));
+}
+
+void EditorSession::exportASSlot()
+{
+    exportTo(QStringLiteral("designer"));
+}
+
+void EditorSession::exportTo(const QString &part)
+{
+    const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
+    const auto application
+        = std::find_if(applications.begin(), applications.end(), [&](const InstalledApp &app) {
+              return app.name.contains(part, Qt::CaseInsensitive);
+          });
+    if (application != applications.end())
+        exportToNamed(application->name);
+}
+
+void EditorSession::exportToNamed(const QString &name)
+{
+    const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
+    const auto application
+        = std::find_if(applications.begin(), applications.end(),
+                       [&](const InstalledApp &app) { return app.name == name; });
+    const MetadataPtr sketch = shownSketch();
+    if (application == applications.end() || !sketch
+        || (!sketch->model() && !sketch->ensureModel()))
+        return;
+    const WaitCursor wait;
+    exportToApplication(*sketch, *application);
+}
+
+void EditorSession::copySketch()
+{
+    const MetadataPtr sketch = shownSketch();
+    if (!sketch || (!sketch->model() && !sketch->ensureModel()))
+        return;
+    const WaitCursor wait;
+    if (QMimeData *data = sketchMimeData(*sketch))
+        QApplication::clipboard()->setMimeData(data);
 }

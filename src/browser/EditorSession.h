@@ -4,6 +4,7 @@
 
 #include "document/DocumentMetaData.h"
 
+#include <QList>
 #include <QObject>
 
 class QAction;
@@ -29,15 +30,17 @@ public:
     QAction *otherFormatAction() const { return m_actionOtherFormat; }
     QAction *printAction() const { return m_actionPrint; }
     QAction *emailAction() const { return m_actionEmail; }
+    QAction *copyAction() const { return m_actionCopy; }
     QAction *rotateClockwiseAction() const { return m_actionRotateClockwise; }
     QAction *rotateCounterclockwiseAction() const { return m_actionRotateCounterclockwise; }
 
     void addFileActions(QMenu *menu) const;
     void addEditActions(QMenu *menu) const;
     void addViewActions(QMenu *menu) const;
-    /// "Export to" with an entry per installed drawing application, when there is one. The
-    /// entries stay disabled until handing sketches over is built.
+    /// "Export to" with an entry per installed drawing application, when there is one.
     void addExportMenu(QMenu *menu);
+    /// The entries of "Export to", for the tool bar.
+    const QList<QAction *> &exportActions() const { return m_exportActions; }
     /// The editor page is shown (or the sketches page): which sketch the actions act on.
     void setEditorPageShown(bool shown);
 
@@ -56,7 +59,17 @@ public slots:
     void On_FilePrint_Cliked();
     /// Opens the user's mail program on a new message with the sketch attached as a PDF.
     void On_FileEmail_Cliked();
+    /// Puts the sketch on the clipboard as a picture and as a layered drawing.
+    void copySketch();
     void On_EditUndo_Clicked();
+    void exportPsSlot();
+    void exportAiSlot();
+    void exportSPBSlot();
+    void exportASSlot();
+    /// Hands the shown sketch to the first installed application whose name holds part.
+    void exportTo(const QString &part);
+    /// Hands the shown sketch to the installed application of that name.
+    void exportToNamed(const QString &name);
     /// Saves a document made elsewhere (a merge) to its path.
     bool saveDocumentSlot(MetadataPtr metadata);
     /// The current thumbnail changed: the actions on a sketch follow it on the sketches page.
@@ -80,6 +93,8 @@ private:
     QAction *m_actionOtherFormat;
     QAction *m_actionPrint;
     QAction *m_actionEmail;
+    QAction *m_actionCopy;
     QAction *m_actionRotateClockwise;
     QAction *m_actionRotateCounterclockwise;
+    QList<QAction *> m_exportActions;
 };

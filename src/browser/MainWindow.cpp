@@ -296,6 +296,14 @@ void MainWindow::createMenus()
     file->addSeparator();
     m_session->addFileActions(file);
     m_session->addExportMenu(file);
+    // Ctrl+C copies the sketch on both pages; among the sketches it is a thumbnail command.
+    addAction(m_session->copyAction());
+    m_session->copyAction()->setShortcutContext(Qt::WindowShortcut);
+    m_thumbnailList->contextMenu()->addAction(m_session->copyAction());
+    if (!m_session->exportActions().isEmpty()) {
+        m_toolBar->addSeparator();
+        m_toolBar->addActions(m_session->exportActions());
+    }
     file->addSeparator();
     file->addAction(m_action_exit);
     file->addAction(m_actionQuit);

@@ -118,17 +118,9 @@ void PreviewThumbnailList::buildContextMenu()
     QMenu *exportMenu = m_contextMenu->addMenu(tr("&Export to"));
     exportMenu->setAccessibleName(tr("Export to"));
     for (const InstalledApp &application : applications) {
-        const QString label
-            = QStringLiteral("&") + application.name + QLatin1Char(' ') + application.version;
-        const QString name = application.name.toLower();
-        if (name.contains(QLatin1String("photoshop")))
-            exportMenu->addAction(label, this, &PreviewThumbnailList::exportPsSignal);
-        else if (name.contains(QLatin1String("illustrator")))
-            exportMenu->addAction(label, this, &PreviewThumbnailList::exportAiSignal);
-        else if (name.contains(QLatin1String("pro")))
-            exportMenu->addAction(label, this, &PreviewThumbnailList::exportSPBSignal);
-        else if (name.contains(QLatin1String("designer")))
-            exportMenu->addAction(label, this, &PreviewThumbnailList::exportASSignal);
+        const QString name = application.name;
+        exportMenu->addAction(menuLabel(application), this,
+                              [this, name] { emit exportToApplication(name); });
     }
 }
 

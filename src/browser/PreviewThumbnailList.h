@@ -92,10 +92,8 @@ signals:
     void setFilesProgressBarRangeSignal(int count);
     void mergeDocSave(MetadataPtr metadata);
     void loaderFinishedWorkSgnl();
-    void exportPsSignal();
-    void exportAiSignal();
-    void exportSPBSignal();
-    void exportASSignal();
+    /// The context menu's "Export to" entry of the installed application of that name.
+    void exportToApplication(const QString &name);
     void saveAsDiffrentFormatSignal();
     void enableEnterKeyHandling(bool enable);
     void emitSetPagesStripInfo(uint first, uint end, uint count, bool reset);

@@ -197,13 +197,16 @@ bool DocumentGraphicModel::removeLayerGroup(int index, LayerGroupSnapshot &snaps
     if (!snapshotLayerGroup(index, snapshot))
         return false;
     GraphicsItemsGroup *group = m_groups.takeAt(index);
-    for (QGraphicsItem *item : snapshot.items) {
-        if (item->type() == GraphicsInkPathItem::Type)
-            static_cast<GraphicsInkPathItem *>(item)->resetTransform();
-        group->removeFromGroup(item);
-        removeItem(item);
-    }
+    // The group leaves the scene with its items in one go, and only then do the items leave
+    // the group: taken out of a group in a scene, every item makes the group measure the
+    // items it has left, which is time quadratic in a layer's strokes. The last child goes
+    // first, so that the group's list of children shrinks at its end.
     removeItem(group);
+    for (auto item = snapshot.items.crbegin(); item != snapshot.items.crend(); ++item) {
+        if ((*item)->type() == GraphicsInkPathItem::Type)
+            static_cast<GraphicsInkPathItem *>(*item)->resetTransform();
+        (*item)->setParentItem(nullptr);
+    }
     delete group;
     return true;
 }

@@ -158,6 +158,22 @@ GraphicsInkPathItem::GraphicsInkPathItem(const Nivo::Stroke &stroke, const PenDe
     }
 }
 
+GraphicsInkPathItem::GraphicsInkPathItem(const GraphicsInkPathItem &source,
+                                         GraphicsItemsGroup *parent)
+    : QGraphicsPathItem(parent)
+    , m_drawBounds(source.m_drawBounds)
+    , m_pressureRendering(source.m_pressureRendering)
+    , m_pen(source.m_pen)
+    , m_boundingRect(source.m_boundingRect)
+    , m_outline(source.m_outline)
+    , m_polyline(source.m_polyline)
+    , m_simplifiedStep(source.m_simplifiedStep)
+    , m_simplified(source.m_simplified)
+    , m_vectorSides(source.m_vectorSides)
+{
+    setFlags(source.flags());
+}
+
 GraphicsInkPathItem::~GraphicsInkPathItem() = default;
 
 void GraphicsInkPathItem::buildOutline(const Nivo::Stroke &stroke, double baseWidth)

@@ -24,6 +24,9 @@ public:
     GraphicsInkPathItem(const Nivo::Stroke &stroke, const PenDescription &pen,
                         GraphicsItemsGroup *parent, bool pressureRendering,
                         bool drawBounds = false);
+    /// A new item with the source's outline or polyline, pen, bounds and drawing caches but
+    /// no view transform: the item of the same stroke, made without building it again.
+    GraphicsInkPathItem(const GraphicsInkPathItem &source, GraphicsItemsGroup *parent);
     ~GraphicsInkPathItem() override;
 
     int type() const override { return Type; }

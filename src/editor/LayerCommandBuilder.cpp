@@ -42,15 +42,43 @@ QList<int> LayerCommandBuilder::pauseCuts(const Nivo::Layer &layer, int threshol
 
 namespace {
 
-/// New stroke items for the strokes, out of every scene and group. Each is made in a
-/// temporary group of the model's pen, whose width the pressure outline follows; inserting
-/// the layer puts them into the model's new group.
-QList<QGraphicsItem *> itemsFor(const DocumentGraphicModel &model,
-                                const std::deque<Nivo::Stroke> &strokes)
+/// The stroke items of the model's layer in the order of its strokes; empty when they are
+/// not one item per stroke.
+QList<const GraphicsInkPathItem *> itemsOfLayer(const DocumentGraphicModel &model, int layer,
+                                                std::size_t strokes)
 {
-    GraphicsItemsGroup group(model.pen(), nullptr, true, 0);
+    QList<const GraphicsInkPathItem *> items;
+    if (layer < 0 || layer >= model.groups().size())
+        return items;
+    for (const QGraphicsItem *child : model.groups()[layer]->childItems()) {
+        if (child->type() == GraphicsInkPathItem::Type)
+            items << static_cast<const GraphicsInkPathItem *>(child);
+    }
+    if (static_cast<std::size_t>(items.size()) != strokes)
+        items.clear();
+    return items;
+}
+
+/// New stroke items for the strokes in the model's pen, out of every scene and group. Given
+/// the scene's items of the same strokes (one per stroke, in order), they are copies of
+/// those; otherwise each is built in a temporary group of the model's pen, whose width the
+/// pressure outline follows. Inserting the layer puts them into the model's new group.
+QList<QGraphicsItem *> itemsFor(const DocumentGraphicModel &model,
+                                const std::deque<Nivo::Stroke> &strokes,
+                                const QList<const GraphicsInkPathItem *> &shown)
+{
     QList<QGraphicsItem *> items;
     items.reserve(static_cast<qsizetype>(strokes.size()));
+    if (static_cast<std::size_t>(shown.size()) == strokes.size()) {
+        // The outlines were built in the model's pen too: copying them saves building them.
+        for (const GraphicsInkPathItem *item : shown) {
+            auto *copy = new GraphicsInkPathItem(*item, nullptr);
+            copy->setPenColor(model.pen().color);
+            items << copy;
+        }
+        return items;
+    }
+    GraphicsItemsGroup group(model.pen(), nullptr, true, 0);
     for (const Nivo::Stroke &stroke : strokes)
         items << new GraphicsInkPathItem(stroke, model.pen(), &group, model.pressureRendering());
     for (QGraphicsItem *item : items)
@@ -69,14 +97,19 @@ UndoParentCommand *LayerCommandBuilder::split(int layer, const QList<int> &cuts)
     if (layer < 0 || layer >= static_cast<int>(layers.size()))
         return nullptr;
     const Nivo::Layer &source = layers[layer];
+    const QList<const GraphicsInkPathItem *> shown
+        = itemsOfLayer(*sketch->model(), layer, source.elements().size());
     const int parts = static_cast<int>(cuts.size()) + 1;
     std::vector<Nivo::Layer> inks(parts);
+    std::vector<QList<const GraphicsInkPathItem *>> shownParts(parts);
     int part = 0;
     int c = 0;
     for (const Nivo::Stroke &stroke : source.elements()) {
         while (part < parts - 1 && c >= cuts[part])
             ++part;
         inks[part].add(stroke);
+        if (!shown.isEmpty())
+            shownParts[part] << shown[c];
         ++c;
     }
     const int filled = static_cast<int>(std::count_if(
@@ -87,12 +120,14 @@ UndoParentCommand *LayerCommandBuilder::split(int layer, const QList<int> &cuts)
     new DeleteLayerCommand(command, std::make_unique<LayerUndoData>(&m_editor, layer));
     // Empty parts are left out, and the parts after them take their places.
     int index = layer;
-    for (Nivo::Layer &ink : inks) {
-        if (ink.isEmpty())
+    for (int p = 0; p < parts; ++p) {
+        if (inks[p].isEmpty())
             continue;
-        const QList<QGraphicsItem *> items = itemsFor(*sketch->model(), ink.elements());
+        const QList<QGraphicsItem *> items
+            = itemsFor(*sketch->model(), inks[p].elements(), shownParts[p]);
         new AddLayerCommand(
-            command, std::make_unique<LayerUndoData>(&m_editor, index++, items, std::move(ink)));
+            command,
+            std::make_unique<LayerUndoData>(&m_editor, index++, items, std::move(inks[p])));
     }
     return command;
 }
@@ -111,16 +146,22 @@ UndoParentCommand *LayerCommandBuilder::merge(const QList<int> &layersDescending
     // The strokes keep the order in which they were drawn: lowest layer first, so that a
     // split merged back is the layer it was, and the replay order does not change.
     Nivo::Layer merged;
+    // A layer whose items do not match its strokes adds none, and the merged layer's items
+    // are built anew.
+    QList<const GraphicsInkPathItem *> shown;
     for (auto index = layersDescending.crbegin(); index != layersDescending.crend(); ++index) {
-        for (const Nivo::Stroke &stroke : layers[*index].elements())
+        const auto &strokes = layers[*index].elements();
+        for (const Nivo::Stroke &stroke : strokes)
             merged.add(stroke);
+        shown << itemsOfLayer(*sketch->model(), *index, strokes.size());
     }
     auto *command = new UndoParentCommand;
     for (int index : layersDescending)
         new DeleteLayerCommand(command, std::make_unique<LayerUndoData>(&m_editor, index));
-    // The merged layer has items of its own, which every redo reuses: the replaced layers'
-    // items stay with their deletions, so each item belongs to one command step only.
-    const QList<QGraphicsItem *> items = itemsFor(*sketch->model(), merged.elements());
+    // The merged layer has items of its own, copies of the replaced layers' ones, which every
+    // redo reuses: the replaced layers' items stay with their deletions, so each item
+    // belongs to one command step only.
+    const QList<QGraphicsItem *> items = itemsFor(*sketch->model(), merged.elements(), shown);
     new AddLayerCommand(command,
                         std::make_unique<LayerUndoData>(&m_editor, layersDescending.last(), items,
                                                         std::move(merged)));

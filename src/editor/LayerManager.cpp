@@ -1,12 +1,13 @@
 // The layer editor's list, scrubber, highlighting, view and the commands it pushes.
 #include "editor/LayerManager.h"
 
-#include "document/BackgroundLayerPath.h"
 #include "document/DocumentGraphicModel.h"
-#include "document/GraphicsInkPathItem.h"
 #include "document/GraphicsItemsGroup.h"
 #include "editor/LayerCommandBuilder.h"
+#include "editor/LayerIcons.h"
+#include "editor/LayerPens.h"
 #include "editor/LayerUndoCommands.h"
+#include "editor/LayerViewMenu.h"
 #include "editor/LimitedInputDialog.h"
 #include "editor/PlayerDocument.h"
 #include "editor/SketchViewer.h"
@@ -17,32 +18,19 @@
 #include "settings/WaitCursor.h"
 #include "ui_LayerManager.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QPainter>
-#include <QPixmap>
 #include <QUrl>
 
 namespace {
 
-QColor settingsColor(const QString &entry, const QColor &fallback)
+/// The "tag" annotation of a layer or a document; empty when there is none.
+template<typename Annotated> QString tagOf(const Annotated &annotated)
 {
-    QString text;
-    QColor color;
-    if (ApplSettings::instance().getAttribute(entry, QStringLiteral("rgba_color"), text)
-        && ApplSettings::parseColor(text, color))
-        return color;
-    return fallback;
-}
-
-QString tagOf(const Nivo::Layer &layer)
-{
-    const auto found = layer.annotations().find("tag");
-    return found == layer.annotations().end() ? QString() : QString::fromStdString(found->second);
+    const auto found = annotated.annotations().find("tag");
+    return found == annotated.annotations().end() ? QString()
+                                                  : QString::fromStdString(found->second);
 }
 
 } // namespace
@@ -52,6 +40,7 @@ LayerManager::LayerManager(QWidget *parent)
     , m_ui(std::make_unique<Ui::LayerManager>())
 {
     m_ui->setupUi(this);
+    m_icons = std::make_unique<LayerIcons>(*m_ui->layerList);
     m_viewer = new SketchViewer(m_ui->pages);
     m_player = new PlayerDocument(m_ui->pages);
     m_ui->pages->addWidget(m_viewer);
@@ -90,15 +79,15 @@ LayerManager::LayerManager(QWidget *parent)
     connect(m_viewer, &SketchViewer::previousRequested, this, &LayerManager::previousRequested);
     connect(m_viewer, &SketchViewer::nextRequested, this, &LayerManager::nextRequested);
     connect(m_viewer->view(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { showViewMenu(m_viewer->view()->mapToGlobal(pos)); });
+            [this](const QPoint &pos) {
+                if (m_ui->pages->currentIndex() == 0 && m_document)
+                    LayerViewMenu(*this).exec(m_viewer->view()->mapToGlobal(pos));
+            });
     connect(&m_undoStack, &QUndoStack::cleanChanged, this,
             [this] { emit signalSaveEnable(isModified()); });
     setEditingEnabled(true);
     resetScrubber();
-    m_ui->splitButton->setEnabled(false);
-    m_ui->pausesButton->setEnabled(false);
-    m_ui->mergeButton->setEnabled(false);
-    m_ui->deleteButton->setEnabled(false);
+    disableCommandButtons();
 }
 
 LayerManager::~LayerManager()
@@ -132,15 +121,13 @@ void LayerManager::setDocument(const MetadataPtr &metadata)
     m_namesChanged = false;
     m_ui->tabs->setCurrentIndex(0);
     loadDocument(true);
-    m_ui->splitButton->setEnabled(false);
-    m_ui->pausesButton->setEnabled(false);
-    m_ui->mergeButton->setEnabled(false);
-    m_ui->deleteButton->setEnabled(false);
+    disableCommandButtons();
 }
 
 bool LayerManager::isModified() const
 {
-    return m_document && (!m_undoStack.isClean() || getRotation() != m_savedRotation || m_namesChanged);
+    return m_document
+        && (!m_undoStack.isClean() || getRotation() != m_savedRotation || m_namesChanged);
 }
 
 void LayerManager::markSaved()
@@ -178,23 +165,9 @@ void LayerManager::reset()
 
 void LayerManager::readPens()
 {
-    ApplSettings &settings = ApplSettings::instance();
-    m_defaultPen = PenDescription(settings);
-    // The editor draws with the settings' width as it stands, without the ball-point size.
-    QString width;
-    if (settings.getAttribute(QStringLiteral("visuality_properties/default_pen"),
-                              QStringLiteral("width"), width))
-        m_defaultPen.width = width.toInt();
-    m_highlightPen = m_defaultPen;
-    m_highlightPen.color
-        = settingsColor(QStringLiteral("visuality_properties/highlight_pen"), QColor(255, 140, 0));
-    m_scrubberLeft
-        = settingsColor(QStringLiteral("visuality_properties/scrubber_left_pen"), m_scrubberLeft);
-    m_scrubberMiddle = settingsColor(QStringLiteral("visuality_properties/scrubber_middle_pen"),
-                                     m_scrubberMiddle);
-    m_scrubberRight
-        = settingsColor(QStringLiteral("visuality_properties/scrubber_right_pen"), m_scrubberRight);
-    m_ui->scrubber->setSpanColors(m_scrubberLeft, m_scrubberMiddle, m_scrubberRight);
+    m_pens.read();
+    m_ui->scrubber->setSpanColors(m_pens.scrubberLeft(), m_pens.scrubberMiddle(),
+                                  m_pens.scrubberRight());
 }
 
 void LayerManager::loadDocument(bool fit)
@@ -211,14 +184,11 @@ void LayerManager::loadDocument(bool fit)
     }
     DocumentGraphicModel *model = m_document->model().get();
     model->setPageVisible(true, true);
-    const QRectF bounds = model->itemsBoundingRect();
-    m_iconSize = QSize(std::max(1, static_cast<int>(bounds.width() / 20)),
-                       std::max(1, static_cast<int>(bounds.height() / 20)));
-    m_ui->layerList->setIconSize(m_iconSize.boundedTo(QSize(96, 96)));
+    m_icons->fitTo(*model, m_pens.defaultPen().color);
     const int layers = static_cast<int>(model->groups().size());
     for (int i = 0; i < layers; ++i)
         m_ui->layerList->addItem(makeItem(i));
-    renderAllIcons();
+    m_icons->renderAll(*model);
     setEditingEnabled(true);
     model->showAllLayers();
     resetScrubber();
@@ -240,48 +210,6 @@ QListWidgetItem *LayerManager::makeItem(int index) const
     return item;
 }
 
-QIcon LayerManager::layerIcon(int index)
-{
-    DocumentGraphicModel *model = m_document->model().get();
-    const QList<GraphicsItemsGroup *> &groups = model->groups();
-    if (index < 0 || index >= groups.size())
-        return {};
-    // The icon shows this layer alone, in the ink colour, without the page.
-    QList<bool> visible;
-    for (GraphicsItemsGroup *group : groups)
-        visible << group->isLayerVisible();
-    const bool page = model->background() && model->background()->isVisible();
-    if (model->background())
-        model->background()->setVisible(false);
-    GraphicsItemsGroup *shown = groups[index];
-    const int usePen = shown->usePen();
-    const PenDescription pen = shown->pen();
-    for (GraphicsItemsGroup *group : groups)
-        group->setLayerVisible(group == shown);
-    shown->setUsePen(1);
-    shown->setPenColor(m_defaultPen.color);
-    QPixmap pixmap(m_iconSize);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        model->render(&painter, QRectF(), model->itemsBoundingRect(), Qt::KeepAspectRatio);
-    }
-    shown->setUsePen(usePen);
-    shown->setPenColor(pen.color);
-    for (int i = 0; i < groups.size(); ++i)
-        groups[i]->setLayerVisible(visible[i]);
-    if (model->background())
-        model->background()->setVisible(page);
-    return QIcon(pixmap);
-}
-
-void LayerManager::renderAllIcons()
-{
-    for (int i = 0; i < m_ui->layerList->count(); ++i)
-        m_ui->layerList->item(i)->setIcon(layerIcon(i));
-}
-
 void LayerManager::relabelFrom(int index)
 {
     if (!m_document || !m_document->document())
@@ -301,8 +229,8 @@ void LayerManager::layerRemoved(int index)
 
 void LayerManager::layerInserted(int index)
 {
-    if (QListWidgetItem *item = m_ui->layerList->item(index))
-        item->setIcon(layerIcon(index));
+    if (m_document && m_document->model())
+        m_icons->render(*m_document->model(), index);
     relabelFrom(index);
 }
 
@@ -321,6 +249,14 @@ void LayerManager::setEditingEnabled(bool enabled)
         disconnect(m_ui->layerList, &QListWidget::itemChanged, this,
                    &LayerManager::itemCheckedByUser);
     }
+}
+
+QList<bool> LayerManager::checkedRows() const
+{
+    QList<bool> rows;
+    for (int i = 0; i < m_ui->layerList->count(); ++i)
+        rows << (m_ui->layerList->item(i)->checkState() == Qt::Checked);
+    return rows;
 }
 
 QList<int> LayerManager::selectedRows() const
@@ -359,24 +295,10 @@ void LayerManager::updateItemsSelection()
         m_strokeCount = 0;
         resetScrubber();
     }
-    for (int i = 0; i < groups.size(); ++i) {
-        const QListWidgetItem *item = m_ui->layerList->item(i);
-        const bool checked = item && item->checkState() == Qt::Checked;
-        if (checked) {
-            groups[i]->setUsePen(1);
-            model->setLayerVisible(i, true);
-            model->setLayerPen(i, m_defaultPen);
-        } else {
-            model->setLayerVisible(i, false);
-        }
-    }
+    m_pens.showSelection(*model, checkedRows(), selected);
     m_highlighted.clear();
     for (int i : selected) {
-        if (i >= groups.size())
-            continue;
-        groups[i]->setUsePen(1);
-        model->setLayerPen(i, m_highlightPen);
-        if (!m_highlighted.contains(i))
+        if (i < groups.size() && !m_highlighted.contains(i))
             m_highlighted << i;
     }
     if (m_highlighted.isEmpty())
@@ -452,32 +374,7 @@ void LayerManager::recolour()
     if (m_highlighted.isEmpty() || !m_document || !m_document->model())
         return;
     DocumentGraphicModel *model = m_document->model().get();
-    const QList<GraphicsItemsGroup *> &groups = model->groups();
-    for (int i = 0; i < groups.size(); ++i) {
-        GraphicsItemsGroup *group = groups[i];
-        group->setUsePen(0);
-        const QListWidgetItem *item = m_ui->layerList->item(i);
-        const bool checked = item && item->checkState() == Qt::Checked;
-        const bool highlighted = m_highlighted.contains(i);
-        if (!highlighted && !checked) {
-            group->setLayerVisible(false);
-            continue;
-        }
-        group->setLayerVisible(true);
-        int k = 0;
-        for (QGraphicsItem *child : group->childItems()) {
-            if (child->type() != GraphicsInkPathItem::Type)
-                continue;
-            ++k;
-            auto *stroke = static_cast<GraphicsInkPathItem *>(child);
-            QColor colour = m_defaultPen.color;
-            if (highlighted)
-                colour = k <= m_left ? m_scrubberLeft
-                                     : (k <= m_right ? m_scrubberMiddle : m_scrubberRight);
-            // The outline was built for the pen's width already; only the colour changes.
-            stroke->setPenColor(colour);
-        }
-    }
+    m_pens.colourByHandles(*model, checkedRows(), m_highlighted, m_left, m_right);
     model->update();
 }
 
@@ -487,13 +384,18 @@ void LayerManager::pushCommand(UndoParentCommand *command)
     m_undoStack.push(command);
 }
 
-void LayerManager::afterCommand()
+void LayerManager::disableCommandButtons()
 {
-    setEditingEnabled(true);
     m_ui->splitButton->setEnabled(false);
     m_ui->pausesButton->setEnabled(false);
     m_ui->mergeButton->setEnabled(false);
     m_ui->deleteButton->setEnabled(false);
+}
+
+void LayerManager::afterCommand()
+{
+    setEditingEnabled(true);
+    disableCommandButtons();
     emit resetSelectedLayersSignal();
 }
 
@@ -603,13 +505,8 @@ void LayerManager::undoCommandSlot(int)
     m_strokeCount = 0;
     resetScrubber();
     if (m_document && m_document->model()) {
-        DocumentGraphicModel *model = m_document->model().get();
-        for (int i = 0; i < model->groups().size(); ++i) {
-            model->groups()[i]->setUsePen(1);
-            model->setLayerVisible(i, true);
-            model->setLayerPen(i, m_defaultPen);
-        }
-        model->update();
+        m_pens.showAll(*m_document->model());
+        m_document->model()->update();
     }
     m_ui->layerList->update();
     setEditingEnabled(editing);
@@ -640,9 +537,7 @@ void LayerManager::showEditTagSlot()
     if (!m_document || !m_document->document())
         return;
     Nivo::Document &ink = *m_document->document();
-    const auto found = ink.annotations().find("tag");
-    const QString current
-        = found == ink.annotations().end() ? QString() : QString::fromStdString(found->second);
+    const QString current = tagOf(ink);
     LimitedInputDialog dialog(this, tr("File tag:"), 256, current);
     if (dialog.exec() != QDialog::Accepted || dialog.textValue() == current)
         return;
@@ -667,24 +562,25 @@ void LayerManager::updateTitle()
     m_ui->documentBox->setTitle(title);
 }
 
-void LayerManager::rotateClockwiseSlot()
+void LayerManager::rotateBy(int degrees)
 {
     if (!m_document || !m_document->model())
         return;
-    m_document->model()->rotate(45);
-    renderAllIcons();
+    m_document->model()->rotate(degrees);
+    // Every layer turns, so every icon is drawn again.
+    m_icons->renderAll(*m_document->model());
     updateItemsSelection();
     emit signalSaveEnable(isModified());
 }
 
+void LayerManager::rotateClockwiseSlot()
+{
+    rotateBy(45);
+}
+
 void LayerManager::rotateCounterclockwiseSlot()
 {
-    if (!m_document || !m_document->model())
-        return;
-    m_document->model()->rotate(-45);
-    renderAllIcons();
-    updateItemsSelection();
-    emit signalSaveEnable(isModified());
+    rotateBy(-45);
 }
 
 int LayerManager::getRotation() const
@@ -701,14 +597,10 @@ void LayerManager::currentStackedWidgetChangedSlot(int tab)
     m_ui->scrubber->setEnabled(editor && selectedRows().size() == 1);
     m_ui->leftSpin->setEnabled(editor && selectedRows().size() == 1);
     m_ui->rightSpin->setEnabled(editor && selectedRows().size() == 1);
-    if (!editor) {
-        m_ui->splitButton->setEnabled(false);
-        m_ui->pausesButton->setEnabled(false);
-        m_ui->mergeButton->setEnabled(false);
-        m_ui->deleteButton->setEnabled(false);
-    } else {
+    if (!editor)
+        disableCommandButtons();
+    else
         updateItemsSelection();
-    }
     emit signalToolBarEnable(editor);
     emit permitRmbClickSignal(editor);
     if (editor) {
@@ -788,36 +680,6 @@ void LayerManager::verticalScrollBarMovedSlot(ZoomAction action)
 void LayerManager::setHandleBackspace(bool handle)
 {
     m_handleBackspace = handle;
-}
-
-void LayerManager::showViewMenu(const QPoint &globalPos)
-{
-    if (m_ui->pages->currentIndex() != 0 || !m_document)
-        return;
-    QMenu menu(this);
-    menu.setAccessibleName(tr("Sketch commands"));
-    menu.addAction(tr("&Return to Preview"), this, &LayerManager::backBtnClicked);
-    menu.addAction(tr("&Zoom In"), this, &LayerManager::zoomViewInSlot);
-    menu.addAction(tr("&Zoom Out"), this, &LayerManager::zoomViewOutSlot);
-    menu.addAction(tr("&Rotate Clockwise"), this, &LayerManager::rotateClockwiseSlot);
-    menu.addAction(tr("&Rotate Counterclockwise"), this, &LayerManager::rotateCounterclockwiseSlot);
-    menu.addAction(tr("&Show/Edit Tag..."), this, &LayerManager::showEditTagSlot);
-    menu.addAction(tr("&Open File Location..."), this, &LayerManager::openFileLocationSlot);
-    menu.addAction(tr("&Save Document"), this, &LayerManager::saveDocumentSlot);
-    menu.addAction(tr("&Save Document as..."), this, &LayerManager::saveDocumentAsSlot);
-    menu.addAction(tr("&Save Document as Different Format"), this,
-                   &LayerManager::saveAsDifferentFormatSlot);
-    const QList<InstalledApp> applications = ApplSettings::instance().installedApplications();
-    if (!applications.isEmpty()) {
-        QMenu *exports = menu.addMenu(tr("&Export to"));
-        exports->setAccessibleName(tr("Export to"));
-        for (const InstalledApp &application : applications) {
-            const QString name = application.name;
-            exports->addAction(QStringLiteral("&") + name + QLatin1Char(' ') + application.version,
-                               this, [this, name] { emit exportRequested(name); });
-        }
-    }
-    menu.exec(globalPos);
 }
 
 void LayerManager::keyPressEvent(QKeyEvent *event)

@@ -3,10 +3,9 @@
 #pragma once
 
 #include "document/DocumentMetaData.h"
-#include "document/PenDescription.h"
+#include "editor/LayerPens.h"
 #include "editor/ZoomingScrollBar.h"
 
-#include <QColor>
 #include <QList>
 #include <QUndoStack>
 #include <QWidget>
@@ -15,6 +14,7 @@
 
 class QListWidget;
 class QListWidgetItem;
+class LayerIcons;
 class PlayerDocument;
 class SketchViewer;
 class ZoomingGraphicsView;
@@ -128,36 +128,33 @@ private:
     void loadDocument(bool fit);
     void readPens();
     QListWidgetItem *makeItem(int index) const;
-    QIcon layerIcon(int index);
     void relabelFrom(int index);
-    void renderAllIcons();
     void setEditingEnabled(bool enabled);
+    void disableCommandButtons();
     void afterCommand();
+    void rotateBy(int degrees);
     void setScrubberRange(int strokes);
     void resetScrubber();
     void recolour();
     void updateTitle();
-    void showViewMenu(const QPoint &globalPos);
     QList<int> selectedRows() const;
+    /// Per list item, whether it is checked.
+    QList<bool> checkedRows() const;
     /// Pushes a composite command and refreshes the editor as after any command.
     void pushCommand(class UndoParentCommand *command);
 
     std::unique_ptr<Ui::LayerManager> m_ui;
+    std::unique_ptr<LayerIcons> m_icons;
     SketchViewer *m_viewer;
     PlayerDocument *m_player;
     QUndoStack m_undoStack;
     MetadataPtr m_document;
     MetadataPtr m_playerCopy;
-    PenDescription m_defaultPen;
-    PenDescription m_highlightPen;
-    QColor m_scrubberLeft = Qt::blue;
-    QColor m_scrubberMiddle = Qt::red;
-    QColor m_scrubberRight = Qt::darkGreen;
+    LayerPens m_pens;
     int m_strokeCount = 0;
     int m_left = 0;
     int m_right = 0;
     QList<int> m_highlighted;
-    QSize m_iconSize;
     bool m_handleBackspace = true;
     bool m_editingEnabled = false;
     int m_pauseThresholdMs = 3000;

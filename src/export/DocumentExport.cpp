@@ -4,34 +4,29 @@
 #include "document/DocumentGraphicModel.h"
 #include "export/BandRenderer.h"
 #include "export/ExportProgress.h"
+#include "export/ExportSupport.h"
 #include "export/InkPdfWriter.h"
+#include "export/LayeredSvg.h"
 #include "export/PngEncoder.h"
+#include "export/SketchLayers.h"
 #include "settings/AtomicSaveFile.h"
 #include "settings/DialogService.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 namespace {
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("DocumentExport", text);
-}
-
-void prepare(QPainter &painter)
-{
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.resetTransform();
 }
 
 // An opaque image whose pixels are all grey is stored with one channel: the same picture
@@ -62,16 +57,6 @@ QImage compactForSaving(const QImage &image)
     return compact;
 }
 
-// What failed, the file and why, each on its own line.
-void reportFailure(const QString &title, const QString &what, const QString &fileName,
-                   const QString &reason)
-{
-    QString text = what + QLatin1Char('\n') + QDir::toNativeSeparators(fileName);
-    if (!reason.isEmpty())
-        text += QLatin1Char('\n') + reason;
-    dialogs().warning(nullptr, title, text);
-}
-
 // The scene drawn by Qt's PDF engine: for anything the ink writer does not cover.
 QByteArray qtPdf(QGraphicsScene &scene, const QString &fileName, const QRectF &source,
                  ExportProgress &progress)
@@ -92,7 +77,7 @@ QByteArray qtPdf(QGraphicsScene &scene, const QString &fileName, const QRectF &s
         progress.setValue(3);
         QPainter painter;
         if (painter.begin(&writer)) {
-            prepare(painter);
+            prepareExportPainter(painter);
             const QRect page = painter.viewport();
             scene.render(&painter, QRectF(page), source, Qt::KeepAspectRatio);
             written = painter.end();
@@ -117,7 +102,7 @@ QImage renderImage(QGraphicsScene &scene, const QRectF &source)
     if (model && renderInBands(*model, source, image))
         return image;
     QPainter painter(&image);
-    prepare(painter);
+    prepareExportPainter(painter);
     scene.render(&painter, QRectF(0, 0, width, height), source, Qt::KeepAspectRatio);
     painter.end();
     return image;
@@ -176,7 +161,7 @@ bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &sou
     }
     progress.setValue(10);
     if (!saved)
-        reportFailure(QStringLiteral("eror"), tr("failed saving pixmap"), fileName, reason);
+        reportExportFailure(QStringLiteral("eror"), tr("failed saving pixmap"), fileName, reason);
     return saved;
 }
 
@@ -195,40 +180,28 @@ bool savePdf(QGraphicsScene &scene, const QString &fileName, const QRectF &sourc
     QString reason = pdf.isEmpty() ? tr("The PDF could not be made.") : QString();
     const bool saved = !pdf.isEmpty() && saveBytesAtomically(fileName, pdf, &reason);
     if (!saved)
-        reportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
+        reportExportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
+    return saved;
+}
+
+bool saveSvg(QGraphicsScene &scene, const QString &fileName, const QRectF &source,
+             const SketchLayers &names)
+{
+    ExportProgress progress(tr("Saving document as SVG"));
+    progress.setValue(3);
+    const QByteArray svg = layeredSvg(scene, source, names);
+    progress.setValue(8);
+    QString reason = svg.isEmpty() ? tr("The SVG could not be made.") : QString();
+    const bool saved = !svg.isEmpty() && saveBytesAtomically(fileName, svg, &reason);
+    if (!saved)
+        reportExportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
     return saved;
 }
 
 bool saveSvg(QGraphicsScene &scene, const QString &fileName, const QRectF &source)
 {
-    ExportProgress progress(tr("Saving document as SVG"));
-    const int width = static_cast<int>(source.width());
-    const int height = static_cast<int>(source.height());
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    bool written = false;
-    if (width > 0 && height > 0) {
-        // Only the output device: giving the generator a file name too would make it open
-        // (and leak) a file of its own.
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(width, height));
-        generator.setViewBox(QRect(0, 0, width, height));
-        // Ten units per millimetre: the declared size is the sheet's size.
-        generator.setResolution(254);
-        generator.setTitle(QDir::toNativeSeparators(fileName));
-        progress.setValue(3);
-        QPainter painter;
-        if (painter.begin(&generator)) {
-            prepare(painter);
-            scene.render(&painter, QRectF(0, 0, width, height), source, Qt::KeepAspectRatio);
-            written = painter.end();
-        }
-    }
-    progress.setValue(8);
-    QString reason = written && buffer.size() > 0 ? QString() : tr("The SVG could not be made.");
-    const bool saved = reason.isEmpty() && saveBytesAtomically(fileName, buffer.data(), &reason);
-    if (!saved)
-        reportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
-    return saved;
+    const auto *model = dynamic_cast<const DocumentGraphicModel *>(&scene);
+    const SketchLayers names = model ? sketchLayersOf(*model, fileName)
+                                     : SketchLayers {QFileInfo(fileName).completeBaseName(), {}};
+    return saveSvg(scene, fileName, source, names);
 }

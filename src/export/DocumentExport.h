@@ -5,6 +5,7 @@
 #include <QString>
 
 class QGraphicsScene;
+struct SketchLayers;
 
 /// Each writes through a temporary file that replaces the target only when complete, shows
 /// a progress dialog over the active window, and reports a failure through the dialog seam
@@ -18,7 +19,11 @@ bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &sou
 /// of pressure ink are written compactly by writeInkPdf, other scenes by Qt's PDF engine.
 bool savePdf(QGraphicsScene &scene, const QString &fileName, const QRectF &source);
 /// A vector SVG in the source rectangle's coordinates, declaring its size in millimetres
-/// (the units are tenths of a millimetre).
+/// (the units are tenths of a millimetre), titled with the sketch's name and keeping every
+/// layer of a document model as a named Inkscape layer (see layeredSvg).
+bool saveSvg(QGraphicsScene &scene, const QString &fileName, const QRectF &source,
+             const SketchLayers &names);
+/// The same, named after the file: its base name, and "layer N" for every layer.
 bool saveSvg(QGraphicsScene &scene, const QString &fileName, const QRectF &source);
 
 /// The scene's source rectangle drawn onto the whole image, keeping the aspect ratio.

@@ -27,3 +27,15 @@ void ExportProgress::setValue(int value)
     if (m_dialog)
         m_dialog->setValue(value);
 }
+
+void ExportProgress::setMaximum(int maximum)
+{
+    if (m_dialog)
+        m_dialog->setMaximum(maximum);
+}
+
+void ExportProgress::setLabel(const QString &label)
+{
+    if (m_dialog)
+        m_dialog->setLabelText(label);
+}

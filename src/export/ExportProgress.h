@@ -16,6 +16,8 @@ public:
     ExportProgress &operator=(const ExportProgress &) = delete;
 
     void setValue(int value);
+    void setMaximum(int maximum);
+    void setLabel(const QString &label);
     bool isShown() const { return !m_dialog.isNull(); }
 
 private:

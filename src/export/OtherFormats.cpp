@@ -5,8 +5,10 @@
 #include "document/DocumentMetaData.h"
 #include "export/DocumentExport.h"
 #include "export/ExportProgress.h"
+#include "export/ExportSupport.h"
 #include "export/FileNameQuestion.h"
 #include "export/PrinterService.h"
+#include "export/SketchLayers.h"
 #include "settings/DialogService.h"
 
 #include <QApplication>
@@ -63,13 +65,6 @@ QString writableSuffixes()
     return suffixes.join(QLatin1String(", "));
 }
 
-void prepare(QPainter &painter)
-{
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.resetTransform();
-}
-
 // Empty when the page went to the printer, else why not. The progress dialog is gone before
 // anything is said about it.
 QString printPage(QPrinter &printer, DocumentGraphicModel &model)
@@ -82,7 +77,7 @@ QString printPage(QPrinter &printer, DocumentGraphicModel &model)
     QPainter painter;
     if (!painter.begin(&printer))
         return tr("The printer could not be started; nothing was printed.");
-    prepare(painter);
+    prepareExportPainter(painter);
     model.render(&painter, QRectF(), model.sceneRect(), Qt::KeepAspectRatio);
     progress.setValue(8);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
@@ -116,7 +111,7 @@ bool saveAsOtherFormat(const DocumentMetaData &metadata)
     case Writer::Pdf:
         return savePdf(model, fileName, source);
     case Writer::Svg:
-        return saveSvg(model, fileName, source);
+        return saveSvg(model, fileName, source, sketchLayersOf(metadata));
     case Writer::Image:
         break;
     }

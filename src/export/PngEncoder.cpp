@@ -12,24 +12,46 @@
 
 namespace {
 
-enum class Layout { Grey, Rgb, Rgba };
+// Black is black ink of any opacity: every pixel (0, 0, 0, alpha), stored as the index of a
+// palette of black in every opacity, one byte a pixel.
+enum class Layout { Grey, Rgb, Rgba, Black };
 
 constexpr std::size_t kChunkBytes = 256 * 1024;
 
+// Premultiplying keeps a grey pixel grey and a black one black, so the premultiplied pixels
+// tell.
 Layout layoutOf(const QImage &image)
 {
     bool grey = true;
+    bool black = true;
+    bool opaque = true;
     const int width = image.width();
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height() && (grey || black || opaque); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < width; ++x) {
             const QRgb pixel = line[x];
-            if (qAlpha(pixel) != 255)
-                return Layout::Rgba;
+            opaque = opaque && qAlpha(pixel) == 255;
             grey = grey && qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
+            black = black && (pixel & 0xffffff) == 0;
         }
     }
-    return grey ? Layout::Grey : Layout::Rgb;
+    if (opaque)
+        return grey ? Layout::Grey : Layout::Rgb;
+    return black ? Layout::Black : Layout::Rgba;
+}
+
+int bytesPerPixel(Layout layout)
+{
+    switch (layout) {
+    case Layout::Grey:
+    case Layout::Black:
+        return 1;
+    case Layout::Rgb:
+        return 3;
+    case Layout::Rgba:
+        break;
+    }
+    return 4;
 }
 
 // The row with its filter byte (0, none) in front, in the file's channel layout.
@@ -38,6 +60,10 @@ void packRow(const QRgb *line, int width, Layout layout, std::vector<unsigned ch
     unsigned char *out = row.data();
     *out++ = 0;
     for (int x = 0; x < width; ++x) {
+        if (layout == Layout::Black) {
+            *out++ = static_cast<unsigned char>(qAlpha(line[x]));
+            continue;
+        }
         const QRgb pixel = layout == Layout::Rgba ? qUnpremultiply(line[x]) : line[x];
         if (layout == Layout::Grey) {
             *out++ = static_cast<unsigned char>(qRed(pixel));
@@ -76,15 +102,27 @@ bool writeHeader(QIODevice &device, const QImage &image, Layout layout)
     qToBigEndian<quint32>(static_cast<quint32>(image.width()), header.data());
     qToBigEndian<quint32>(static_cast<quint32>(image.height()), header.data() + 4);
     header[8] = 8;
-    header[9] = layout == Layout::Grey ? 0 : layout == Layout::Rgb ? 2 : 6;
-    return device.write(kSignature, 8) == 8
-        && writeChunk(device, "IHDR", header.data(), header.size());
+    // The PNG colour types of grey, RGB, RGBA and a palette.
+    static const unsigned char kColourTypes[] = {0, 2, 6, 3};
+    header[9] = kColourTypes[static_cast<int>(layout)];
+    if (device.write(kSignature, 8) != 8
+        || !writeChunk(device, "IHDR", header.data(), header.size()))
+        return false;
+    if (layout != Layout::Black)
+        return true;
+    // Entry i is black of opacity i.
+    const std::array<unsigned char, 3 * 256> colours {};
+    std::array<unsigned char, 256> opacities {};
+    for (int i = 0; i < 256; ++i)
+        opacities[static_cast<std::size_t>(i)] = static_cast<unsigned char>(i);
+    return writeChunk(device, "PLTE", colours.data(), colours.size())
+        && writeChunk(device, "tRNS", opacities.data(), opacities.size());
 }
 
 // Deflates the rows into IDAT chunks of kChunkBytes.
 bool writeRows(QIODevice &device, const QImage &image, Layout layout)
 {
-    const int channels = layout == Layout::Grey ? 1 : layout == Layout::Rgb ? 3 : 4;
+    const int channels = bytesPerPixel(layout);
     std::vector<unsigned char> row(1 + static_cast<std::size_t>(image.width()) * channels);
     std::vector<unsigned char> out(kChunkBytes);
     z_stream stream {};

@@ -9,6 +9,13 @@ namespace Nivo {
 class Layer : public AnnotatedRegion<Stroke>
 {
 public:
+    // The destructor is declared, so the moves are too: a layer moved in or out of its
+    // container would otherwise be copied stroke by stroke.
+    Layer() = default;
+    Layer(const Layer &other) = default;
+    Layer(Layer &&other) noexcept = default;
+    Layer &operator=(const Layer &other) = default;
+    Layer &operator=(Layer &&other) noexcept = default;
     ~Layer() override;
     void prepend(const Stroke &stroke) override;
     void extendBounds(const Stroke &stroke) override;

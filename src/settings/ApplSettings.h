@@ -1,7 +1,7 @@
 // The store of the user's preferences: one XML settings file held in memory.
 #pragma once
 
-#include "settings/InstalledApp.h"
+#include "settings/InstalledAppsProbe.h"
 #include "settings/Singleton.h"
 
 #include <QColor>

@@ -2,6 +2,7 @@
 #include "settings/DesktopServices.h"
 
 #include <QDesktopServices>
+#include <QProcess>
 
 namespace {
 
@@ -18,6 +19,11 @@ std::unique_ptr<DesktopServices> &current()
 }
 
 } // namespace
+
+bool DesktopServices::startDetached(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
 
 DesktopServices &desktop()
 {

@@ -11,9 +11,11 @@
 #include "ink/Document.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -270,8 +272,24 @@ TEST_F(EditorPageTest, EachPageHasItsOwnCtrlFAndTheSketchGoesToOtherFormatsAndTh
     setPrinterService(nullptr);
     EXPECT_TRUE(readAll(m_folder + "/printed.pdf").startsWith("%PDF"));
 
+    // Ctrl+C puts the sketch on the clipboard as a picture and as a drawing of its layers.
+    QApplication::clipboard()->clear();
+    press(QKeySequence::Copy);
+    const QMimeData *copied = QApplication::clipboard()->mimeData();
+    ASSERT_TRUE(copied && copied->hasImage());
+    EXPECT_EQ(QString(copied->data("image/svg+xml")).count("inkscape:groupmode=\"layer\""), 2);
+    EXPECT_TRUE(copied->data("image/svg+xml").contains("<title>s001</title>"));
+
     m_window.backToPreviewTab();
     EXPECT_EQ(actionsOn(QKeySequence("Ctrl+F")), QStringList {"Forward"});
+    m_window.thumbnailList()->setCurrentRow(2);
+    m_window.thumbnailList()->setFocus();
+    QTest::keySequence(m_window.thumbnailList(), QKeySequence::Copy);
+    EXPECT_TRUE(QApplication::clipboard()
+                    ->mimeData()
+                    ->data("image/svg+xml")
+                    .contains("<title>s002</title>"))
+        << "among the sketches the current thumbnail is copied";
     // Among the sketches the commands act on the current thumbnail, and on none without one.
     EditorSession &session = *m_window.session();
     EXPECT_TRUE(session.otherFormatAction()->isEnabled());

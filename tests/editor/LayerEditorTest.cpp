@@ -1,13 +1,16 @@
 // The layer editor driven as a user drives it: clicks on the layers, the scrubber's spin
 // boxes, the buttons, and undo and redo of every command.
 #include "../document/DocumentTestSupport.h"
+#include "document/BackgroundLayerPath.h"
 #include "document/DocumentGraphicModel.h"
 #include "document/GraphicsItemsGroup.h"
 #include "editor/LayerCommandBuilder.h"
 #include "editor/LayerManager.h"
+#include "editor/ZoomingGraphicsView.h"
 #include "ink/DocumentSerializer.h"
 
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -34,6 +37,8 @@ struct Shown
     QStringList labels;
     /// Per layer, its stroke items.
     std::vector<QList<QGraphicsItem *>> items;
+    /// Per item, its icon's key: it changes whenever the icon is drawn again.
+    std::vector<qint64> icons;
     bool allChecked = true;
     bool noneSelected = true;
 };
@@ -102,10 +107,32 @@ protected:
             result.items.push_back(group->childItems());
         for (int i = 0; i < list().count(); ++i) {
             result.labels << list().item(i)->text();
+            result.icons.push_back(list().item(i)->icon().cacheKey());
             result.allChecked &= list().item(i)->checkState() == Qt::Checked;
             result.noneSelected &= !list().item(i)->isSelected();
         }
         return result;
+    }
+
+    /// The scene drawn as large as the layer's icon, with that layer alone shown, in black
+    /// and without the page: what the layer's icon must show.
+    QImage sceneOfLayer(int layer)
+    {
+        DocumentGraphicModel &model = *m_editor.document()->model();
+        const QIcon icon = list().item(layer)->icon();
+        QImage image(icon.availableSizes().value(0), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        model.background()->setVisible(false);
+        for (GraphicsItemsGroup *group : model.groups()) {
+            group->setLayerVisible(group == model.groups()[layer]);
+            group->setPenColor(Qt::black);
+        }
+        QPainter painter(&image);
+        model.render(&painter, QRectF(), model.itemsBoundingRect(), Qt::KeepAspectRatio);
+        painter.end();
+        model.background()->setVisible(true);
+        m_editor.updateItemsSelection();
+        return image;
     }
 
     LayerManager m_editor;
@@ -120,7 +147,33 @@ TEST_F(LayerEditorTest, OpensWithOneCheckedItemPerLayerNamedByTagOrPosition)
     const Shown start = shown();
     EXPECT_EQ(start.labels, QStringList({"layer 1", "layer 2", "roof"}));
     EXPECT_TRUE(start.allChecked);
-    EXPECT_FALSE(list().item(0)->icon().isNull());
+    for (int layer = 0; layer < 3; ++layer) {
+        const QIcon icon = list().item(layer)->icon();
+        const QImage expected = sceneOfLayer(layer);
+        bool inked = false;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                inked |= qAlpha(expected.pixel(x, y)) > 0;
+        EXPECT_TRUE(inked) << "layer " << layer << " leaves a mark";
+        // The icon is dark where the layer has ink, and only there (laid a pixel wider).
+        const QImage shownIcon = icon.pixmap(expected.size()).toImage();
+        const auto inkAt
+            = [&](int x, int y) { return x >= 0 && y >= 0 && qAlpha(expected.pixel(x, y)) > 0; };
+        int misplaced = 0;
+        int darkPixels = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x) {
+                const bool dark = qGray(shownIcon.pixel(x, y)) < 128;
+                darkPixels += dark ? 1 : 0;
+                if (qAlpha(expected.pixel(x, y)) > 128 && !dark)
+                    ++misplaced;
+                if (dark && !inkAt(x, y) && !inkAt(x - 1, y) && !inkAt(x, y - 1)
+                    && !inkAt(x - 1, y - 1))
+                    ++misplaced;
+            }
+        EXPECT_GT(darkPixels, 0) << "icon " << layer << " shows its ink";
+        EXPECT_EQ(misplaced, 0) << "icon " << layer << " shows that layer alone";
+    }
     EXPECT_FALSE(button("splitButton").isEnabled());
     EXPECT_FALSE(m_editor.canUndo());
 
@@ -162,6 +215,10 @@ TEST_F(LayerEditorTest, SplitsAtTheHandlesAndUndoesAndRedoesWithTheSameItems)
         EXPECT_EQ(split.labels[1], "layer 2") << "new items are numbered by their place";
         EXPECT_TRUE(split.allChecked && split.noneSelected);
         EXPECT_TRUE(m_editor.canUndo());
+        const auto untouched = [](const Shown &state) {
+            return std::vector<qint64>(state.icons.end() - 2, state.icons.end());
+        };
+        EXPECT_EQ(untouched(split), untouched(before)) << "only the new layers' icons are drawn";
 
         for (int round = 0; round < 2; ++round) {
             m_editor.undoStack()->undo();
@@ -170,7 +227,9 @@ TEST_F(LayerEditorTest, SplitsAtTheHandlesAndUndoesAndRedoesWithTheSameItems)
             EXPECT_EQ(undone.items, before.items) << "the split layer's own items come back";
             EXPECT_EQ(undone.labels, before.labels);
             EXPECT_TRUE(undone.allChecked && undone.noneSelected);
+            EXPECT_EQ(untouched(undone), untouched(before));
             m_editor.undoStack()->redo();
+            EXPECT_EQ(untouched(shown()), untouched(before));
             EXPECT_EQ(shown().strokes, split.strokes);
             EXPECT_EQ(shown().items, split.items) << "redo reuses the parts' items";
             EXPECT_EQ(shown().labels, split.labels);
@@ -245,12 +304,15 @@ TEST_F(LayerEditorTest, MergesNeighboursInDrawingOrderAndRefusesGaps)
 TEST_F(LayerEditorTest, SplitAndMergeBackRestoresTheLayerAndItsReplayOrder)
 {
     const Shown before = shown();
+    const auto drawn = [this] { return m_editor.view()->viewport()->grab().toImage(); };
+    const QImage opened = drawn();
     select({0});
     setHandles(1, 3);
     QTest::mouseClick(&button("splitButton"), Qt::LeftButton);
     select({0, 1, 2});
     QTest::mouseClick(&button("mergeButton"), Qt::LeftButton);
     EXPECT_EQ(shown().strokes, before.strokes);
+    EXPECT_EQ(drawn(), opened) << "the parts' and the merged layer's items draw as the first";
 }
 
 TEST_F(LayerEditorTest, DeletesSelectedLayersWithoutAskingAndBringsThemBack)
@@ -309,8 +371,11 @@ TEST_F(LayerEditorTest, ScrubberCutsAndPauses)
 TEST_F(LayerEditorTest, RotationMarksTheSketchModified)
 {
     QSignalSpy modified(&m_editor, &LayerManager::signalSaveEnable);
+    const Shown before = shown();
     m_editor.rotateClockwiseSlot();
     EXPECT_EQ(m_editor.getRotation(), 45);
+    for (std::size_t i = 0; i < before.icons.size(); ++i)
+        EXPECT_NE(shown().icons[i], before.icons[i]) << "every layer turned: icon " << i;
     ASSERT_FALSE(modified.isEmpty());
     EXPECT_TRUE(modified.last().at(0).toBool());
     m_editor.rotateCounterclockwiseSlot();

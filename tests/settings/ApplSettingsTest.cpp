@@ -30,8 +30,13 @@ const QString kFactory
 class ApplSettingsTest : public ::testing::Test
 {
 protected:
-    // The log of a replaced settings file goes to the current folder.
-    ApplSettingsTest() { m_directory.enter(); }
+    // The log of a replaced settings file goes to the current folder. The store finds no
+    // applications, whatever this machine has installed.
+    ApplSettingsTest()
+    {
+        m_directory.enter();
+        setInstalledAppsProbeFactory([] { return std::make_unique<InstalledAppsProbe>(); });
+    }
     QString userPath() const
     {
         return QString::fromStdString(m_directory.file("draftbayuser.xml"));

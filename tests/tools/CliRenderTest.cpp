@@ -1,11 +1,13 @@
 // draftbay-cli convert and thumbnail: every output format opens in a standard reader.
 #include "CliSketchFixture.h"
+#include "ZipEntries.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +66,50 @@ TEST_F(CliRenderTest, PdfAndSvgAreTheSheetInMillimetres)
     EXPECT_GT(svg.elementsByTagName("path").size(), 10);
 }
 
+TEST_F(CliRenderTest, OpenRasterAndSvgKeepEveryLayerOfTheSketch)
+{
+    const ProcessResult info
+        = TestSupport::runTool(TestSupport::cliPath(), {"info", file("sketch.qpe")});
+    const QRegularExpressionMatch counted
+        = QRegularExpression(R"("layers": (\d+))").match(QString::fromUtf8(info.out));
+    ASSERT_TRUE(counted.hasMatch()) << info.out.toStdString();
+    const int layers = counted.captured(1).toInt();
+    ASSERT_GE(layers, 2);
+
+    // The suffix in any case.
+    const ProcessResult result = cli({"convert", file("sketch.qpe"), file("out.ORA")});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const std::vector<TestSupport::ZipEntry> entries = TestSupport::readZipEntries(file("out.ORA"));
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries[0].name, "mimetype");
+    EXPECT_TRUE(entries[0].stored);
+    QSet<QString> sources;
+    for (const TestSupport::ZipEntry &entry : entries) {
+        if (entry.name == "stack.xml") {
+            QDomDocument stack;
+            ASSERT_TRUE(stack.setContent(entry.data));
+            const QDomNodeList listed = stack.elementsByTagName("layer");
+            for (int i = 0; i < listed.size(); ++i)
+                sources << listed.item(i).toElement().attribute("src");
+        }
+    }
+    EXPECT_EQ(sources.size(), layers);
+    for (const TestSupport::ZipEntry &entry : entries) {
+        if (entry.name.startsWith("data/")) {
+            EXPECT_TRUE(sources.remove(entry.name)) << entry.name.toStdString();
+            EXPECT_EQ(QImage::fromData(entry.data).size(), QSize(2100, 2970));
+        }
+    }
+    EXPECT_TRUE(sources.isEmpty());
+
+    ASSERT_EQ(cli({"convert", file("sketch.qpe"), file("out.svg")}).exitCode, 0);
+    QFile svgFile(file("out.svg"));
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray svg = svgFile.readAll();
+    EXPECT_EQ(svg.count("inkscape:groupmode=\"layer\""), layers);
+    EXPECT_TRUE(svg.contains("<title>sketch</title>"));
+}
+
 TEST_F(CliRenderTest, DocumentAsSeenReadsBackAndThumbnailHasItsSize)
 {
     ASSERT_EQ(cli({"convert", file("sketch.qpe"), file("seen.vmr"), "--rotate", "-45"}).exitCode,
@@ -90,7 +136,7 @@ TEST_F(CliRenderTest, RejectedInputsAndUnwritableOutputsExitWithOne)
         EXPECT_FALSE(QFile::exists(file("out.png")));
     }
     for (const char *output : {"no/such/dir/out.png", "no/such/dir/out.pdf", "no/such/dir/out.svg",
-                               "no/such/dir/out.vmr"}) {
+                               "no/such/dir/out.ora", "no/such/dir/out.vmr"}) {
         const ProcessResult result = cli({"convert", file("sketch.qpe"), file(output)});
         EXPECT_EQ(result.exitCode, 1) << output;
         EXPECT_FALSE(result.err.isEmpty()) << output;
@@ -138,7 +184,7 @@ TEST_F(CliRenderTest, OutputsOntoAFullDiscExitWithOneAndKeepTheOldFile)
     if (environment)
         ::freelocale(environment);
     for (const char *name :
-         {"a.png", "a.jpg", "a.bmp", "a.tiff", "a.pdf", "a.svg", "a.vmr", "thumb.png"}) {
+         {"a.png", "a.jpg", "a.bmp", "a.tiff", "a.pdf", "a.svg", "a.ora", "a.vmr", "thumb.png"}) {
         const QString target = folder + "/" + name;
         TestSupport::writeFile(target.toStdString(), "old");
         QStringList arguments
@@ -156,7 +202,7 @@ TEST_F(CliRenderTest, OutputsOntoAFullDiscExitWithOneAndKeepTheOldFile)
     // Special files are refused by every format, also behind a link.
     const std::string pipe = m_directory.file("pipe");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const char *suffix : {".png", ".pdf", ".svg", ".vmr"}) {
+    for (const char *suffix : {".png", ".pdf", ".svg", ".ora", ".vmr"}) {
         const QString link = folder + "/link" + suffix;
         QFile::link(QString::fromStdString(pipe), link);
         const ProcessResult result = cli({"convert", file("sketch.qpe"), link});

@@ -6,6 +6,8 @@
 #include "document/DocumentMetaData.h"
 #include "document/Thumbnail.h"
 #include "export/DocumentExport.h"
+#include "export/OpenRasterWriter.h"
+#include "export/SketchLayers.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/AtomicSaveFile.h"
 
@@ -58,7 +60,7 @@ int parseRenderOptions(const Arguments &arguments, RenderOptions &options, bool 
     return ExitOk;
 }
 
-enum class OutputKind { Image, Pdf, Svg, Document, Unknown };
+enum class OutputKind { Image, Pdf, Svg, OpenRaster, Document, Unknown };
 
 OutputKind outputKind(const QString &path, QString &imageFormat)
 {
@@ -72,6 +74,8 @@ OutputKind outputKind(const QString &path, QString &imageFormat)
         return OutputKind::Pdf;
     if (suffix == QLatin1String("svg"))
         return OutputKind::Svg;
+    if (suffix == QLatin1String("ora"))
+        return OutputKind::OpenRaster;
     if (suffix == QLatin1String("vmr") || suffix == QLatin1String("inkml"))
         return OutputKind::Document;
     return OutputKind::Unknown;
@@ -110,7 +114,7 @@ int runConvert(const Arguments &arguments)
     const OutputKind kind = outputKind(out, imageFormat);
     if (kind == OutputKind::Unknown)
         return usageError(
-            "convert: OUT must end in .png, .jpg, .jpeg, .bmp, .tif, .tiff, .pdf, .svg, "
+            "convert: OUT must end in .png, .jpg, .jpeg, .bmp, .tif, .tiff, .pdf, .svg, .ora, "
             ".vmr or .inkml: "
             + options.paths[1]);
     if (options.emptyDefinitions && kind != OutputKind::Document)
@@ -133,7 +137,10 @@ int runConvert(const Arguments &arguments)
         saved = savePdf(model, out, model.pageRect());
         break;
     case OutputKind::Svg:
-        saved = saveSvg(model, out, model.pageRect());
+        saved = saveSvg(model, out, model.pageRect(), sketchLayersOf(*shown));
+        break;
+    case OutputKind::OpenRaster:
+        saved = saveOpenRaster(model, out, model.pageRect(), sketchLayersOf(*shown));
         break;
     case OutputKind::Document:
         saved = saveDocumentAsSeen(*shown, out, options.emptyDefinitions);
