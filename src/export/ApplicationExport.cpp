@@ -7,6 +7,7 @@
 #include "export/ExportProgress.h"
 #include "export/OpenRasterWriter.h"
 #include "export/PngEncoder.h"
+#include "export/PsdWriter.h"
 #include "export/SketchLayers.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/AtomicSaveFile.h"
@@ -218,6 +219,10 @@ bool exportToApplication(const DocumentMetaData &metadata, const InstalledApp &a
     case HandOff::OpenRaster:
         file = named + sketch.completeBaseName() + QStringLiteral(".ora");
         written = saveOpenRaster(*model, file, model->pageRect(), sketchLayersOf(metadata));
+        break;
+    case HandOff::LayeredPsd:
+        file = named + sketch.completeBaseName() + QStringLiteral(".psd");
+        written = saveLayeredPsd(*model, file, model->pageRect(), sketchLayersOf(metadata));
         break;
     case HandOff::LayeredSvg:
         file = named + sketch.completeBaseName() + QStringLiteral(".svg");

@@ -42,10 +42,10 @@ bool exportToPhotoshop(const DocumentMetaData &metadata, const InstalledApp &pho
 bool saveForExport(const DocumentMetaData &metadata, QString fileName);
 
 /// Writes what the application takes into a fresh folder, named after the sketch: a saved
-/// document (Illustrator, SketchBook), an OpenRaster file (GIMP, Krita, MyPaint) or a layered
-/// SVG (Inkscape), or Photoshop's layer images; then starts the application with it through
-/// its launch command (each argument apart, no shell), or the desktop's handler when it has
-/// none. False, after saying why, when the file cannot be written or the application cannot
-/// be started.
+/// document (Illustrator, SketchBook), an OpenRaster file (Krita, MyPaint, GIMP where it reads
+/// one), a layered Photoshop file (GIMP otherwise) or a layered SVG (Inkscape), or Photoshop's
+/// layer images; then starts the application with it through its launch command (each argument
+/// apart, no shell), or the desktop's handler when it has none. False, after saying why, when the
+/// file cannot be written or the application cannot be started.
 bool exportToApplication(const DocumentMetaData &metadata, const InstalledApp &application,
                          const ExportPlaces &places = ExportPlaces::ofSystem());

@@ -271,6 +271,14 @@ std::optional<InstalledApp> offeredApp(const EntryKeys &keys, const QString &pat
     application.handOff = drawingApp.handOff;
     application.iconName = entry.icon;
     application.mimeTypes = keyText(keys, "MimeType").split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    // An entry that says what it opens gets a layered file it reads: some builds open
+    // Photoshop files but not OpenRaster ones (GIMP without its Python plug-ins).
+    const QStringList &opens = application.mimeTypes;
+    if (application.handOff == HandOff::OpenRaster && !opens.isEmpty()
+        && !opens.contains(QLatin1String("image/openraster"))
+        && (opens.contains(QLatin1String("image/x-psd"))
+            || opens.contains(QLatin1String("image/vnd.adobe.photoshop"))))
+        application.handOff = HandOff::LayeredPsd;
     return application;
 }
 

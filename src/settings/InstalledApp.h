@@ -12,6 +12,7 @@ enum class HandOff {
     SavedDocument,   ///< the document in the saved-document format
     OpenRaster,      ///< an OpenRaster file ("image/openraster")
     LayeredSvg,      ///< an SVG file with one Inkscape layer per ink layer ("image/svg+xml")
+    LayeredPsd,      ///< a Photoshop file of one layer per ink layer ("image/x-psd")
 };
 
 /// A drive letter of a Wine prefix and the host folder it stands for.

@@ -181,10 +181,16 @@ TEST_F(ApplicationExportTest, ApplicationsOpenTheFileTheyTakeAndAFailedStartIsSa
     const InstalledApp gimp
         = application("GIMP", "/usr/bin/gimp", HandOff::OpenRaster, {"--no-splash", "%f"});
     const InstalledApp inkscape = application("Inkscape", "/usr/bin/inkscape", HandOff::LayeredSvg);
+    InstalledApp debianGimp = gimp;
+    debianGimp.handOff = HandOff::LayeredPsd;
     m_started.clear();
     ASSERT_TRUE(exportToApplication(*metadata, gimp, m_places));
     ASSERT_TRUE(exportToApplication(*metadata, inkscape, m_places));
-    ASSERT_EQ(m_started.size(), 2);
+    ASSERT_TRUE(exportToApplication(*metadata, debianGimp, m_places));
+    ASSERT_EQ(m_started.size(), 3);
+    const QString psd = m_started[2].section(" | ", 2);
+    EXPECT_TRUE(psd.endsWith("/walk in the park.psd"));
+    EXPECT_TRUE(QByteArray::fromStdString(readFile(psd.toStdString())).startsWith("8BPS"));
     const QString ora = m_started[0].section(" | ", 2);
     EXPECT_TRUE(m_started[0].startsWith("/usr/bin/gimp | --no-splash | "));
     EXPECT_TRUE(ora.endsWith("/walk in the park.ora"));

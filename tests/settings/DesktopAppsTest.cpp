@@ -100,7 +100,7 @@ TEST_F(DesktopAppsTest, FirstEntryOfAnIdDecidesAndOnlyStartableEntriesAreOffered
               QStringList({"run", "--branch=stable", "org.gimp.GIMP", "@@u", "%f", "@@"}));
     EXPECT_EQ(gimp.iconName, "org.gimp.GIMP");
     EXPECT_EQ(gimp.mimeTypes, QStringList({"image/openraster", "image/png"}));
-    EXPECT_EQ(gimp.handOff, HandOff::OpenRaster);
+    EXPECT_EQ(gimp.handOff, HandOff::OpenRaster) << "it says it opens OpenRaster files";
 
     EXPECT_EQ(found[1].name, "Krita");
     EXPECT_EQ(found[1].arguments, QStringList {"%f"}) << "the per-format entry is not displayed";
@@ -150,6 +150,18 @@ TEST_F(DesktopAppsTest, EntriesThatCannotStartOrAreNoApplicationAreNotOffered)
               + "\nExec=krita\n");
     EXPECT_EQ(findDesktopApps(folders(), searchPath()).size(), 1);
     EXPECT_TRUE(findDesktopApps(folders(), {}).isEmpty()) << "a bare name needs the search path";
+}
+
+// A GIMP that lists Photoshop files but not OpenRaster ones among what it opens.
+TEST_F(DesktopAppsTest, AnApplicationGetsALayeredFileItSaysItOpens)
+{
+    program("gimp-2.10");
+    write("sys1/applications/gimp.desktop",
+          "[Desktop Entry]\nType=Application\nName=GIMP\nExec=gimp-2.10 %U\n"
+          "MimeType=image/x-xcf;image/x-psd;image/png;\n");
+    const QList<InstalledApp> found = findDesktopApps(folders(), searchPath());
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0].handOff, HandOff::LayeredPsd);
 }
 
 TEST(DesktopApps, ApplicationFoldersFollowTheXdgDefaultsAndIgnoreRelativeFolders)
