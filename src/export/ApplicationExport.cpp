@@ -73,12 +73,8 @@ bool writeLayerImages(const DocumentMetaData &metadata, const QString &folder,
     progress.setValue(1);
     const int layers = static_cast<int>(model.groups().size());
     for (int i = 0; written && i < layers; ++i) {
-        QImage image;
-        {
-            const SoloLayer alone(model, i);
-            image = renderImage(model, source);
-        }
-        written = writeImage(QStringLiteral("%1/%2.png").arg(folder).arg(i), image, &reason);
+        written = writeImage(QStringLiteral("%1/%2.png").arg(folder).arg(i),
+                             renderLayerAlone(model, i, source), &reason);
         progress.setValue(i + 2);
     }
     if (!written)

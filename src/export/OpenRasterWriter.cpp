@@ -198,11 +198,7 @@ std::vector<Entry> renderLayers(DocumentGraphicModel &model, const QRectF &sourc
     const QList<GraphicsItemsGroup *> &groups = model.groups();
     for (int i = 0; i < groups.size(); ++i) {
         const bool shown = groups[i]->isLayerVisible();
-        QImage layer;
-        {
-            const SoloLayer alone(model, i);
-            layer = renderImage(model, source);
-        }
+        const QImage layer = renderLayerAlone(model, i, source);
         if (layer.isNull()) {
             reason = tr("The picture is empty or too large to be made.");
             return {};

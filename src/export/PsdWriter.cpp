@@ -255,11 +255,7 @@ QByteArray psdBytes(DocumentGraphicModel &model, const QRectF &source, const Ske
     std::vector<Layer> layers;
     const QList<GraphicsItemsGroup *> &groups = model.groups();
     for (int i = 0; i < groups.size(); ++i) {
-        QImage rendered;
-        {
-            const SoloLayer alone(model, i);
-            rendered = renderImage(model, source);
-        }
+        const QImage rendered = renderLayerAlone(model, i, source);
         if (rendered.isNull()) {
             reason = tr("The picture is empty or too large to be made.");
             return {};

@@ -6,6 +6,7 @@
 #include "document/DocumentMetaData.h"
 #include "document/GraphicsInkPathItem.h"
 #include "document/GraphicsItemsGroup.h"
+#include "export/DocumentExport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -88,4 +89,10 @@ SoloLayer::~SoloLayer()
     }
     if (BackgroundLayerPath *page = m_model.background())
         page->setVisible(m_pageShown);
+}
+
+QImage renderLayerAlone(DocumentGraphicModel &model, int layer, const QRectF &source)
+{
+    const SoloLayer alone(model, layer);
+    return renderImage(model, source);
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 class DocumentGraphicModel;
+class QImage;
+class QRectF;
 class DocumentMetaData;
 
 /// Names a layered file gives a sketch and its layers, bottom layer first.
@@ -44,3 +46,7 @@ private:
     QList<bool> m_layerVisible;
     bool m_pageShown = false;
 };
+
+/// The source rectangle of the model with one layer group alone on transparency (the page
+/// and the other groups left out; drawn as renderImage draws); null when too large.
+QImage renderLayerAlone(DocumentGraphicModel &model, int layer, const QRectF &source);
