@@ -1,4 +1,5 @@
 // The program's entry point: one copy per user, settings, look, translation, the window.
+#include "BuildInfo.h"
 #include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
@@ -128,7 +129,7 @@ int main(int argc, char **argv)
     Q_INIT_RESOURCE(draftbay);
     QCoreApplication::setOrganizationName(QStringLiteral("Quillo"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillo Draftbay"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(DRAFTBAY_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::kVersion));
     // Only takes effect before the application object exists.
     QGuiApplication::setDesktopSettingsAware(true);
 

@@ -1,17 +1,63 @@
-// Layout of the About box and reading the licence.
+// Layout of the About box, the credits of the libraries the program is built with, and
+// reading the licence.
 #include "browser/AboutDialog.h"
 
-#include <QCoreApplication>
+#include "BuildInfo.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
+#include <QStringList>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+namespace {
+
+struct Credit
+{
+    const char *library;
+    const char *licence;
+};
+
+// Every library the programs link, directly or, for libx264, through Debian's FFmpeg.
+constexpr Credit kCredits[] = {
+    {"pugixml", "MIT"},
+    {"hidapi", "BSD-3-Clause, of its choice of BSD-3-Clause or GPL-3.0"},
+    {"libudev", "LGPL-2.1"},
+    {"libzip", "BSD-3-Clause"},
+    {"zlib", "zlib licence"},
+    {"giflib", "MIT"},
+    {"libwebp", "BSD-3-Clause"},
+    {"FFmpeg", "LGPL-2.1+"},
+    {"libx264", "GPL-2.0+, through FFmpeg"},
+};
+
+QString creditsText()
+{
+    // Qt is named with the version the program runs on, which may differ from the build's.
+    QStringList parts {AboutDialog::tr("Qt %1 (LGPL-3.0)").arg(QString::fromLatin1(qVersion()))};
+    for (const Credit &credit : kCredits)
+        parts << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(credit.library),
+                                               QString::fromLatin1(credit.licence));
+    return AboutDialog::tr("Built with %1.").arg(parts.join(QStringLiteral(", ")));
+}
+
+QLabel *centredLabel(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
 AboutDialog::AboutDialog(const QString &licencePath, QWidget *parent)
     : QDialog(parent)
-    , m_firmware(new QLabel(this))
+    , m_firmware(centredLabel(QString(), QStringLiteral("firmware"), this))
 {
     setWindowTitle(tr("About Quillo Draftbay"));
     auto *logo = new QLabel(this);
@@ -19,12 +65,12 @@ AboutDialog::AboutDialog(const QString &licencePath, QWidget *parent)
                         .scaledToWidth(320, Qt::SmoothTransformation));
     logo->setAlignment(Qt::AlignCenter);
     logo->setAccessibleName(tr("Quillo logo"));
-    auto *version
-        = new QLabel(tr("Quillo Draftbay %1\nSketch browser and editor for the Quillo digital pen")
-                         .arg(QCoreApplication::applicationVersion()),
-                     this);
-    version->setAlignment(Qt::AlignCenter);
-    m_firmware->setAlignment(Qt::AlignCenter);
+    auto *version = centredLabel(
+        tr("Quillo Draftbay %1\nSketch browser and editor for the Quillo digital pen")
+            .arg(QString::fromLatin1(BuildInfo::kVersion)),
+        QStringLiteral("version"), this);
+    version->setAccessibleName(tr("Version"));
+    m_firmware->setAccessibleName(tr("Firmware version"));
     m_firmware->hide();
 
     QFile licence(licencePath);
@@ -37,10 +83,10 @@ AboutDialog::AboutDialog(const QString &licencePath, QWidget *parent)
     text->setMinimumSize(460, 260);
     text->setAccessibleName(tr("Licence"));
 
-    auto *credits = new QLabel(
-        tr("Built with Qt %1 and pugixml.").arg(QString::fromLatin1(qVersion())), this);
-    credits->setAlignment(Qt::AlignCenter);
+    auto *credits = centredLabel(creditsText(), QStringLiteral("credits"), this);
+    credits->setAccessibleName(tr("Credits"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
@@ -54,7 +100,7 @@ AboutDialog::AboutDialog(const QString &licencePath, QWidget *parent)
 
 void AboutDialog::setFirmwareVersion(const QString &version)
 {
-    m_firmware->setText(tr("Receiver firmware %1").arg(version));
+    m_firmware->setText(tr("Firmware version:") + QLatin1Char(' ') + version);
     m_firmware->setVisible(!version.isEmpty());
 }
 

@@ -1,4 +1,4 @@
-// The About box: product, version, licence text and credits.
+// The About box: product, version, credits, licence text and the receiver's firmware.
 #pragma once
 
 #include <QDialog>
@@ -13,7 +13,8 @@ public:
     /// licencePath: the licence file to show; a missing file shows a short note instead.
     AboutDialog(const QString &licencePath, QWidget *parent = nullptr);
 
-    /// The receiver's firmware version, once known.
+    /// The connected receiver's firmware version; an empty text hides the line, as when
+    /// no receiver is connected.
     void setFirmwareVersion(const QString &version);
     QString licenceText() const;
 
