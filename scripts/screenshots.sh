@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the screenshots of docs/screenshots from the real window under a private X server:
-# the browser, a sketch opened full size, an empty folder and a folder with a damaged file.
+# the browser, a sketch opened full size, an empty folder, a folder with a damaged file and
+# the About box.
 #
 # usage: scripts/screenshots.sh [BUILD_DIR]   (default build; needs xvfb and imagemagick)
 set -euo pipefail
@@ -53,7 +54,12 @@ shot() {
         xdotool $step
         sleep 1
     done
-    import -window root "$out/$name.png"
+    # SHOT_WINDOW names a window (a dialog) to photograph alone instead of the screen.
+    local target=root
+    if [[ -n ${SHOT_WINDOW:-} ]]; then
+        target=$(xdotool search --onlyvisible --name "^${SHOT_WINDOW}\$" | head -1)
+    fi
+    import -window "$target" "$out/$name.png"
     kill "$app" 2>/dev/null || true
     wait "$app" 2>/dev/null || true
     echo "wrote $out/$name.png"
@@ -68,3 +74,6 @@ STEPS="mousemove 170 294;click 1" shot editor "$samples" "$samples/drawing-0006.
 STEPS="mousemove 114 46;click 1;key space;sleep 2" shot player "$samples" "$samples/drawing-0006.qpe"
 shot empty "$sheets/Empty"
 shot placeholder "$damaged"
+# The About box, opened from the Help menu.
+STEPS="mousemove 192 14;click 1;mousemove 305 138;click 1" SHOT_WINDOW="About Quillo Draftbay" \
+    shot about "$samples"

@@ -24,7 +24,7 @@ struct Credit
 // Every library the programs link, directly or, for libx264, through Debian's FFmpeg.
 constexpr Credit kCredits[] = {
     {"pugixml", "MIT"},
-    {"hidapi", "BSD-3-Clause, of its choice of BSD-3-Clause or GPL-3.0"},
+    {"hidapi", "BSD-3-Clause; also offered under GPL-3.0"},
     {"libudev", "LGPL-2.1"},
     {"libzip", "BSD-3-Clause"},
     {"zlib", "zlib licence"},
@@ -34,14 +34,23 @@ constexpr Credit kCredits[] = {
     {"libx264", "GPL-2.0+, through FFmpeg"},
 };
 
+// Two columns of "library (licence)": a table keeps its height in the layout, where a
+// wrapped paragraph would not.
 QString creditsText()
 {
     // Qt is named with the version the program runs on, which may differ from the build's.
-    QStringList parts {AboutDialog::tr("Qt %1 (LGPL-3.0)").arg(QString::fromLatin1(qVersion()))};
+    QStringList cells {AboutDialog::tr("Qt %1 (LGPL-3.0)").arg(QString::fromLatin1(qVersion()))};
     for (const Credit &credit : kCredits)
-        parts << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(credit.library),
+        cells << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(credit.library),
                                                QString::fromLatin1(credit.licence));
-    return AboutDialog::tr("Built with %1.").arg(parts.join(QStringLiteral(", ")));
+    QString rows;
+    for (qsizetype i = 0; i < cells.size(); i += 2)
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(cells[i].toHtmlEscaped(),
+                         i + 1 < cells.size() ? cells[i + 1].toHtmlEscaped() : QString());
+    return QStringLiteral("<p align=\"center\">%1</p><table align=\"center\" cellspacing=\"6\">%2"
+                          "</table>")
+        .arg(AboutDialog::tr("Built with"), rows);
 }
 
 QLabel *centredLabel(const QString &text, const QString &name, QWidget *parent)
@@ -49,7 +58,6 @@ QLabel *centredLabel(const QString &text, const QString &name, QWidget *parent)
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
     return label;
 }
 
@@ -84,6 +92,7 @@ AboutDialog::AboutDialog(const QString &licencePath, QWidget *parent)
     text->setAccessibleName(tr("Licence"));
 
     auto *credits = centredLabel(creditsText(), QStringLiteral("credits"), this);
+    credits->setTextFormat(Qt::RichText);
     credits->setAccessibleName(tr("Credits"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
