@@ -25,8 +25,8 @@ ASAN_ENV := ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init
 	LSAN_OPTIONS=suppressions=$(SANITIZER_FILES)/lsan.supp:print_suppressions=0
 TSAN_ENV := TSAN_OPTIONS=suppressions=$(SANITIZER_FILES)/tsan.supp:second_deadlock_stack=1:history_size=4
 # The test programs whose code runs threads: the parser stop and the log, the receiver's
-# threads, the disposal thread, the loader thread.
-TSAN_TESTS := ink_tests device_tests document_tests browser_tests
+# threads, the disposal thread, the loader thread, the image encoders of the exports.
+TSAN_TESTS := ink_tests device_tests document_tests browser_tests export_tests replay_tests
 FUZZERS := fuzz_qpe_parser fuzz_document_reader fuzz_settings_reader fuzz_input_report \
 	fuzz_protocol_replies
 
