@@ -188,6 +188,11 @@ void ReceiverStatus::handleDeviceLastErrorSlot(const QString &message)
 
 void ReceiverStatus::shootBatteryStatusSlot()
 {
+    // While another observer is installed (the settings dialog's) this one hears of no
+    // removal, so the receiver it knows may be gone: no query then.
+    const DeviceManager &manager = DeviceManager::instance();
+    if (manager.observer() != m_observer || !manager.currentDevice())
+        return;
     if (m_batteryQueryRunning.exchange(true))
         return;
     if (m_batteryQuery.joinable())

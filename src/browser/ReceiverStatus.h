@@ -52,7 +52,8 @@ public slots:
     void handleStorageDevicePlugSlot(const QString &drive);
     void handleStorageDeviceUnplugSlot(const QString &drive);
     void handleDeviceLastErrorSlot(const QString &message);
-    /// Starts a battery query unless one is running; its answer updates the indicator.
+    /// Starts a battery query unless one is running or another observer is installed; its
+    /// answer updates the indicator.
     void shootBatteryStatusSlot();
 
 signals:

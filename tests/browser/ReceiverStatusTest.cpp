@@ -2,6 +2,7 @@
 // its warnings, the folder switches on mount and unmount, and the device messages.
 #include "browser/ReceiverStatus.h"
 
+#include "../device/DeviceTestSupport.h"
 #include "BrowserTestSupport.h"
 #include "browser/DirView.h"
 #include "browser/MainWindow.h"
@@ -140,6 +141,15 @@ TEST_F(ReceiverStatusTest, PlugBatteryStatesTheirWarningsOncePerChangeAndUnplugO
             texts << warning.at(0).toString();
         EXPECT_EQ(texts, poll.warningsSoFar);
     }
+
+    // Another observer installed (the settings dialog's) keeps the removals to itself: the
+    // receiver this one knows may be gone, so it is not asked.
+    DeviceTest::RecordingObserver other;
+    DeviceManager::instance().setObserver(&other);
+    status->shootBatteryStatusSlot();
+    settle(100);
+    EXPECT_EQ(shown.count(), static_cast<qsizetype>(std::size(polls)));
+    DeviceManager::instance().setObserver(status->observer());
 
     // The volume goes while its folder is shown: back to the start folder.
     m_receiver->unmountVolume();
