@@ -13,6 +13,7 @@
 #include "browser/PageMenus.h"
 #include "browser/PagesStrip.h"
 #include "browser/PreviewThumbnailList.h"
+#include "browser/ReceiverStatus.h"
 #include "browser/SketchBackupController.h"
 #include "browser/ThumbnailItem.h"
 #include "browser/TrayController.h"
@@ -76,12 +77,22 @@ MainWindow::MainWindow(QWidget *parent)
     m_pages->addWidget(m_layerEditor);
     setCentralWidget(m_pages);
     createActions();
+    m_receiverStatus = new ReceiverStatus(this, m_dirView, actionBack, actionForward);
+    connect(m_receiverStatus, &ReceiverStatus::handleHIDDevicePlugSgnl, this,
+            &MainWindow::handleHIDDevicePlugSgnl);
+    connect(m_receiverStatus, &ReceiverStatus::handleHIDDeviceUnplugSgnl, this,
+            &MainWindow::handleHIDDeviceUnplugSgnl);
 }
 
 MainWindow::~MainWindow()
 {
     if (m_trayIcon)
         m_trayIcon->hide();
+}
+
+bool MainWindow::isReceiverVolumeMounted() const
+{
+    return m_receiverStatus->isVolumeMounted();
 }
 
 SketchViewer *MainWindow::editorPage() const
@@ -173,6 +184,8 @@ void MainWindow::init(const QString &documentsFolder, const QString &settingsPat
     createMenus();
     connectChildren();
     m_dirView->init(m_currentFolder);
+    // Once the tree exists: a receiver volume already mounted is shown at once.
+    m_receiverStatus->start(m_tray);
     prepareUG_EULAlanguage();
     currentTabChanged(0);
 }

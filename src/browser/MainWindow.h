@@ -28,6 +28,7 @@ class LayerManager;
 class PageMenus;
 class PagesStrip;
 class PreviewThumbnailList;
+class ReceiverStatus;
 class SketchBackupController;
 class SketchViewer;
 class TrayController;
@@ -41,17 +42,19 @@ public:
     ~MainWindow() override;
 
     /// Chooses the start folder (the receiver's sketches, the settings' start folder, else
-    /// documentsFolder), builds tray icon, children, status bar and help file names.
+    /// documentsFolder), builds tray icon, children, status bar and help file names, then
+    /// starts following the receiver (a receiver volume already mounted is shown at once).
     void init(const QString &documentsFolder, const QString &settingsPath);
     /// Shows the file's folder and selects its thumbnail, then opens it in the editor.
     /// False for a folder or a file that does not exist.
     bool openFile(const QString &path);
     /// Whether the receiver's disc volume has been reported mounted.
-    bool isReceiverVolumeMounted() const { return m_receiverVolumeMounted; }
+    bool isReceiverVolumeMounted() const;
 
     // The parts of the window, for the start-up and for tests.
     PreviewThumbnailList *thumbnailList() const { return m_thumbnailList; }
     SketchBackupController *sketchBackup() const { return m_sketchBackup; }
+    ReceiverStatus *receiverStatus() const { return m_receiverStatus; }
     DirView *folderTree() const { return m_dirView; }
     PagesStrip *pagesStrip() const { return m_pagesStrip; }
     SketchViewer *editorPage() const;
@@ -84,6 +87,11 @@ public slots:
     void backToPreviewTab();
     /// The list is about to open another sketch: a changed one is saved or kept first.
     void checkIfSaveNeededSlot();
+
+signals:
+    /// The receiver was prepared after its arrival, or it left (for the settings dialog).
+    void handleHIDDevicePlugSgnl();
+    void handleHIDDeviceUnplugSgnl();
 
 protected:
     /// Whether the desktop shows tray icons (a window hidden without one cannot be found).
@@ -118,7 +126,6 @@ private:
     QString m_currentFolder;
     QString m_settingsPath;
     QString m_receiverSketchesFolder;
-    bool m_receiverVolumeMounted = false;
     int m_currentPage = 0;
     std::unique_ptr<FolderHistory> m_history;
     std::unique_ptr<LoadStatus> m_loadStatus;
@@ -140,6 +147,7 @@ private:
     QToolButton *m_thumbsZoomIn = nullptr;
     TrayController *m_tray = nullptr;
     SketchBackupController *m_sketchBackup = nullptr;
+    ReceiverStatus *m_receiverStatus = nullptr;
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
 

@@ -1,7 +1,8 @@
-// The window's icon in the system tray and its menu.
+// The window's icon in the system tray: its menu, the receiver's state and warning balloons.
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QSystemTrayIcon>
 
 class QMainWindow;
@@ -21,6 +22,13 @@ public:
     void showIfAvailable(bool trayAvailable);
     QSystemTrayIcon *icon() const { return m_icon; }
     QMenu *menu() const { return m_menu; }
+    /// The receiver's picture and tooltip for a connected or disconnected receiver.
+    void setConnected(bool connected);
+    /// A warning balloon titled with the product name, shown for 10 s.
+    void showWarning(const QString &text);
+
+signals:
+    void warningShown(const QString &text);
 
 private:
     void handleActivated(QSystemTrayIcon::ActivationReason reason);

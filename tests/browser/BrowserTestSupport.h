@@ -4,14 +4,17 @@
 #include "../document/DocumentTestSupport.h"
 #include "browser/LoaderThread.h"
 #include "browser/SketchDrag.h"
+#include "settings/DesktopServices.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QList>
 #include <QMimeData>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -82,6 +85,23 @@ protected:
                             points, 1 + i % 2, static_cast<std::uint64_t>(i + 1)));
         return folder;
     }
+};
+
+/// Records the files and folders handed to the desktop instead of opening them.
+class RecordingDesktop : public DesktopServices
+{
+public:
+    explicit RecordingDesktop(QList<QUrl> *opened)
+        : m_opened(opened)
+    { }
+    bool openUrl(const QUrl &url) override
+    {
+        m_opened->append(url);
+        return true;
+    }
+
+private:
+    QList<QUrl> *m_opened;
 };
 
 } // namespace TestSupport

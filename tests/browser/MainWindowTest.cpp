@@ -54,22 +54,6 @@ private:
     bool m_tray;
 };
 
-class RecordingDesktop : public DesktopServices
-{
-public:
-    explicit RecordingDesktop(QList<QUrl> *opened)
-        : m_opened(opened)
-    { }
-    bool openUrl(const QUrl &url) override
-    {
-        m_opened->append(url);
-        return true;
-    }
-
-private:
-    QList<QUrl> *m_opened;
-};
-
 QStringList texts(const QList<QAction *> &actions)
 {
     QStringList texts;
