@@ -30,7 +30,7 @@ TSAN_TESTS := ink_tests device_tests document_tests browser_tests export_tests r
 FUZZERS := fuzz_qpe_parser fuzz_document_reader fuzz_settings_reader fuzz_input_report \
 	fuzz_protocol_replies
 
-.PHONY: all setup build run samples test test-asan test-tsan bench fuzz format clean
+.PHONY: all setup build run run-receiver samples test test-asan test-tsan bench fuzz format clean
 
 all: build
 
@@ -58,6 +58,17 @@ run: samples
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 		echo "No display: run 'make run' in a desktop session (or under xvfb-run)."; exit 1; fi
 	XDG_DATA_HOME="$(CURDIR)/$(RUN_PROFILE)" $(BUILD_DIR)/bin/draftbay
+
+# The application with the simulated receiver, whose disc holds the sample sketches: it is
+# plugged at the start, connects after its ten seconds and shows its "My Sketches".
+run-receiver: samples
+	@mkdir -p "$(RUN_PROFILE)-receiver/Quillo"
+	@sed 's|<directory path=""/>|<directory path="$(CURDIR)/$(BUILD_DIR)"/>|' \
+		resources/support/draftbayfactory.xml > "$(RUN_PROFILE)-receiver/Quillo/draftbayuser.xml"
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		echo "No display: run 'make run-receiver' in a desktop session (or under xvfb-run)."; exit 1; fi
+	DRAFTBAY_SIMULATED_RECEIVER="$(CURDIR)/$(BUILD_DIR)/samples" \
+		XDG_DATA_HOME="$(CURDIR)/$(RUN_PROFILE)-receiver" $(BUILD_DIR)/bin/draftbay
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
