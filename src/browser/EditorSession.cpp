@@ -324,13 +324,19 @@ bool EditorSession::saveDocumentSlot(MetadataPtr metadata)
     return metadata && saveTo(metadata, metadata->path());
 }
 
-void EditorSession::On_ExportAsDiffrentFormat_Clicked()
+MetadataPtr EditorSession::shownSketchWithScene() const
 {
     const MetadataPtr sketch = shownSketch();
+    // A thumbnail's sketch is read without its scene; every output is drawn from one.
+    if (!sketch || (!sketch->model() && !sketch->ensureModel()))
+        return {};
+    return sketch;
+}
+
+void EditorSession::On_ExportAsDiffrentFormat_Clicked()
+{
+    const MetadataPtr sketch = shownSketchWithScene();
     if (!sketch)
-        return;
-    // A thumbnail's sketch is read without its scene; the formats are drawn from one.
-    if (!sketch->model() && !sketch->ensureModel())
         return;
     const WaitCursor wait;
     saveAsOtherFormat(*sketch);
@@ -338,8 +344,8 @@ void EditorSession::On_ExportAsDiffrentFormat_Clicked()
 
 void EditorSession::On_FilePrint_Cliked()
 {
-    const MetadataPtr sketch = shownSketch();
-    if (!sketch || (!sketch->model() && !sketch->ensureModel()))
+    const MetadataPtr sketch = shownSketchWithScene();
+    if (!sketch)
         return;
     const WaitCursor wait;
     printDocument(*sketch);
@@ -347,8 +353,8 @@ void EditorSession::On_FilePrint_Cliked()
 
 void EditorSession::On_FileEmail_Cliked()
 {
-    const MetadataPtr sketch = shownSketch();
-    if (!sketch || (!sketch->model() && !sketch->ensureModel()))
+    const MetadataPtr sketch = shownSketchWithScene();
+    if (!sketch)
         return;
     const WaitCursor wait;
     emailDocumentasPDF(*sketch);
@@ -391,9 +397,8 @@ void EditorSession::exportToNamed(const QString &name)
     const auto application
         = std::find_if(applications.begin(), applications.end(),
                        [&](const InstalledApp &app) { return app.name == name; });
-    const MetadataPtr sketch = shownSketch();
-    if (application == applications.end() || !sketch
-        || (!sketch->model() && !sketch->ensureModel()))
+    const MetadataPtr sketch = shownSketchWithScene();
+    if (application == applications.end() || !sketch)
         return;
     const WaitCursor wait;
     exportToApplication(*sketch, *application);
@@ -401,8 +406,8 @@ void EditorSession::exportToNamed(const QString &name)
 
 void EditorSession::copySketch()
 {
-    const MetadataPtr sketch = shownSketch();
-    if (!sketch || (!sketch->model() && !sketch->ensureModel()))
+    const MetadataPtr sketch = shownSketchWithScene();
+    if (!sketch)
         return;
     const WaitCursor wait;
     if (QMimeData *data = sketchMimeData(*sketch))

@@ -77,6 +77,8 @@ public slots:
 
 private:
     MetadataPtr shownSketch() const;
+    /// The shown sketch with its scene built, or null when there is none or it cannot be.
+    MetadataPtr shownSketchWithScene() const;
     bool saveTo(const MetadataPtr &sketch, const QString &path);
     bool saveSketchAs(const MetadataPtr &sketch);
     /// Shows the editor's sketch as its file holds it again.
