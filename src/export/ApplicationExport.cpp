@@ -34,16 +34,6 @@ void sayFailure(const QString &text)
     dialogs().warning(QApplication::activeWindow(), applicationTitle(), text);
 }
 
-bool writeFile(const QString &fileName, const QByteArray &bytes, QString *reason)
-{
-    AtomicSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *reason = file.reason();
-    file.cancelWriting();
-    return false;
-}
-
 bool writeImage(const QString &fileName, const QImage &image, QString *reason)
 {
     if (image.isNull()) {
@@ -153,10 +143,10 @@ bool exportToPhotoshop(const DocumentMetaData &metadata, const InstalledApp &pho
     }
     QString reason;
     const QString list = QDir::toNativeSeparators(places.home + QStringLiteral("/temppics.adob"));
-    if (!writeFile(list, QDir::toNativeSeparators(folder).toLocal8Bit() + '\n', &reason)
-        || !writeFile(folder + QStringLiteral("/layers.txt"),
-                      (sketchLayersOf(metadata).layerNames.join(QLatin1Char('\n')) + '\n').toUtf8(),
-                      &reason)
+    if (!saveBytesAtomically(list, QDir::toNativeSeparators(folder).toLocal8Bit() + '\n', &reason)
+        || !saveBytesAtomically(
+            folder + QStringLiteral("/layers.txt"),
+            (sketchLayersOf(metadata).layerNames.join(QLatin1Char('\n')) + '\n').toUtf8(), &reason)
         || !writeLayerImages(metadata, folder, progress, &reason)) {
         sayFailure(tr("The sketch cannot be exported to Photoshop:") + QLatin1Char('\n') + reason);
         return false;
