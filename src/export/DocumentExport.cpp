@@ -108,9 +108,6 @@ QImage renderImage(QGraphicsScene &scene, const QRectF &source)
     return image;
 }
 
-namespace {
-
-// Formats without alpha would show the transparent page as black (under black ink).
 QImage onWhite(const QImage &image)
 {
     QImage opaque(image.size(), QImage::Format_RGB32);
@@ -120,8 +117,6 @@ QImage onWhite(const QImage &image)
     painter.end();
     return opaque;
 }
-
-} // namespace
 
 bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &source,
                const QString &formatName)

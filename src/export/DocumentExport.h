@@ -29,3 +29,6 @@ bool saveSvg(QGraphicsScene &scene, const QString &fileName, const QRectF &sourc
 /// The scene's source rectangle drawn onto the whole image, keeping the aspect ratio.
 class QImage;
 QImage renderImage(QGraphicsScene &scene, const QRectF &source);
+/// The image laid on white, for outputs without transparency (which would show a transparent
+/// page as black under black ink).
+QImage onWhite(const QImage &image);

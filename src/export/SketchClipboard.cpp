@@ -9,7 +9,6 @@
 
 #include <QImage>
 #include <QMimeData>
-#include <QPainter>
 
 QMimeData *sketchMimeData(const DocumentMetaData &metadata)
 {
@@ -20,14 +19,8 @@ QMimeData *sketchMimeData(const DocumentMetaData &metadata)
     auto *mime = new QMimeData;
     // Pasted into a text or an e-mail, transparent ink would land on whatever lies below.
     const QImage ink = renderImage(*model, page);
-    if (!ink.isNull()) {
-        QImage picture(ink.size(), QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        QPainter painter(&picture);
-        painter.drawImage(0, 0, ink);
-        painter.end();
-        mime->setImageData(picture);
-    }
+    if (!ink.isNull())
+        mime->setImageData(onWhite(ink));
     const QByteArray svg = layeredSvg(*model, page, sketchLayersOf(metadata));
     if (!svg.isEmpty())
         mime->setData(QStringLiteral("image/svg+xml"), svg);
