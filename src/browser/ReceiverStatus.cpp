@@ -86,11 +86,7 @@ ReceiverStatus::ReceiverStatus(QMainWindow *window, DirView *tree, QAction *back
     connect(&m_batteryTimer, &QTimer::timeout, this, &ReceiverStatus::shootBatteryStatusSlot);
 }
 
-ReceiverStatus::~ReceiverStatus()
-{
-    m_batteryTimer.stop();
-    waitForBatteryQuery();
-}
+ReceiverStatus::~ReceiverStatus() = default;
 
 void ReceiverStatus::start(TrayController *tray)
 {
@@ -109,7 +105,11 @@ void ReceiverStatus::start(TrayController *tray)
             &ReceiverStatus::handleStorageDeviceUnplugSlot);
     connect(m_observer, &QuilloDeviceObserver::sendLastErrorMsgSgnl, this,
             &ReceiverStatus::handleDeviceLastErrorSlot);
-    manager.setObserver(m_observer);
+    connect(m_observer, &QuilloDeviceObserver::batteryStatusRead, this,
+            [this](bool, unsigned int state, const QString &text) {
+                m_batteryQueryRunning = false;
+                showBatteryStatus(state, text);
+            });
     (void)manager.start();
     checkDeviceMessage();
     checkBatteryText();
@@ -129,8 +129,6 @@ void ReceiverStatus::handleHIDDeviceUnplugSlot(const QString &)
 {
     qDebug() << "MainWindow::handleHIDDeviceUnplug()";
     m_batteryTimer.stop();
-    // The device is deleted once this returns: a query still using it must end first.
-    waitForBatteryQuery();
     if (m_tray)
         m_tray->setConnected(false);
     m_battery->setPixmap(emptyBatteryPicture());
@@ -188,23 +186,12 @@ void ReceiverStatus::handleDeviceLastErrorSlot(const QString &message)
 
 void ReceiverStatus::shootBatteryStatusSlot()
 {
-    // While another observer is installed (the settings dialog's) this one hears of no
-    // removal, so the receiver it knows may be gone: no query then.
-    const DeviceManager &manager = DeviceManager::instance();
-    if (manager.observer() != m_observer || !manager.currentDevice())
+    // The exchange waits for the receiver's report delays on the receiver's own thread; its
+    // answer, a failure if the receiver left meanwhile, comes back as batteryStatusRead.
+    if (!m_observer->isPresent() || m_batteryQueryRunning)
         return;
-    if (m_batteryQueryRunning.exchange(true))
-        return;
-    if (m_batteryQuery.joinable())
-        m_batteryQuery.join();
-    // The exchange waits for the receiver's report delays: never on the window's thread.
-    m_batteryQuery = std::thread([this] {
-        unsigned int state = 0;
-        const QString text = m_observer->batteryStatus(state);
-        QMetaObject::invokeMethod(
-            this, [this, state, text] { showBatteryStatus(state, text); }, Qt::QueuedConnection);
-        m_batteryQueryRunning = false;
-    });
+    m_batteryQueryRunning = true;
+    m_observer->requestBatteryStatus();
 }
 
 void ReceiverStatus::showBatteryStatus(unsigned int state, const QString &text)
@@ -250,10 +237,4 @@ void ReceiverStatus::checkBatteryText()
     else if (sameBatteryText(text, "Battery is critically low"))
         m_tray->showWarning(
             tr("Battery level is critical, please charge the receiver for at least 30 minutes."));
-}
-
-void ReceiverStatus::waitForBatteryQuery()
-{
-    if (m_batteryQuery.joinable())
-        m_batteryQuery.join();
 }

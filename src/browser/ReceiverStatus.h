@@ -5,9 +5,7 @@
 #include <QString>
 #include <QTimer>
 
-#include <atomic>
 #include <chrono>
-#include <thread>
 
 class QAction;
 class QLabel;
@@ -18,7 +16,7 @@ class TrayController;
 
 /// Follows the receiver through the device observer it owns and turns its events into the
 /// window's tray icon, battery indicator, folder changes and warnings. Lives on the
-/// user-interface thread; the battery query runs on a thread of its own and its answer
+/// user-interface thread; the battery query runs on the receiver's worker and its answer
 /// comes back through the event loop.
 class ReceiverStatus : public QObject
 {
@@ -27,7 +25,6 @@ class ReceiverStatus : public QObject
 public:
     /// The tree, actions and window stay the window's; they outlive this object.
     ReceiverStatus(QMainWindow *window, DirView *tree, QAction *back, QAction *forward);
-    /// Waits for a battery query still running.
     ~ReceiverStatus() override;
 
     /// Puts the battery indicator into the window's status bar, hands the receiver's identity
@@ -52,8 +49,8 @@ public slots:
     void handleStorageDevicePlugSlot(const QString &drive);
     void handleStorageDeviceUnplugSlot(const QString &drive);
     void handleDeviceLastErrorSlot(const QString &message);
-    /// Starts a battery query unless one is running or another observer is installed; its
-    /// answer updates the indicator.
+    /// Starts a battery query unless one is on its way or no receiver is present; its answer
+    /// updates the indicator.
     void shootBatteryStatusSlot();
 
 signals:
@@ -66,7 +63,6 @@ private:
     void showBatteryStatus(unsigned int state, const QString &text);
     void checkDeviceMessage();
     void checkBatteryText();
-    void waitForBatteryQuery();
 
     QMainWindow *m_window;
     DirView *m_tree;
@@ -77,8 +73,7 @@ private:
     QLabel *m_battery;
     QTimer m_batteryTimer;
     std::chrono::milliseconds m_batteryPeriod {30000};
-    std::thread m_batteryQuery;
-    std::atomic<bool> m_batteryQueryRunning {false};
+    bool m_batteryQueryRunning = false;
     QString m_receiverSketchesFolder;
     QString m_lastDeviceMessage;
     QString m_lastBatteryText;

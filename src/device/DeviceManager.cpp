@@ -49,9 +49,34 @@ DeviceManager::~DeviceManager()
     shutdown();
 }
 
+void DeviceManager::addObserver(DeviceObserverInterface *observer)
+{
+    if (observer
+        && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void DeviceManager::removeObserver(DeviceObserverInterface *observer)
+{
+    std::erase(m_observers, observer);
+    if (m_device && observer)
+        m_device->detachOnlineObserver(observer);
+}
+
 void DeviceManager::setObserver(DeviceObserverInterface *observer)
 {
-    m_observer = observer;
+    for (DeviceObserverInterface *old : std::vector(m_observers))
+        removeObserver(old);
+    addObserver(observer);
+}
+
+void DeviceManager::notify(const std::function<void(DeviceObserverInterface *)> &call)
+{
+    // An observer may add or remove observers, or run an event loop, while it is called.
+    for (DeviceObserverInterface *observer : std::vector(m_observers)) {
+        if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
+            call(observer);
+    }
 }
 
 void DeviceManager::setAcceptedIds(const QStringList &ids)
@@ -78,10 +103,10 @@ bool DeviceManager::start()
     m_watching = m_backend->startWatching(*this);
     if (!m_watching)
         debugTrace("DeviceManager: no device notifications, only receivers present now are found");
-    if (m_observer) {
+    if (!m_observers.empty()) {
         const std::string root = findReceiverVolume();
         if (root.size() > 1)
-            m_observer->volumeMounted(root);
+            notify([&](DeviceObserverInterface *observer) { observer->volumeMounted(root); });
     }
     const std::vector<HidInterfaceInfo> interfaces = m_backend->enumerate();
     const std::size_t count = std::min(interfaces.size(), kMaxEnumeratedInterfaces);
@@ -110,16 +135,11 @@ void DeviceManager::releaseDevice()
     m_devicePath.clear();
     if (!device)
         return;
-    if (m_observer)
-        m_observer->deviceRemoved(device.get());
-}
-
-void DeviceManager::forgetObserver(DeviceObserverInterface *observer)
-{
-    if (m_observer == observer)
-        m_observer = nullptr;
-    if (m_device && observer && m_device->onlineObserver() == observer)
-        m_device->stopOnlineMode();
+    // Exchanges still queued or running fail at once from here on, so waiting for them
+    // below is short and none of them reaches the gone receiver.
+    device->cancel();
+    notify([&](DeviceObserverInterface *observer) { observer->deviceRemoved(device.get()); });
+    device->finishWork();
 }
 
 bool DeviceManager::isVolumeReachable(const std::string &root)
@@ -156,9 +176,14 @@ void DeviceManager::interfaceArrived(const HidInterfaceInfo &info)
     m_device = std::make_unique<HidDevice>(m_backend->open(info.path), info.path,
                                            m_backend->restingMode(), m_reportDelay,
                                            [this] { return findReceiverVolume(); });
+    m_device->setPauseHook(m_pauseHook);
     m_devicePath = info.path;
-    if (m_observer)
-        m_observer->deviceArrived(m_device.get());
+    Device *device = m_device.get();
+    notify([&](DeviceObserverInterface *observer) {
+        // An earlier observer may have released the receiver meanwhile.
+        if (m_device.get() == device)
+            observer->deviceArrived(device);
+    });
 }
 
 void DeviceManager::interfaceRemoved(const std::string &path)
@@ -173,16 +198,17 @@ void DeviceManager::volumeArrived()
 {
     if (m_device)
         m_device->clearDrivePath();
-    if (m_device && m_observer)
-        m_observer->volumeMounted(findReceiverVolume());
+    if (m_device && !m_observers.empty()) {
+        const std::string root = findReceiverVolume();
+        notify([&](DeviceObserverInterface *observer) { observer->volumeMounted(root); });
+    }
 }
 
 void DeviceManager::volumeRemoved()
 {
     if (m_device)
         m_device->clearDrivePath();
-    if (m_observer)
-        m_observer->volumeCheck();
+    notify([](DeviceObserverInterface *observer) { observer->volumeCheck(); });
 }
 
 void DeviceManager::systemSuspending()

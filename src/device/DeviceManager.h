@@ -1,20 +1,24 @@
 // The one process-wide owner of the receiver: finds it, opens it and reports on it.
 #pragma once
 
+#include "device/Device.h"
 #include "device/ReceiverBackend.h"
 #include "settings/Singleton.h"
 
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
-class Device;
 class DeviceObserverInterface;
 
 /// Runs on the user-interface thread: every operation, and every notification it reacts
 /// to, happens there. At most one receiver is open at a time; the first one found wins.
+/// Several observers may listen (the window, the settings dialog, the live view); each hears
+/// every event, in the order they were added.
 class DeviceManager : public Singleton<DeviceManager>, private BackendListener
 {
 public:
@@ -24,7 +28,12 @@ public:
     DeviceManager(const DeviceManager &) = delete;
     DeviceManager &operator=(const DeviceManager &) = delete;
 
-    /// Replaces the one observer (not owned; null for none).
+    /// Adds an observer (not owned) once; it must be removed before it is destroyed.
+    void addObserver(DeviceObserverInterface *observer);
+    /// No longer calls the observer, also from a notification in progress, and ends live mode
+    /// that delivers to it.
+    void removeObserver(DeviceObserverInterface *observer);
+    /// Replaces all observers by this one (null for none).
     void setObserver(DeviceObserverInterface *observer);
     /// Id fragments that mark a HID interface as the receiver, "VID_1209&PID_D3B0" style.
     void setAcceptedIds(const QStringList &ids);
@@ -39,7 +48,8 @@ public:
     bool start();
     /// Root of the first mounted volume whose disc names match, ending with "/"; or empty.
     std::string findReceiverVolume();
-    /// Tells the observer that the receiver left and deletes it; once per receiver.
+    /// Cancels the receiver's exchanges, tells the observers that it left, waits for its
+    /// worker's jobs and deletes it; once per receiver.
     void releaseDevice();
 
     /// Replaces the platform backend (tests, the simulated receiver); releases the
@@ -48,14 +58,13 @@ public:
     ReceiverBackend *backend() const { return m_backend.get(); }
     /// The pause before every feature report of the devices made from now on; 100 ms.
     void setReportDelay(std::chrono::milliseconds delay) { m_reportDelay = delay; }
+    /// Watches every pause of the devices made from now on (tests).
+    void setPauseHook(Device::PauseHook hook) { m_pauseHook = std::move(hook); }
     /// The open receiver, or null; valid until the observer hears deviceRemoved().
     Device *currentDevice() const { return m_device.get(); }
     /// The interface path the open receiver came from, also when opening it failed.
     const std::string &devicePath() const { return m_devicePath; }
-    DeviceObserverInterface *observer() const { return m_observer; }
-    /// For an observer that is being destroyed: no longer calls it, and ends live mode that
-    /// delivers to it.
-    void forgetObserver(DeviceObserverInterface *observer);
+    const std::vector<DeviceObserverInterface *> &observers() const { return m_observers; }
     /// Whether a volume root announced earlier is still mounted and listable.
     bool isVolumeReachable(const std::string &root);
     /// Releases the receiver, stops watching and drops the backend; done at the latest when
@@ -71,6 +80,8 @@ private:
     void systemResumed() override;
 
     void stopWatching();
+    /// Calls each observer still listening, also those added meanwhile not.
+    void notify(const std::function<void(DeviceObserverInterface *)> &call);
 
     std::unique_ptr<ReceiverBackend> m_backend;
     QStringList m_acceptedIds;
@@ -80,7 +91,8 @@ private:
     // The path the open device came from, kept even when opening it failed, so that its
     // removal is recognised.
     std::string m_devicePath;
-    DeviceObserverInterface *m_observer = nullptr;
+    std::vector<DeviceObserverInterface *> m_observers;
     std::chrono::milliseconds m_reportDelay {100};
+    Device::PauseHook m_pauseHook;
     bool m_watching = false;
 };

@@ -6,8 +6,6 @@
 #include "device/OnlineModeThread.h"
 #include "device/ProtocolHandler.h"
 
-#include <thread>
-
 HidDevice::HidDevice(std::unique_ptr<HidConnection> connection, std::string path,
                      unsigned int restingMode, std::chrono::milliseconds reportDelay,
                      VolumeFinder findVolume)
@@ -23,16 +21,16 @@ HidDevice::HidDevice(std::unique_ptr<HidConnection> connection, std::string path
 
 HidDevice::~HidDevice()
 {
+    finishWork();
     std::scoped_lock locker(m_lock);
     endReadingThread();
 }
 
 bool HidDevice::writePacket(const FeatureReport &report)
 {
-    if (m_openStatus != OpenStatus::Open)
-        return false;
     // The receiver needs this pause before every report it is sent.
-    std::this_thread::sleep_for(m_reportDelay);
+    if (m_openStatus != OpenStatus::Open || !pause(m_reportDelay))
+        return false;
     if (!m_connection->sendFeatureReport(report)) {
         debugTrace("HidDevice::writePacket failed");
         return false;
@@ -42,9 +40,8 @@ bool HidDevice::writePacket(const FeatureReport &report)
 
 bool HidDevice::readPacket(FeatureReport &report)
 {
-    if (m_openStatus != OpenStatus::Open)
+    if (m_openStatus != OpenStatus::Open || !pause(m_reportDelay))
         return false;
-    std::this_thread::sleep_for(m_reportDelay);
     return m_connection->getFeatureReport(report);
 }
 
@@ -68,18 +65,25 @@ void HidDevice::clearDrivePath()
 void HidDevice::startOnlineMode(DeviceObserverInterface *observer)
 {
     std::scoped_lock locker(m_lock);
-    m_onlineObserver = observer;
+    setOnlineObserver(observer);
     if (m_onlineThread && m_onlineThread->isRunning())
         return;
     ProtocolHandler handler(this);
     if (!m_liveModeSet) {
         unsigned int mode = 0;
-        if (!handler.getMode(mode))
+        if (!handler.getMode(mode)) {
+            setOnlineObserver(nullptr);
             return;
-        m_restingMode = mode;
+        }
+        // Only a resting mode is worth returning to; a receiver found in live mode already
+        // (or answering nonsense) goes back to the one it was opened with.
+        if (mode == 1 || mode == 2)
+            m_restingMode = mode;
     }
-    if (!handler.setMode(ProtocolHandler::kLiveMode))
+    if (!handler.setMode(ProtocolHandler::kLiveMode)) {
+        setOnlineObserver(nullptr);
         return;
+    }
     m_liveModeSet = true;
     // A thread that ended by itself (its read failed) is replaced by a fresh one.
     endReadingThread();
@@ -95,7 +99,7 @@ void HidDevice::stopOnlineMode()
     (void)handler.setMode(static_cast<unsigned char>(m_restingMode.load()));
     m_liveModeSet = false;
     endReadingThread();
-    m_onlineObserver = nullptr;
+    setOnlineObserver(nullptr);
 }
 
 void HidDevice::endReadingThread()
@@ -109,8 +113,7 @@ void HidDevice::endReadingThread()
 
 void HidDevice::onlinePoint(const Nivo::Point &point)
 {
-    if (DeviceObserverInterface *observer = m_onlineObserver.load())
-        observer->pointReceived(point);
+    deliverOnlinePoint(point);
 }
 
 bool HidDevice::isReadingLive() const

@@ -32,6 +32,9 @@ std::optional<FeatureReport> query(Device *device, unsigned char parameter)
     answer[0] = kFeatureReportId;
     if (!device->readPacket(answer))
         return std::nullopt;
+    // An answer about another parameter is not this query's: a stale or garbled report.
+    if (answer[2] != parameter)
+        return std::nullopt;
     return answer;
 }
 

@@ -8,7 +8,8 @@ class Device;
 
 /// Made on the spot around an open device for one or a few exchanges; holds no other
 /// state. Every operation is true only when each report of its exchange was sent and, for
-/// queries, fetched; out values change only then. Nothing in an answer is validated.
+/// queries, fetched; out values change only then. An answer counts only when it names the
+/// queried parameter; nothing else in it is validated.
 /// Exchanges block the calling thread for the device's report delays.
 class ProtocolHandler
 {

@@ -7,18 +7,51 @@
 #include "device/ProtocolHandler.h"
 #include "device/ReceiverTexts.h"
 
-QuilloDeviceObserver::QuilloDeviceObserver(QObject *parent)
+#include <mutex>
+#include <optional>
+
+/// Carries answers from a receiver's worker thread to the observer for as long as it lives.
+class AnswerRelay
+{
+public:
+    explicit AnswerRelay(QObject *target)
+        : m_target(target)
+    { }
+    void forget()
+    {
+        std::scoped_lock locker(m_lock);
+        m_target = nullptr;
+    }
+    void deliver(std::function<void()> answer)
+    {
+        // Posting under the lock: the target cannot be destroyed in between, and a posted
+        // answer is dropped with it.
+        std::scoped_lock locker(m_lock);
+        if (m_target)
+            QMetaObject::invokeMethod(m_target, std::move(answer), Qt::QueuedConnection);
+    }
+
+private:
+    std::mutex m_lock;
+    QObject *m_target;
+};
+
+QuilloDeviceObserver::QuilloDeviceObserver(QObject *parent, Role role)
     : QObject(parent)
+    , m_role(role)
+    , m_relay(std::make_shared<AnswerRelay>(this))
 {
     qRegisterMetaType<Nivo::Point>();
     m_timer.setInterval(10000);
     if (!connect(&m_timer, &QTimer::timeout, this, &QuilloDeviceObserver::timerTick))
         debugTrace(" connect timer failed");
+    DeviceManager::instance().addObserver(this);
 }
 
 QuilloDeviceObserver::~QuilloDeviceObserver()
 {
-    DeviceManager::instance().forgetObserver(this);
+    m_relay->forget();
+    DeviceManager::instance().removeObserver(this);
     QMutexLocker locker(&m_lock);
     m_timer.stop();
 }
@@ -32,9 +65,11 @@ void QuilloDeviceObserver::setArrivalDelay(std::chrono::milliseconds delay)
 void QuilloDeviceObserver::deviceArrived(Device *device)
 {
     QMutexLocker locker(&m_lock);
-    m_timer.start();
+    if (m_role == Role::Preparing)
+        m_timer.start();
     m_present = true;
     m_device = device;
+    ++m_generation;
 }
 
 void QuilloDeviceObserver::adoptDevice(Device *device)
@@ -42,6 +77,7 @@ void QuilloDeviceObserver::adoptDevice(Device *device)
     QMutexLocker locker(&m_lock);
     m_present = device != nullptr;
     m_device = device;
+    ++m_generation;
 }
 
 void QuilloDeviceObserver::deviceRemoved(Device *)
@@ -50,6 +86,7 @@ void QuilloDeviceObserver::deviceRemoved(Device *)
         QMutexLocker locker(&m_lock);
         m_present = false;
         m_device = nullptr;
+        ++m_generation;
         m_timer.stop();
     }
     emit HIDDeviceUnplugSgnl(QStringLiteral("QuilloDeviceObserver::handleDeviceRemoved"));
@@ -99,17 +136,26 @@ void QuilloDeviceObserver::timerTick()
 
 void QuilloDeviceObserver::initDeviceAfterTimeout()
 {
-    Device *device = presentDevice();
-    if (!device)
-        return;
-    device->applyRestingMode();
-    ProtocolHandler handler(device);
-    unsigned int code = 0;
-    if (handler.getEvent(code))
-        emit sendLastErrorMsgSgnl(eventText(code));
-    (void)handler.clearEvent();
-    (void)handler.checkLink();
-    emit HIDDevicePlugSgnl(QStringLiteral("QuilloDeviceObserver::handleDeviceInsertedSlot()"));
+    // The event is reported and the receiver announced only after every exchange is done,
+    // so that a message box opened from these signals never runs beside them.
+    exchange<std::optional<unsigned int>>(
+        [](Device *device) -> std::optional<unsigned int> {
+            device->applyRestingMode();
+            ProtocolHandler handler(device);
+            unsigned int code = 0;
+            const bool read = handler.getEvent(code);
+            (void)handler.clearEvent();
+            (void)handler.checkLink();
+            return read ? std::optional(code) : std::nullopt;
+        },
+        [this](bool present, const std::optional<unsigned int> &code) {
+            if (!present)
+                return;
+            if (code)
+                emit sendLastErrorMsgSgnl(eventText(*code));
+            emit HIDDevicePlugSgnl(
+                QStringLiteral("QuilloDeviceObserver::handleDeviceInsertedSlot()"));
+        });
 }
 
 Device *QuilloDeviceObserver::presentDevice() const
@@ -118,50 +164,125 @@ Device *QuilloDeviceObserver::presentDevice() const
     return m_present ? m_device : nullptr;
 }
 
-QString QuilloDeviceObserver::batteryStatus(unsigned int &state)
+template<typename Result>
+void QuilloDeviceObserver::exchange(std::function<Result(Device *)> work,
+                                    std::function<void(bool present, const Result &)> answer)
 {
-    Device *device = presentDevice();
-    if (!device)
-        return QString();
-    unsigned int read = 0;
-    if (ProtocolHandler(device).getBatteryState(read)) {
-        m_lastBatteryText = batteryStateText(read);
-        state = read;
-    } else {
-        m_lastBatteryText.clear();
+    Device *device = nullptr;
+    quint64 generation = 0;
+    {
+        QMutexLocker locker(&m_lock);
+        if (m_present) {
+            device = m_device;
+            generation = m_generation;
+        }
     }
-    return m_lastBatteryText;
+    if (!device) {
+        QMetaObject::invokeMethod(
+            this, [answer] { answer(false, Result {}); }, Qt::QueuedConnection);
+        return;
+    }
+    std::shared_ptr<AnswerRelay> relay = m_relay;
+    device->post(
+        [this, device, generation, relay, work = std::move(work), answer = std::move(answer)] {
+            Result result = work(device);
+            relay->deliver([this, generation, answer, result = std::move(result)] {
+                bool samePresent = false;
+                {
+                    QMutexLocker locker(&m_lock);
+                    samePresent = m_present && m_generation == generation;
+                }
+                answer(samePresent, samePresent ? result : Result {});
+            });
+        });
 }
 
-bool QuilloDeviceObserver::setReceiverClock(const QDateTime &dateTime)
+void QuilloDeviceObserver::requestBatteryStatus()
 {
-    Device *device = presentDevice();
-    if (!device || !dateTime.isValid())
-        return false;
+    exchange<std::optional<unsigned int>>(
+        [](Device *device) -> std::optional<unsigned int> {
+            unsigned int state = 0;
+            if (ProtocolHandler(device).getBatteryState(state))
+                return state;
+            return std::nullopt;
+        },
+        [this](bool present, const std::optional<unsigned int> &state) {
+            const bool ok = present && state;
+            m_lastBatteryText = ok ? batteryStateText(*state) : QString();
+            emit batteryStatusRead(ok, ok ? *state : 0, m_lastBatteryText);
+        });
+}
+
+void QuilloDeviceObserver::requestReceiverClock(const QDateTime &dateTime)
+{
+    if (!dateTime.isValid()) {
+        QMetaObject::invokeMethod(
+            this, [this] { emit receiverClockWritten(false); }, Qt::QueuedConnection);
+        return;
+    }
     const QDate date = dateTime.date();
     const QTime time = dateTime.time();
-    return ProtocolHandler(device).setClock(
-        static_cast<std::uint16_t>(date.year()), static_cast<unsigned char>(date.month()),
-        static_cast<unsigned char>(date.day()), static_cast<unsigned char>(time.hour()),
-        static_cast<unsigned char>(time.minute()), static_cast<unsigned char>(time.second()));
+    exchange<bool>(
+        [date, time](Device *device) {
+            return ProtocolHandler(device).setClock(
+                static_cast<std::uint16_t>(date.year()), static_cast<unsigned char>(date.month()),
+                static_cast<unsigned char>(date.day()), static_cast<unsigned char>(time.hour()),
+                static_cast<unsigned char>(time.minute()),
+                static_cast<unsigned char>(time.second()));
+        },
+        [this](bool present, const bool &ok) { emit receiverClockWritten(present && ok); });
 }
 
-bool QuilloDeviceObserver::setClickThreshold(std::uint16_t value)
+void QuilloDeviceObserver::requestClickThresholdWrite(quint16 value)
 {
-    Device *device = presentDevice();
-    return device && ProtocolHandler(device).setClickThreshold(value);
+    exchange<bool>(
+        [value](Device *device) { return ProtocolHandler(device).setClickThreshold(value); },
+        [this](bool present, const bool &ok) { emit clickThresholdWritten(present && ok); });
 }
 
-bool QuilloDeviceObserver::getClickThreshold(std::uint16_t &value)
+void QuilloDeviceObserver::requestClickThreshold()
 {
-    Device *device = presentDevice();
-    return device && ProtocolHandler(device).getClickThreshold(value);
+    exchange<std::optional<quint16>>(
+        [](Device *device) -> std::optional<quint16> {
+            std::uint16_t value = 0;
+            if (ProtocolHandler(device).getClickThreshold(value))
+                return value;
+            return std::nullopt;
+        },
+        [this](bool present, const std::optional<quint16> &value) {
+            emit clickThresholdRead(present && value, value.value_or(0));
+        });
 }
 
-bool QuilloDeviceObserver::firmwareVersion(std::string &text)
+void QuilloDeviceObserver::requestFirmwareVersion()
 {
-    Device *device = presentDevice();
-    return device && ProtocolHandler(device).getFirmwareVersion(text);
+    exchange<std::optional<std::string>>(
+        [](Device *device) -> std::optional<std::string> {
+            std::string text;
+            if (ProtocolHandler(device).getFirmwareVersion(text))
+                return text;
+            return std::nullopt;
+        },
+        [this](bool present, const std::optional<std::string> &text) {
+            const bool ok = present && text;
+            emit firmwareVersionRead(ok, ok ? QString::fromStdString(*text) : QString());
+        });
+}
+
+void QuilloDeviceObserver::requestLiveMode(bool on)
+{
+    exchange<bool>(
+        [this, on](Device *device) {
+            if (on)
+                device->startOnlineMode(this);
+            else
+                device->stopOnlineMode();
+            return device->onlineObserver() == this;
+        },
+        [this](bool present, const bool &running) {
+            if (present)
+                emit liveModeChanged(running);
+        });
 }
 
 bool QuilloDeviceObserver::isPresent() const

@@ -19,6 +19,9 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 
+#include <atomic>
+#include <thread>
+
 using namespace std::chrono_literals;
 using namespace TestSupport;
 
@@ -84,6 +87,16 @@ protected:
 
 TEST_F(ReceiverStatusTest, PlugBatteryStatesTheirWarningsOncePerChangeAndUnplugOfTheShownVolume)
 {
+    // Every pause of the receiver's exchanges (the report delays) is made off the window's
+    // thread, through the plug, the preparation and the battery polls alike.
+    std::atomic<int> pausesOnWindowThread {0};
+    std::atomic<int> pauses {0};
+    const std::thread::id windowThread = std::this_thread::get_id();
+    DeviceManager::instance().setPauseHook([&](std::chrono::milliseconds) {
+        ++pauses;
+        if (std::this_thread::get_id() == windowThread)
+            ++pausesOnWindowThread;
+    });
     MainWindow window;
     QSignalSpy unplugRelayed(&window, &MainWindow::handleHIDDeviceUnplugSgnl);
     start(window);
@@ -142,14 +155,17 @@ TEST_F(ReceiverStatusTest, PlugBatteryStatesTheirWarningsOncePerChangeAndUnplugO
         EXPECT_EQ(texts, poll.warningsSoFar);
     }
 
-    // Another observer installed (the settings dialog's) keeps the removals to itself: the
-    // receiver this one knows may be gone, so it is not asked.
-    DeviceTest::RecordingObserver other;
-    DeviceManager::instance().setObserver(&other);
+    EXPECT_GT(pauses.load(), 10);
+    EXPECT_EQ(pausesOnWindowThread.load(), 0);
+    DeviceManager::instance().setPauseHook({});
+
+    // A second observer (the settings dialog's) listens beside the window's: both hear the
+    // removal below, and the window keeps polling meanwhile.
+    QuilloDeviceObserver follower(nullptr, QuilloDeviceObserver::Role::Following);
+    follower.adoptDevice(DeviceManager::instance().currentDevice());
+    QSignalSpy followerUnplug(&follower, &QuilloDeviceObserver::HIDDeviceUnplugSgnl);
     status->shootBatteryStatusSlot();
-    settle(100);
-    EXPECT_EQ(shown.count(), static_cast<qsizetype>(std::size(polls)));
-    DeviceManager::instance().setObserver(status->observer());
+    ASSERT_TRUE(waitUntil([&] { return shown.count() == std::ssize(polls) + 1; }));
 
     // The volume goes while its folder is shown: back to the start folder.
     m_receiver->unmountVolume();
@@ -157,9 +173,14 @@ TEST_F(ReceiverStatusTest, PlugBatteryStatesTheirWarningsOncePerChangeAndUnplugO
     EXPECT_EQ(window.currentFolder(), m_start);
     EXPECT_TRUE(window.folderTree()->receiverFolder().isEmpty());
 
+    // A poll still on its way when the receiver goes ends as a failure, not a shown state.
+    status->shootBatteryStatusSlot();
     m_receiver->unplug();
     ASSERT_TRUE(waitUntil([&] { return !status->isConnected(); }));
     EXPECT_EQ(unplugRelayed.count(), 1);
+    EXPECT_EQ(followerUnplug.count(), 1);
+    EXPECT_FALSE(follower.isPresent());
+    settle(50);
     EXPECT_EQ(tray->toolTip(), "Quillo Draftbay is disconnected");
     EXPECT_EQ(tray->icon().pixmap(32).toImage(),
               QIcon(":/misc/Resources/USB/USB_unplug_32X32.png").pixmap(32).toImage());

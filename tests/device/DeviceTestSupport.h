@@ -56,14 +56,19 @@ public:
     RecordingDevice()
         : Device(1, OpenStatus::Open)
     { }
+    ~RecordingDevice() override { finishWork(); }
     bool writePacket(const FeatureReport &report) override
     {
+        if (onExchange)
+            onExchange();
         exchanges.push_back({true, report});
         writes.push_back(report);
         return !failWrites;
     }
     bool readPacket(FeatureReport &report) override
     {
+        if (onExchange)
+            onExchange();
         exchanges.push_back({false, report});
         if (failReads || answers.empty())
             return false;
@@ -78,6 +83,8 @@ public:
     void clearDrivePath() override { }
     void onlinePoint(const Nivo::Point &) override { }
 
+    /// Called on the exchanging thread before each report.
+    std::function<void()> onExchange;
     std::deque<FeatureReport> answers;
     std::vector<Exchange> exchanges;
     std::vector<FeatureReport> writes;

@@ -98,6 +98,19 @@ TEST_F(LiveModeTest, NoThreadWhenTheModeQueryOrLiveModeIsRefused)
     m_receiver->setFault(SimulatedReceiver::Fault::FeatureWrites);
     m_device->startOnlineMode(&m_observer);
     EXPECT_FALSE(m_device->isReadingLive());
+    EXPECT_EQ(m_device->onlineObserver(), nullptr) << "a refused start delivers to no one";
+}
+
+TEST_F(LiveModeTest, AReceiverFoundInLiveModeIsNotRestoredToIt)
+{
+    // Left streaming by an earlier session: the stop returns it to the resting mode the
+    // device was opened with, not to live mode.
+    ASSERT_TRUE(ProtocolHandler(m_device.get()).setMode(ProtocolHandler::kLiveMode));
+    m_device->startOnlineMode(&m_observer);
+    ASSERT_TRUE(m_device->isReadingLive());
+    m_device->stopOnlineMode();
+    EXPECT_EQ(m_receiver->state().mode, 1u);
+    EXPECT_EQ(m_device->restingMode(), 1u);
 }
 
 TEST_F(LiveModeTest, ReplaysTheFirstReadablePenFileFromTheSketchCornerWithCappedPauses)

@@ -34,9 +34,11 @@ TEST(ProtocolHandler, EveryWriteSendsOneReportWithTheseBytesAndReadsNothing)
 
 TEST(ProtocolHandler, QueriesSendTheQueryReportThenTakeTheValueFromBytesFourAndFive)
 {
-    // Every answer has a foreign header: only the value bytes count.
+    // Every answer has a foreign header but for the parameter it names: only that and the
+    // value bytes count.
     RecordingDevice device;
-    device.answers.assign(5, feature({0x80, 9, 0x55, 9, 0x07, 0x50, 0x34, 0x02, 0x01}));
+    for (unsigned char parameter : {0x01, 0x03, 0x0B, 0x0E, 0x13})
+        device.answers.push_back(feature({0x80, 9, parameter, 9, 0x07, 0x50, 0x34, 0x02, 0x01}));
     ProtocolHandler handler(&device);
     std::string firmware;
     unsigned int mode = 0, code = 0, state = 0;
@@ -91,5 +93,11 @@ TEST(ProtocolHandler, AFailedWriteNeverReadsAndFailedExchangesLeaveOutValuesAlon
     std::uint16_t threshold = 77;
     EXPECT_FALSE(handler.getClickThreshold(threshold));
     EXPECT_FALSE(handler.checkLink());
+    EXPECT_EQ(threshold, 77u);
+
+    // An answer about another parameter (a stale battery answer) is no threshold.
+    device.failReads = false;
+    device.answers.push_back(feature({0x80, 1, 0x0E, 1, 3}));
+    EXPECT_FALSE(handler.getClickThreshold(threshold));
     EXPECT_EQ(threshold, 77u);
 }

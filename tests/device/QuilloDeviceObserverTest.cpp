@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
+#include <thread>
+
 using namespace std::chrono_literals;
 using DeviceTest::feature;
 using DeviceTest::RecordingDevice;
@@ -82,25 +85,73 @@ TEST_F(QuilloDeviceObserverTest, RemovalWithinThePauseGivesOnlyTheUnplugSignal)
     EXPECT_TRUE(device.exchanges.empty());
 }
 
-TEST_F(QuilloDeviceObserverTest, QueriesGoToThePresentReceiverOnly)
+TEST_F(QuilloDeviceObserverTest, QueriesRunOffTheCallersThreadAndAlwaysAnswer)
 {
-    unsigned int state = 42;
-    EXPECT_TRUE(m_observer.batteryStatus(state).isEmpty());
-    EXPECT_FALSE(m_observer.setReceiverClock(QDateTime::currentDateTime()));
-    EXPECT_EQ(state, 42u);
+    QSignalSpy battery(&m_observer, &QuilloDeviceObserver::batteryStatusRead);
+    QSignalSpy clock(&m_observer, &QuilloDeviceObserver::receiverClockWritten);
+    QSignalSpy threshold(&m_observer, &QuilloDeviceObserver::clickThresholdRead);
+    // Without a receiver: failures, through the event loop.
+    m_observer.requestBatteryStatus();
+    m_observer.requestReceiverClock(QDateTime::currentDateTime());
+    EXPECT_EQ(battery.count(), 0) << "answers never come from within the request";
+    ASSERT_TRUE(DeviceTest::waitUntil([&] { return clock.count() == 1; }));
+    EXPECT_EQ(battery.takeFirst(), QVariantList({false, 0u, QString()}));
+    EXPECT_FALSE(clock.takeFirst().at(0).toBool());
 
     RecordingDevice device;
     m_observer.setArrivalDelay(10min);
     m_observer.deviceArrived(&device);
+    std::thread::id exchangeThread;
+    device.onExchange = [&] { exchangeThread = std::this_thread::get_id(); };
     device.answers.push_back(feature({0x80, 1, 0x0E, 1, 3}));
-    EXPECT_EQ(m_observer.batteryStatus(state), "Battery charging");
-    EXPECT_EQ(state, 3u);
-    // A failed query (no answer now) empties the text but keeps the state last written.
-    EXPECT_TRUE(m_observer.batteryStatus(state).isEmpty());
-    EXPECT_EQ(state, 3u);
-    EXPECT_TRUE(m_observer.setReceiverClock(QDateTime(QDate(2010, 5, 17), QTime(14, 3, 9))));
-    EXPECT_FALSE(m_observer.setReceiverClock(QDateTime()));
+    m_observer.requestBatteryStatus();
+    // A failed query (no answer left) empties the text.
+    m_observer.requestBatteryStatus();
+    m_observer.requestReceiverClock(QDateTime());
+    ASSERT_TRUE(DeviceTest::waitUntil([&] { return clock.count() == 1; }));
+    m_observer.requestReceiverClock(QDateTime(QDate(2010, 5, 17), QTime(14, 3, 9)));
+    ASSERT_TRUE(DeviceTest::waitUntil([&] { return clock.count() == 2; }));
+    EXPECT_NE(exchangeThread, std::this_thread::get_id());
+    ASSERT_EQ(battery.count(), 2);
+    EXPECT_EQ(battery.at(0), QVariantList({true, 3u, QString("Battery charging")}));
+    EXPECT_EQ(battery.at(1), QVariantList({false, 0u, QString()}));
+    EXPECT_TRUE(m_observer.lastBatteryText().isEmpty());
+    EXPECT_FALSE(clock.at(0).at(0).toBool()) << "an invalid date and time";
+    EXPECT_TRUE(clock.at(1).at(0).toBool());
     EXPECT_EQ(device.writes.back(), feature({0x80, 1, 8, 1, 10, 5, 17, 9, 3, 14}));
+
+    // A receiver pulled while its query waits: the answer is a failure, also when the
+    // exchange itself went through, and no plug signal follows a pending preparation.
+    device.answers.push_back(feature({0x80, 1, 0x13, 1, 0x20, 0x03}));
+    std::mutex gate;
+    std::unique_lock hold(gate);
+    device.onExchange = [&] { std::scoped_lock wait(gate); };
+    m_observer.requestClickThreshold();
+    m_observer.initDeviceAfterTimeout();
+    m_observer.deviceRemoved(&device);
+    hold.unlock();
+    ASSERT_TRUE(DeviceTest::waitUntil([&] { return threshold.count() == 1; }));
+    EXPECT_EQ(threshold.takeFirst(), QVariantList({false, quint16(0)}));
+    device.finishWork();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_plug.count(), 0);
+}
+
+TEST_F(QuilloDeviceObserverTest, AFollowingObserverTakesTheReceiverWithoutPreparingIt)
+{
+    QuilloDeviceObserver follower(nullptr, QuilloDeviceObserver::Role::Following);
+    QSignalSpy followerPlug(&follower, &QuilloDeviceObserver::HIDDevicePlugSgnl);
+    QSignalSpy followerUnplug(&follower, &QuilloDeviceObserver::HIDDeviceUnplugSgnl);
+    follower.setArrivalDelay(1ms);
+    RecordingDevice device;
+    follower.deviceArrived(&device);
+    EXPECT_TRUE(follower.isPresent());
+    QTest::qWait(50);
+    EXPECT_EQ(followerPlug.count(), 0);
+    EXPECT_TRUE(device.exchanges.empty());
+    follower.deviceRemoved(&device);
+    EXPECT_EQ(followerUnplug.count(), 1);
+    EXPECT_FALSE(follower.isPresent());
 }
 
 TEST(ReceiverTexts, BatteryStatesAndEventCodes)
