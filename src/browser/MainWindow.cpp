@@ -635,6 +635,7 @@ void MainWindow::On_About_Clicked()
     if (licence.isEmpty())
         licence = findHelpPath(QStringLiteral("eula/lic_english.htm"));
     AboutDialog about(licence, this);
+    m_receiverStatus->showFirmwareVersion(&about);
     about.exec();
 }
 

@@ -1,6 +1,7 @@
 // Receiver events in the window: tray, battery indicator, folder switches and warnings.
 #include "browser/ReceiverStatus.h"
 
+#include "browser/AboutDialog.h"
 #include "browser/DirView.h"
 #include "browser/TrayController.h"
 #include "device/DeviceManager.h"
@@ -182,6 +183,17 @@ void ReceiverStatus::handleDeviceLastErrorSlot(const QString &message)
     qDebug().noquote() << "handleDeviceLastErrorSlot" << message;
     m_lastDeviceMessage = message;
     checkDeviceMessage();
+}
+
+void ReceiverStatus::showFirmwareVersion(AboutDialog *about)
+{
+    if (!m_connected)
+        return;
+    connect(
+        m_observer, &QuilloDeviceObserver::firmwareVersionRead, about,
+        [about](bool ok, const QString &text) { about->setFirmwareVersion(ok ? text : QString()); },
+        Qt::SingleShotConnection);
+    m_observer->requestFirmwareVersion();
 }
 
 void ReceiverStatus::shootBatteryStatusSlot()

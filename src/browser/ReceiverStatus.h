@@ -7,6 +7,7 @@
 
 #include <chrono>
 
+class AboutDialog;
 class QAction;
 class QLabel;
 class QMainWindow;
@@ -34,6 +35,9 @@ public:
     void start(TrayController *tray);
 
     QuilloDeviceObserver *observer() const { return m_observer; }
+    /// With a receiver connected, asks for its firmware version, which the box shows when
+    /// the answer comes (the box may be up by then, or gone).
+    void showFirmwareVersion(AboutDialog *about);
     QLabel *batteryIndicator() const { return m_battery; }
     const QTimer &batteryTimer() const { return m_batteryTimer; }
     /// The battery poll's period; 30 s unless changed.

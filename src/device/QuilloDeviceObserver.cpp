@@ -153,6 +153,9 @@ void QuilloDeviceObserver::initDeviceAfterTimeout()
                 return;
             if (code)
                 emit sendLastErrorMsgSgnl(eventText(*code));
+            // A message box opened for the event runs events: the receiver may be gone now.
+            if (!isPresent())
+                return;
             emit HIDDevicePlugSgnl(
                 QStringLiteral("QuilloDeviceObserver::handleDeviceInsertedSlot()"));
         });

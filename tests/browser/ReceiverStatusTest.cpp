@@ -4,6 +4,7 @@
 
 #include "../device/DeviceTestSupport.h"
 #include "BrowserTestSupport.h"
+#include "browser/AboutDialog.h"
 #include "browser/DirView.h"
 #include "browser/MainWindow.h"
 #include "browser/TrayController.h"
@@ -113,6 +114,15 @@ TEST_F(ReceiverStatusTest, PlugBatteryStatesTheirWarningsOncePerChangeAndUnplugO
               QIcon(":/misc/Resources/USB/USB_32X32.png").pixmap(32).toImage());
     EXPECT_TRUE(status->batteryTimer().isActive());
     EXPECT_EQ(status->batteryTimer().interval(), 30000);
+    {
+        // The About box learns the receiver's firmware version once the receiver answers.
+        AboutDialog about(QString {});
+        auto *line = about.findChild<QLabel *>("firmware");
+        ASSERT_NE(line, nullptr);
+        status->showFirmwareVersion(&about);
+        ASSERT_TRUE(waitUntil([&] { return !line->isHidden(); }));
+        EXPECT_EQ(line->text(), "Firmware version: 100.201.004");
+    }
 
     auto *trayController = window.findChild<TrayController *>();
     ASSERT_NE(trayController, nullptr);
@@ -240,4 +250,25 @@ TEST_F(ReceiverStatusTest, FullMemoryOpensTheSketchesOnceOnTheNextMountAndOtherF
     ASSERT_EQ(warnings.count(), 1);
     EXPECT_EQ(warnings.at(0).at(0).toString(), "Unit was shut down due to low battery.");
     EXPECT_EQ(m_dialogs->messages.size(), 1);
+}
+
+TEST_F(ReceiverStatusTest, AReceiverPulledWhileItsArrivalMessageIsUpStaysGone)
+{
+    m_receiver->setLastEvent(1); // "Not enough space"
+    bool removedMeanwhile = false;
+    m_dialogs->whileMessageShown = [&] {
+        m_receiver->unplug();
+        removedMeanwhile
+            = waitUntil([] { return DeviceManager::instance().currentDevice() == nullptr; });
+    };
+    MainWindow window;
+    window.receiverStatus()->observer()->setArrivalDelay(1ms);
+    window.init(m_start, "user.xml");
+    ASSERT_TRUE(waitUntil([&] { return m_dialogs->messages.size() == 1; }));
+    EXPECT_TRUE(removedMeanwhile);
+    settle(50);
+    // The announcement that would have followed the message is not made for a gone receiver.
+    EXPECT_FALSE(window.receiverStatus()->isConnected());
+    EXPECT_EQ(window.trayIcon()->toolTip(), "Quillo Draftbay is disconnected");
+    EXPECT_FALSE(window.receiverStatus()->batteryTimer().isActive());
 }

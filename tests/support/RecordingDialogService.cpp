@@ -9,6 +9,8 @@ RecordingDialogService::message(QWidget *, Icon icon, const QString &title, cons
                                 QMessageBox::StandardButton defaultButton)
 {
     messages.append({icon, title, text});
+    if (whileMessageShown)
+        whileMessageShown();
     if (buttonAnswers.empty())
         return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
     const QMessageBox::StandardButton answer = buttonAnswers.front();

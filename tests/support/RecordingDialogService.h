@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace TestSupport {
@@ -59,6 +60,8 @@ public:
     QList<FileQuestion> fileQuestions;
     QList<Message> messages;
     QStringList askedTitles;
+    /// Runs while a message box is up, as the user's time would (events included).
+    std::function<void()> whileMessageShown;
 };
 
 /// Installs a recording service for the scope of a test and restores the real one after.
