@@ -8,6 +8,7 @@
 #include "BenchSupport.h"
 #include "QtBenchMain.h"
 #include "SketchGenerator.h"
+#include "TimedApplication.h"
 #include "browser/PreviewThumbnailList.h"
 #include "settings/ApplSettings.h"
 #include "settings/ConsoleDialogService.h"
@@ -66,65 +67,6 @@ std::int64_t residentBytes()
             return std::strtoll(line.c_str() + 6, nullptr, 10) * 1024;
     }
     return 0;
-}
-
-// Times every outermost event delivery on the user-interface thread while recording.
-class TimedApplication : public QApplication
-{
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        static thread_local int depth = 0;
-        if (!m_recording || depth > 0 || QThread::currentThread() != thread()) {
-            ++depth;
-            const bool handled = QApplication::notify(receiver, event);
-            --depth;
-            return handled;
-        }
-        // The receiver may be gone after delivery (a deferred delete): name it first.
-        const char *className = receiver->metaObject()->className();
-        const QEvent::Type type = event->type();
-        ++depth;
-        const double start = nowMs();
-        const bool handled = QApplication::notify(receiver, event);
-        recordHandler(nowMs() - start, className, type);
-        --depth;
-        return handled;
-    }
-
-    void startRecording()
-    {
-        m_longestMs = 0;
-        m_longestClass = "";
-        m_longestType = QEvent::None;
-        m_recording = true;
-    }
-    void stopRecording() { m_recording = false; }
-    /// Counts work done outside notify() that a user's click would run inside a handler.
-    void recordHandler(double elapsedMs, const char *className, QEvent::Type type)
-    {
-        if (elapsedMs <= m_longestMs)
-            return;
-        m_longestMs = elapsedMs;
-        m_longestClass = className;
-        m_longestType = type;
-    }
-    double longestMs() const { return m_longestMs; }
-    const char *longestClass() const { return m_longestClass; }
-    QEvent::Type longestType() const { return m_longestType; }
-
-private:
-    bool m_recording = false;
-    double m_longestMs = 0;
-    const char *m_longestClass = "";
-    QEvent::Type m_longestType = QEvent::None;
-};
-
-TimedApplication &timedApplication()
-{
-    return *static_cast<TimedApplication *>(QCoreApplication::instance());
 }
 
 // Folders of generated pen files, made once per process and removed at the end.
