@@ -7,10 +7,14 @@
 #include "device/ProtocolHandler.h"
 #include "device/ReceiverTexts.h"
 
+#include <deque>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 /// Carries answers from a receiver's worker thread to the observer for as long as it lives.
+/// The answers wait in a queue of its own under a standard lock, and only a plain call asks
+/// the observer's thread to take them: what an answer holds is handed over under that lock.
 class AnswerRelay
 {
 public:
@@ -21,19 +25,28 @@ public:
     {
         std::scoped_lock locker(m_lock);
         m_target = nullptr;
+        m_answers.clear();
     }
     void deliver(std::function<void()> answer)
     {
         // Posting under the lock: the target cannot be destroyed in between, and a posted
-        // answer is dropped with it.
+        // call is dropped with it.
         std::scoped_lock locker(m_lock);
-        if (m_target)
-            QMetaObject::invokeMethod(m_target, std::move(answer), Qt::QueuedConnection);
+        if (!m_target)
+            return;
+        m_answers.push_back(std::move(answer));
+        QMetaObject::invokeMethod(m_target, "takeAnswers", Qt::QueuedConnection);
+    }
+    std::deque<std::function<void()>> take()
+    {
+        std::scoped_lock locker(m_lock);
+        return std::exchange(m_answers, {});
     }
 
 private:
     std::mutex m_lock;
     QObject *m_target;
+    std::deque<std::function<void()>> m_answers;
 };
 
 QuilloDeviceObserver::QuilloDeviceObserver(QObject *parent, Role role)
@@ -286,6 +299,12 @@ void QuilloDeviceObserver::requestLiveMode(bool on)
             if (present)
                 emit liveModeChanged(running);
         });
+}
+
+void QuilloDeviceObserver::takeAnswers()
+{
+    for (const std::function<void()> &answer : m_relay->take())
+        answer();
 }
 
 bool QuilloDeviceObserver::isPresent() const

@@ -96,6 +96,8 @@ public slots:
     void timerTick();
 
 private:
+    /// Runs the answers the receiver's worker has handed over.
+    Q_INVOKABLE void takeAnswers();
     Device *presentDevice() const;
     /// Runs work on the present receiver's worker and hands its result to answer on this
     /// thread, with whether the same receiver is still present; without a receiver answer
