@@ -74,6 +74,8 @@ STEPS="mousemove 170 294;click 1" shot editor "$samples" "$samples/drawing-0006.
 STEPS="mousemove 114 46;click 1;key space;sleep 2" shot player "$samples" "$samples/drawing-0006.qpe"
 shot empty "$sheets/Empty"
 shot placeholder "$damaged"
-# The About box, opened from the Help menu.
-STEPS="mousemove 192 14;click 1;mousemove 305 138;click 1" SHOT_WINDOW="About Quillo Draftbay" \
+# The About box, opened from the Help menu, with the simulated receiver plugged in so that
+# its firmware version shows (the receiver is announced ten seconds after it arrives).
+SHOT_WAIT=13 DRAFTBAY_SIMULATED_RECEIVER="$sheets" \
+    STEPS="mousemove 192 14;click 1;mousemove 305 138;click 1" SHOT_WINDOW="About Quillo Draftbay" \
     shot about "$samples"

@@ -12,6 +12,7 @@
 #include "browser/LoaderThread.h"
 #include "browser/PageMenus.h"
 #include "browser/PagesStrip.h"
+#include "browser/PreferencesController.h"
 #include "browser/PreviewThumbnailList.h"
 #include "browser/ReceiverStatus.h"
 #include "browser/SketchBackupController.h"
@@ -350,6 +351,8 @@ void MainWindow::createMenus()
     QMenu *tools = m_menus->addMenu(tr("Tools"), PageMenus::kSketchesPage);
     tools->addAction(tr("Reload Folder"), QKeySequence(QKeySequence::Refresh), m_thumbnailList,
                      [this] { m_thumbnailList->reloadSameFolder(true); });
+    tools->addAction(
+        (new PreferencesController(this, m_receiverStatus, m_thumbnailList))->actionPreferences());
 
     QMenu *help = m_menus->addMenu(tr("Help"), PageMenus::kBothPages);
     help->addAction(actionUser_Guide);

@@ -29,6 +29,7 @@ public:
     {
         return {};
     }
+    QColor color(QWidget *, const QString &, const QColor &) override { return {}; }
 
 private:
     QString m_program;

@@ -2,6 +2,7 @@
 #include "settings/DialogService.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QThread>
@@ -61,6 +62,11 @@ public:
                          const QString &filter) override
     {
         return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+    }
+
+    QColor color(QWidget *parent, const QString &title, const QColor &initial) override
+    {
+        return QColorDialog::getColor(initial, parent, title, QColorDialog::ShowAlphaChannel);
     }
 
 private:

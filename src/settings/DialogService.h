@@ -2,6 +2,7 @@
 // standard dialogs. Tests answer it, the command-line tool prints it.
 #pragma once
 
+#include <QColor>
 #include <QMessageBox>
 #include <QString>
 
@@ -47,6 +48,9 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                                  const QString &filter)
         = 0;
+
+    /// A colour, starting at initial; an invalid colour when cancelled.
+    virtual QColor color(QWidget *parent, const QString &title, const QColor &initial) = 0;
 
     // Shorthands for the common boxes, all titled by the caller.
     void critical(QWidget *parent, const QString &title, const QString &text);

@@ -83,6 +83,17 @@ QString RecordingDialogService::openFileName(QWidget *, const QString &caption, 
     return nextPath(pathAnswers);
 }
 
+QColor RecordingDialogService::color(QWidget *, const QString &title, const QColor &initial)
+{
+    askedTitles.append(title);
+    colorStarts.append(initial);
+    if (colorAnswers.empty())
+        return {};
+    const QColor answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer;
+}
+
 ScopedDialogs::ScopedDialogs()
 {
     auto service = std::make_unique<RecordingDialogService>();

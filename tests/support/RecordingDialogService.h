@@ -36,6 +36,7 @@ public:
                                    QString *selectedFilter) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                          const QString &filter) override;
+    QColor color(QWidget *parent, const QString &title, const QColor &initial) override;
 
     /// Answers of the next message boxes, in order; without one the default button.
     std::deque<QMessageBox::StandardButton> buttonAnswers;
@@ -43,6 +44,10 @@ public:
     /// question counts as cancelled.
     std::deque<std::optional<QString>> textAnswers;
     std::deque<QString> pathAnswers;
+    /// Answers of the next colour questions, in order; an invalid colour, or none left,
+    /// cancels. colorStarts records the colour each question started at.
+    std::deque<QColor> colorAnswers;
+    QList<QColor> colorStarts;
 
     /// Filters picked in the next filtered file questions, in order; without one the preset
     /// filter stays.
