@@ -16,7 +16,7 @@ PACKAGES := g++ cmake ninja-build pkg-config file \
 	qt6-image-formats-plugins libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core poppler-utils libxml2-utils \
 	xvfb xauth xdotool dbus-daemon dbus-bin at-spi2-core python3-pyatspi \
 	libgif-dev libwebp-dev libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg \
-	desktop-file-utils appstream lintian shared-mime-info dpkg-dev
+	desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin dpkg-dev
 
 # The sanitizer runs: every finding fails the test that ran into it. LeakSanitizer and
 # ThreadSanitizer skip only what tests/sanitizers/*.supp lists, each entry with its reason.
