@@ -61,4 +61,19 @@ for expected in "Thumb::URI=file://$pen" "Thumb::MTime=$(stat -c %Y "$pen")" \
     "Thumb::Size=$(stat -c %s "$pen")"; do
     grep -qxF "$expected" <<<"$keys" || fail "no $expected among: $keys"
 done
+# The MIME database built from the installed types alone: a pen file by its suffix in any
+# case and by its first bytes without one, a saved document by its suffix.
+if command -v update-mime-database >/dev/null && command -v gio >/dev/null; then
+    update-mime-database "$stage/share/mime" 2>/dev/null
+    cp "$pen" "$work/NO-SUFFIX"
+    cp "$pen" "$work/UPPER.QPE"
+    echo '<?xml version="1.0"?><document/>' >"$work/saved.vmr"
+    for check in "$work/NO-SUFFIX application/x-quillo-pen" "$work/UPPER.QPE application/x-quillo-pen" \
+        "$work/saved.vmr application/x-quillo-document"; do
+        set -- $check
+        type=$(XDG_DATA_HOME="$stage/share" XDG_DATA_DIRS="$stage/share" \
+            gio info -a standard::content-type "$1" | sed -n 's/.*standard::content-type: //p')
+        [ "$type" = "$2" ] || fail "$1 is typed $type, not $2"
+    done
+fi
 echo "staged install OK ($version)"
