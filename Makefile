@@ -15,7 +15,8 @@ PACKAGES := g++ cmake ninja-build pkg-config file \
 	qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
 	qt6-image-formats-plugins libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core poppler-utils libxml2-utils \
 	xvfb xauth xdotool dbus-daemon dbus-bin at-spi2-core python3-pyatspi \
-	libgif-dev libwebp-dev libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg
+	libgif-dev libwebp-dev libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg \
+	desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin dpkg-dev
 
 # The sanitizer runs: every finding fails the test that ran into it. LeakSanitizer and
 # ThreadSanitizer skip only what tests/sanitizers/*.supp lists, each entry with its reason.
@@ -30,7 +31,7 @@ TSAN_TESTS := ink_tests device_tests document_tests browser_tests export_tests r
 FUZZERS := fuzz_qpe_parser fuzz_document_reader fuzz_settings_reader fuzz_input_report \
 	fuzz_protocol_replies
 
-.PHONY: all setup build run run-receiver samples test test-asan test-tsan bench fuzz format clean
+.PHONY: all setup build install package check-packaging run run-receiver samples test test-asan test-tsan bench fuzz format clean
 
 all: build
 
@@ -40,6 +41,22 @@ setup:
 build: setup
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Installs into PREFIX (default /usr/local); DESTDIR stages it.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package build/draftbay_VERSION_ARCH.deb, checked by lintian (warnings are shown,
+# errors fail), after the desktop files pass their validators.
+package: build check-packaging
+	cd $(BUILD_DIR) && cpack -G DEB
+	lintian $(BUILD_DIR)/draftbay_*.deb | tee $(BUILD_DIR)/lintian.txt || true
+	! grep -q '^E:' $(BUILD_DIR)/lintian.txt
+
+check-packaging: build
+	desktop-file-validate packaging/org.quillo.Draftbay.desktop
+	appstreamcli validate --no-net $(BUILD_DIR)/packaging/org.quillo.Draftbay.metainfo.xml
 
 # 120 sample sketches (three pages): drawings, illustrated pages and handwritten notes.
 samples: build

@@ -2,6 +2,7 @@
 #include "app/StartUp.h"
 
 #include "settings/ApplSettings.h"
+#include "settings/DataFiles.h"
 #include "settings/DialogService.h"
 
 #include <QCoreApplication>
@@ -44,12 +45,7 @@ QString StartUp::defaultDataFolder()
 
 QString StartUp::supportFilePath(const QString &executableFolder, const QString &name)
 {
-    const QString beside = executableFolder + QStringLiteral("/support/") + name;
-    const QString installed
-        = QDir::cleanPath(executableFolder + QStringLiteral("/../share/draftbay/support/") + name);
-    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
-        return QDir::toNativeSeparators(installed);
-    return QDir::toNativeSeparators(beside);
+    return findDataFile(QStringLiteral("support/") + name, executableFolder);
 }
 
 QString StartUp::userSettingsPath() const

@@ -1,6 +1,8 @@
 // The language table and the loading of translation files.
 #include "app/Translation.h"
 
+#include "settings/DataFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTranslator>
@@ -76,9 +78,10 @@ QTranslator *setupTranslation(QObject *parent, const QString &languageName, int 
                               const QString &folder, const QLocale &systemLocale)
 {
     auto *translator = new QTranslator(parent);
-    const QString base = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-    const QString path = QDir::toNativeSeparators(
-        base + QLatin1Char('/') + translationBaseName(languageName, status, systemLocale));
+    const QString name = translationBaseName(languageName, status, systemLocale);
+    const QString path = folder.isEmpty()
+        ? findDataFile(name + QStringLiteral(".qm"))
+        : QDir::toNativeSeparators(folder + QLatin1Char('/') + name);
     if (translator->load(path))
         QCoreApplication::installTranslator(translator);
     return translator;

@@ -7,6 +7,7 @@
 #include "browser/MainWindow.h"
 #include "ink/Log.h"
 #include "settings/ApplSettings.h"
+#include "settings/DataFiles.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -19,6 +20,8 @@
 #include <QSystemTrayIcon>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -121,10 +124,34 @@ int run(QApplication &application, SingleInstance &instance, const CommandLine &
     return result;
 }
 
+// "--version" prints the version; "--check-install" lists the files the program looks up
+// and fails when one is missing, so that an installation can be checked without a display.
+int runInformationOption(int argc, char **argv, const char *option)
+{
+    if (std::strcmp(option, "--version") == 0) {
+        std::printf("draftbay %s\n", BuildInfo::kVersion);
+        return 0;
+    }
+    QCoreApplication application(argc, argv);
+    int missing = 0;
+    for (const char *name : {"support/draftbayfactory.xml", "support/brush_pressure.ai", "eula",
+                             "Important Product Information", "tutorial"}) {
+        const QString path = findDataFile(QString::fromUtf8(name));
+        const bool found = QFileInfo::exists(path);
+        missing += found ? 0 : 1;
+        std::printf("%s %s\n", found ? "found" : "missing", qPrintable(path));
+    }
+    return missing == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--check-install") == 0)
+            return runInformationOption(argc, argv, argv[i]);
+    }
     // The resources live in a static library; this keeps them in the program.
     Q_INIT_RESOURCE(draftbay);
     QCoreApplication::setOrganizationName(QStringLiteral("Quillo"));
@@ -132,6 +159,8 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::kVersion));
     // Only takes effect before the application object exists.
     QGuiApplication::setDesktopSettingsAware(true);
+    // The desktop entry's id, so that the window is matched with its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillo.Draftbay"));
 
     SingleInstance instance;
     // Decided before anything else, as early as the lock can tell.

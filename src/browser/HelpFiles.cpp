@@ -1,6 +1,8 @@
 // Language table of the help files and their look-up.
 #include "browser/HelpFiles.h"
 
+#include "settings/DataFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -54,8 +56,7 @@ QStringList helpSearchFolders()
 {
     if (!searchFolderOverride().isEmpty())
         return searchFolderOverride();
-    const QDir executable(QCoreApplication::applicationDirPath());
-    return {executable.absolutePath(), executable.filePath(QStringLiteral("../share/draftbay"))};
+    return dataFolders();
 }
 
 void setHelpSearchFolders(const QStringList &folders)

@@ -11,6 +11,7 @@
 #include "export/SketchLayers.h"
 #include "ink/DocumentSerializer.h"
 #include "settings/AtomicSaveFile.h"
+#include "settings/DataFiles.h"
 #include "settings/DesktopServices.h"
 #include "settings/DialogService.h"
 
@@ -74,14 +75,10 @@ bool writeLayerImages(const DocumentMetaData &metadata, const QString &folder,
 
 QString photoshopScript(const QString &programFolder)
 {
-    // Beside the program, in its support folder, or where an installation puts it.
-    for (const QString &folder : {programFolder, programFolder + QStringLiteral("/support"),
-                                  programFolder + QStringLiteral("/../share/draftbay/support")}) {
-        const QString script = folder + QStringLiteral("/ExecuteJavaScript.vbs");
-        if (QFileInfo::exists(script))
-            return script;
-    }
-    return {};
+    // In the program's support folder, beside it or where an installation puts it.
+    const QString script
+        = findDataFile(QStringLiteral("support/ExecuteJavaScript.vbs"), programFolder);
+    return QFileInfo::exists(script) ? script : QString();
 }
 
 /// Starts the application on file: its launch command, else the desktop's handler.

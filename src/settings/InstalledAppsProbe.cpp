@@ -1,6 +1,7 @@
 // Running the Windows and desktop look-ups, and the replaceable factory of the probe.
 #include "settings/InstalledAppsProbe.h"
 
+#include "settings/DataFiles.h"
 #include "settings/DesktopApps.h"
 #include "settings/WindowsApps.h"
 #include "settings/WineRegistry.h"
@@ -20,11 +21,7 @@ InstalledAppsProbeFactory &probeFactory()
 
 QString supportFolder()
 {
-    const QDir executable(QCoreApplication::applicationDirPath());
-    const QString beside = executable.filePath(QStringLiteral("support"));
-    const QString installed
-        = QDir::cleanPath(executable.filePath(QStringLiteral("../share/draftbay/support")));
-    return !QFileInfo(beside).isDir() && QFileInfo(installed).isDir() ? installed : beside;
+    return findDataFile(QStringLiteral("support"));
 }
 
 } // namespace

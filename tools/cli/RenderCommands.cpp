@@ -11,9 +11,11 @@
 #include "ink/DocumentSerializer.h"
 #include "settings/AtomicSaveFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QUrl>
 
 #include <cstdio>
 #include <cstring>
@@ -159,6 +161,11 @@ int runThumbnail(const Arguments &arguments)
         return result;
     if (options.paths.size() != 2)
         return usageError("thumbnail needs IN and OUT.png");
+    // File managers may hand the sketch over as a file:// URI.
+    const QUrl given(QString::fromStdString(options.paths[0]));
+    if (given.isLocalFile())
+        options.paths[0] = given.toLocalFile().toStdString();
+    const QFileInfo source(QString::fromStdString(options.paths[0]));
     const QString out = QString::fromStdString(options.paths[1]);
     if (QFileInfo(out).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
         return usageError("thumbnail: OUT must end in .png: " + options.paths[1]);
@@ -167,13 +174,19 @@ int runThumbnail(const Arguments &arguments)
     if (!session.sketch)
         return ExitFailed;
     const MetadataPtr &loaded = session.sketch;
-    const QImage thumbnail
-        = renderThumbnail(*loaded->model(), options.thumbnailSize,
-                          static_cast<int>(loaded->document()->elements().size()));
+    QImage thumbnail = renderThumbnail(*loaded->model(), options.thumbnailSize,
+                                       static_cast<int>(loaded->document()->elements().size()));
     if (thumbnail.isNull()) {
         printError(options.paths[0] + ": the sketch has no extent to draw");
         return ExitFailed;
     }
+    // The keys the freedesktop thumbnail cache checks a thumbnail against its file with.
+    thumbnail.setText(QStringLiteral("Thumb::URI"),
+                      QUrl::fromLocalFile(source.absoluteFilePath()).toString(QUrl::FullyEncoded));
+    thumbnail.setText(QStringLiteral("Thumb::MTime"),
+                      QString::number(source.lastModified().toSecsSinceEpoch()));
+    thumbnail.setText(QStringLiteral("Thumb::Size"), QString::number(source.size()));
+    thumbnail.setText(QStringLiteral("Software"), QStringLiteral("draftbay-cli"));
     AtomicSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || !QImageWriter(&file, "PNG").write(thumbnail)
         || !file.commit()) {

@@ -5,6 +5,7 @@
 #include "InkFiles.h"
 #include "settings/ApplSettings.h"
 #include "settings/ConsoleDialogService.h"
+#include "settings/DataFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,14 +43,7 @@ std::unique_ptr<QApplication> startApplication()
 
 QString factorySettingsPath()
 {
-    const QDir executable(QCoreApplication::applicationDirPath());
-    for (const QString &candidate :
-         {QStringLiteral("support/draftbayfactory.xml"),
-          QStringLiteral("../share/draftbay/support/draftbayfactory.xml")}) {
-        if (QFileInfo::exists(executable.filePath(candidate)))
-            return executable.filePath(candidate);
-    }
-    return executable.filePath(QStringLiteral("support/draftbayfactory.xml"));
+    return findDataFile(QStringLiteral("support/draftbayfactory.xml"));
 }
 
 // The given settings, else the user's own, else the factory file; never written.

@@ -1,4 +1,5 @@
 // draftbay-cli: the sketch tools without a window, for scripts, tests and benchmarks.
+#include "BuildInfo.h"
 #include "Commands.h"
 
 #include <cstdio>
@@ -49,6 +50,10 @@ int main(int argc, char **argv)
     if (argc < 2)
         return Cli::usageError(std::string("no command given\n") + kUsage);
     const std::string name = argv[1];
+    if (name == "--version") {
+        std::printf("draftbay-cli %s\n", BuildInfo::kVersion);
+        return Cli::ExitOk;
+    }
     if (name == "--help" || name == "-h" || name == "help") {
         std::fputs(kUsage, stdout);
         return Cli::ExitOk;

@@ -1,4 +1,5 @@
 // qpe-synth: writes realistic pen files, the same files for the same seed.
+#include "BuildInfo.h"
 #include "SketchGenerator.h"
 
 #include <charconv>
@@ -47,6 +48,10 @@ int main(int argc, char **argv)
     std::string out = ".";
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--version") {
+            std::printf("qpe-synth %s\n", BuildInfo::kVersion);
+            return 0;
+        }
         if (option == "--help" || option == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
