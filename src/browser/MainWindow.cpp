@@ -8,6 +8,7 @@
 #include "browser/FolderHistory.h"
 #include "browser/HelpFiles.h"
 #include "browser/KeyboardTrackingSlider.h"
+#include "browser/LiveView.h"
 #include "browser/LoadStatus.h"
 #include "browser/LoaderThread.h"
 #include "browser/PageMenus.h"
@@ -353,6 +354,10 @@ void MainWindow::createMenus()
                      [this] { m_thumbnailList->reloadSameFolder(true); });
     tools->addAction(
         (new PreferencesController(this, m_receiverStatus, m_thumbnailList))->actionPreferences());
+    auto *live = new LiveViewController(this, m_receiverStatus, m_thumbnailList,
+                                        [this] { return m_currentFolder; });
+    tools->addAction(live->actionLiveView());
+    m_trayMenu->insertAction(m_trayMenu->actions().value(0), live->actionLiveView());
 
     QMenu *help = m_menus->addMenu(tr("Help"), PageMenus::kBothPages);
     help->addAction(actionUser_Guide);
