@@ -204,7 +204,7 @@ TEST_F(MainWindowTest, ClosingHidesInTheTrayOrQuitsWithoutOne)
     EXPECT_FALSE(withTray.isVisible());
     ASSERT_NE(withTray.trayIcon(), nullptr);
     EXPECT_EQ(texts(withTray.trayIcon()->contextMenu()->actions()),
-              (QStringList {"Mi&nimize", "Ma&ximize", "&Restore", "&Quit"}));
+              (QStringList {"Live view", "Mi&nimize", "Ma&ximize", "&Restore", "&Quit"}));
 
     TestWindow withoutTray(false);
     withoutTray.init(folder("notray"), "user.xml");
