@@ -73,17 +73,18 @@ bool isVersionText(const std::string &text)
     });
 }
 
-// Runs one query; out keeps its sentinel unless an answer came, and then holds what the
-// answer's value bytes say.
+// Runs one query of parameter; out keeps its sentinel unless an answer about that parameter
+// came, and then holds what the answer's value bytes say.
 template<typename Value, typename Query, typename Expected>
-void checkQuery(ReplayingDevice &device, Value sentinel, Query query, Expected expected,
-                const char *rule)
+void checkQuery(ReplayingDevice &device, unsigned char parameter, Value sentinel, Query query,
+                Expected expected, const char *rule)
 {
     const std::size_t before = device.answersRead();
     Value value = sentinel;
     const bool answered = query(value);
-    require(answered == (device.answersRead() == before + 1),
-            "protocol: a query succeeded without an answer, or failed with one");
+    const bool answerCame = device.answersRead() == before + 1;
+    require(answered == (answerCame && device.lastAnswer[2] == parameter),
+            "protocol: a query succeeded without its answer, or failed with one");
     require(answered ? value == expected(device.lastAnswer) : value == sentinel, rule);
 }
 
@@ -95,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     ProtocolHandler handler(&device);
 
     checkQuery(
-        device, std::string("unset"),
+        device, ProtocolHandler::FirmwareVersion, std::string("unset"),
         [&](std::string &text) { return handler.getFirmwareVersion(text); },
         [](const FeatureReport &answer) {
             std::string text = ProtocolHandler::firmwareText(answer.data() + 4);
@@ -105,16 +106,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         "protocol: the firmware text is not the answer's");
     const auto byteFour = [](const FeatureReport &answer) { return unsigned(answer[4]); };
     checkQuery(
-        device, 999u, [&](unsigned &mode) { return handler.getMode(mode); }, byteFour,
-        "protocol: the mode is not the answer's byte 4");
+        device, ProtocolHandler::Mode, 999u, [&](unsigned &mode) { return handler.getMode(mode); },
+        byteFour, "protocol: the mode is not the answer's byte 4");
     checkQuery(
-        device, 999u, [&](unsigned &code) { return handler.getEvent(code); }, byteFour,
+        device, ProtocolHandler::LastEvent, 999u,
+        [&](unsigned &code) { return handler.getEvent(code); }, byteFour,
         "protocol: the event is not the answer's byte 4");
     checkQuery(
-        device, 999u, [&](unsigned &state) { return handler.getBatteryState(state); }, byteFour,
+        device, ProtocolHandler::BatteryState, 999u,
+        [&](unsigned &state) { return handler.getBatteryState(state); }, byteFour,
         "protocol: the battery state is not the answer's byte 4");
     checkQuery(
-        device, std::uint16_t(0xBEEF),
+        device, ProtocolHandler::ClickThreshold, std::uint16_t(0xBEEF),
         [&](std::uint16_t &value) { return handler.getClickThreshold(value); },
         [](const FeatureReport &answer) {
             return static_cast<std::uint16_t>(answer[4] | answer[5] << 8);

@@ -39,6 +39,7 @@ public:
     {
         return {};
     }
+    QColor color(QWidget *, const QString &, const QColor &initial) override { return initial; }
 };
 
 bool writeFile(const std::string &path, const std::uint8_t *data, std::size_t size)
