@@ -12,7 +12,7 @@ SYNTH := $(BUILD_DIR)/bin/qpe-synth
 
 PACKAGES := g++ cmake ninja-build pkg-config file \
 	zlib1g-dev libzip-dev libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev \
-	qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
+	qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
 	qt6-image-formats-plugins libhidapi-dev libudev-dev xdg-utils fonts-dejavu-core poppler-utils libxml2-utils \
 	xvfb xauth xdotool dbus-daemon dbus-bin at-spi2-core python3-pyatspi \
 	libgif-dev libwebp-dev libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg \
@@ -31,7 +31,7 @@ TSAN_TESTS := ink_tests device_tests document_tests browser_tests export_tests r
 FUZZERS := fuzz_qpe_parser fuzz_document_reader fuzz_settings_reader fuzz_input_report \
 	fuzz_protocol_replies
 
-.PHONY: all setup build install package check-packaging run run-receiver samples test test-asan test-tsan bench fuzz format clean
+.PHONY: all setup build install package check-packaging run run-receiver samples test test-asan test-tsan bench fuzz translations format clean
 
 all: build
 
@@ -118,6 +118,12 @@ fuzz: setup
 		-DDRAFTBAY_BUILD_TESTS=OFF -DDRAFTBAY_BUILD_FUZZ=ON $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZERS)
 	scripts/run-fuzzers.sh $(FUZZ_DIR)
+
+# Brings the translation sources up to date with the texts of the code and the forms.
+translations: setup
+	cd resources/translations && for ts in draftbay_*.ts; do \
+		/usr/lib/qt6/bin/lupdate -silent -locations relative -no-obsolete ../../src ../forms -ts $$ts; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -17,10 +17,11 @@ const QString kUserSettingsName = QStringLiteral("draftbayuser.xml");
 const QString kFactorySettingsName = QStringLiteral("draftbayfactory.xml");
 const QString kBrushName = QStringLiteral("brush_pressure.ai");
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("StartUp", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StartUp)
+};
 
 // A copy of an installed, read-only file must still be the user's to change.
 void makeWritableByOwner(const QString &path)
@@ -76,7 +77,7 @@ bool StartUp::prepareUserSettings()
     const QString factoryPath = factorySettingsPath();
     if (!QFileInfo::exists(factoryPath)) {
         dialogs().critical(nullptr, applicationTitle(),
-                           tr("The factory settings file does not exists") + QLatin1Char(' ')
+                           Texts::tr("The factory settings file does not exists") + QLatin1Char(' ')
                                + factoryPath);
         return false;
     }
@@ -87,7 +88,7 @@ bool StartUp::prepareUserSettings()
     }
     if (!QFile::copy(factoryPath, userPath)) {
         dialogs().critical(nullptr, applicationTitle(),
-                           tr("Problem to copy the factory settings") + QLatin1Char(' ')
+                           Texts::tr("Problem to copy the factory settings") + QLatin1Char(' ')
                                + factoryPath + QStringLiteral(" to ") + QLatin1Char(' ')
                                + userPath);
         return false;

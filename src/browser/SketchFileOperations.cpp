@@ -13,10 +13,11 @@ namespace SketchFileOperations {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("PreviewThumbnailList", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PreviewThumbnailList)
+};
 
 // Questions before something is destroyed default to the answer that destroys nothing.
 bool confirm(QWidget *parent, const QString &text)
@@ -31,28 +32,29 @@ bool confirm(QWidget *parent, const QString &text)
 QString nameProblem(const QString &baseName, const QString &suffix)
 {
     if (baseName.trimmed().isEmpty())
-        return tr("The new name is empty.");
+        return Texts::tr("The new name is empty.");
     if (baseName == QLatin1String(".") || baseName == QLatin1String(".."))
-        return tr("\"%1\" is not a file name.").arg(baseName);
+        return Texts::tr("\"%1\" is not a file name.").arg(baseName);
     // A separator would move the sketch out of its folder; "\\" is one on the receiver's disc.
     if (baseName.contains(QLatin1Char('/')) || baseName.contains(QLatin1Char('\\'))
         || baseName.contains(QChar(0)))
-        return tr("A name cannot contain \"/\" or \"\\\".");
+        return Texts::tr("A name cannot contain \"/\" or \"\\\".");
     // File systems take at most 255 bytes in one name.
     if ((baseName + QLatin1Char('.') + suffix).toUtf8().size() > 255)
-        return tr("The new name is too long.");
+        return Texts::tr("The new name is too long.");
     return QString();
 }
 
 bool deleteFile(QWidget *parent, const QString &path)
 {
     const QString native = QDir::toNativeSeparators(path);
-    if (!confirm(parent,
-                 QStringLiteral("%1  %2?").arg(tr("Do you want to delete this file?"), native)))
+    if (!confirm(
+            parent,
+            QStringLiteral("%1  %2?").arg(Texts::tr("Do you want to delete this file?"), native)))
         return false;
     if (!QFile::remove(path)) {
         dialogs().warning(parent, applicationTitle(),
-                          tr("Failed to delete file") + QLatin1Char(' ') + native);
+                          Texts::tr("Failed to delete file") + QLatin1Char(' ') + native);
         return false;
     }
     return true;
@@ -72,7 +74,7 @@ QStringList copyFiles(QWidget *parent, const QStringList &paths, const QString &
         if (QFile::exists(target)) {
             if (!confirm(parent,
                          QStringLiteral("%1  %2?").arg(
-                             tr("Are you sure you want to overwrite file"), target)))
+                             Texts::tr("Are you sure you want to overwrite file"), target)))
                 continue;
         }
         // The old file is replaced only by a complete copy, and stays on any failure.
@@ -86,7 +88,7 @@ QStringList copyFiles(QWidget *parent, const QStringList &paths, const QString &
     }
     if (!failed.isEmpty())
         dialogs().warning(parent, applicationTitle(),
-                          tr("Failed to copy") + QLatin1Char('\n') + failed.join('\n'));
+                          Texts::tr("Failed to copy") + QLatin1Char('\n') + failed.join('\n'));
     return written;
 }
 
@@ -98,7 +100,7 @@ QString renameFile(QWidget *parent, const QString &path, const QString &newBaseN
     if (const QString problem = nameProblem(newBaseName, old.completeSuffix());
         !problem.isEmpty()) {
         dialogs().warning(parent, applicationTitle(),
-                          tr("Failed to rename file") + QLatin1Char('\n')
+                          Texts::tr("Failed to rename file") + QLatin1Char('\n')
                               + QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem);
         return QString();
     }
@@ -109,14 +111,15 @@ QString renameFile(QWidget *parent, const QString &path, const QString &newBaseN
         return QString();
     if (QFileInfo::exists(renamed)) {
         dialogs().warning(parent, applicationTitle(),
-                          tr("Failed to rename file") + QLatin1Char('\n')
+                          Texts::tr("Failed to rename file") + QLatin1Char('\n')
                               + QDir::toNativeSeparators(path) + QStringLiteral(" -> ") + renamed
-                              + QLatin1Char('\n') + tr("A file of that name exists already."));
+                              + QLatin1Char('\n')
+                              + Texts::tr("A file of that name exists already."));
         return QString();
     }
     if (!QFile::rename(path, renamed)) {
         dialogs().warning(parent, applicationTitle(),
-                          tr("Failed to rename file") + QLatin1Char('\n')
+                          Texts::tr("Failed to rename file") + QLatin1Char('\n')
                               + QDir::toNativeSeparators(path) + QStringLiteral(" -> ") + renamed);
         return QString();
     }
@@ -135,10 +138,10 @@ MetadataPtr mergeFiles(QWidget *parent, const QString &dragged, const QString &t
                        const std::function<MetadataPtr()> &draggedSketch,
                        const MetadataPtr &targetSketch)
 {
-    const QString question
-        = QStringLiteral("%1 \n%2 %3 \n%4 %5?")
-              .arg(tr("Are you sure you want to merge"), QFileInfo(dragged).absoluteFilePath(),
-                   tr(" and"), QFileInfo(target).absoluteFilePath(), tr(" files"));
+    const QString question = QStringLiteral("%1 \n%2 %3 \n%4 %5?")
+                                 .arg(Texts::tr("Are you sure you want to merge"),
+                                      QFileInfo(dragged).absoluteFilePath(), Texts::tr(" and"),
+                                      QFileInfo(target).absoluteFilePath(), Texts::tr(" files"));
     if (dialogs().question(parent, applicationTitle(), question,
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
         != QMessageBox::Ok)
@@ -146,15 +149,15 @@ MetadataPtr mergeFiles(QWidget *parent, const QString &dragged, const QString &t
     const QString merged = mergedPath(dragged, target);
     // Never replace an existing file without asking.
     if (QFileInfo::exists(merged)
-        && !confirm(
-            parent,
-            QStringLiteral("%1  %2?").arg(tr("Are you sure you want to overwrite file"), merged)))
+        && !confirm(parent,
+                    QStringLiteral("%1  %2?").arg(
+                        Texts::tr("Are you sure you want to overwrite file"), merged)))
         return {};
     const MetadataPtr first = draggedSketch();
     MetadataPtr result = first && targetSketch ? first->merge(*targetSketch) : MetadataPtr();
     if (!result) {
         dialogs().warning(parent, applicationTitle(),
-                          tr("Unable to merge") + QLatin1Char('\n')
+                          Texts::tr("Unable to merge") + QLatin1Char('\n')
                               + QDir::toNativeSeparators(dragged) + QLatin1Char('\n')
                               + QDir::toNativeSeparators(target));
         return {};

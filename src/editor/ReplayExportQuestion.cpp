@@ -12,10 +12,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("ReplayExportQuestion", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReplayExportQuestion)
+};
 
 // Marked here, translated where it is shown.
 const char kFilters[] = QT_TRANSLATE_NOOP(
@@ -26,13 +27,14 @@ const char kFilters[] = QT_TRANSLATE_NOOP(
 bool exportReplayAsked(QWidget *parent, const DocumentMetaData &sketch,
                        const ReplayExportOptions &options)
 {
-    const QString fileName = askFileNameToWrite(parent, tr("Export replay"),
-                                                proposedFileName(sketch.path()), tr(kFilters));
+    const QString fileName = askFileNameToWrite(
+        parent, Texts::tr("Export replay"), proposedFileName(sketch.path()), Texts::tr(kFilters));
     if (fileName.isEmpty())
         return false;
-    QProgressDialog progress(tr("Saving the replay as %1").arg(QFileInfo(fileName).fileName()),
-                             tr("Cancel"), 0, 1, parent);
-    progress.setWindowTitle(tr("Export replay"));
+    QProgressDialog progress(
+        Texts::tr("Saving the replay as %1").arg(QFileInfo(fileName).fileName()),
+        Texts::tr("Cancel"), 0, 1, parent);
+    progress.setWindowTitle(Texts::tr("Export replay"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoReset(false);
@@ -46,7 +48,7 @@ bool exportReplayAsked(QWidget *parent, const DocumentMetaData &sketch,
     progress.close();
     if (result.status == ReplayExportResult::Status::Failed)
         dialogs().warning(parent, applicationTitle(),
-                          tr("The replay was not saved as %1.\n%2")
+                          Texts::tr("The replay was not saved as %1.\n%2")
                               .arg(QDir::toNativeSeparators(fileName), result.reason));
     return result.isWritten();
 }

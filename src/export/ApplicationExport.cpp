@@ -25,10 +25,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("ApplicationExport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ApplicationExport)
+};
 
 void sayFailure(const QString &text)
 {
@@ -38,7 +39,7 @@ void sayFailure(const QString &text)
 bool writeImage(const QString &fileName, const QImage &image, QString *reason)
 {
     if (image.isNull()) {
-        *reason = tr("The image is too large to be made.");
+        *reason = Texts::tr("The image is too large to be made.");
         return false;
     }
     AtomicSaveFile file(fileName);
@@ -92,7 +93,7 @@ bool startWith(const InstalledApp &application, const QString &file)
 
 QString folderFailure(const QString &temporary)
 {
-    return tr("The sketch cannot be exported: no folder can be made in %1.")
+    return Texts::tr("The sketch cannot be exported: no folder can be made in %1.")
         .arg(QDir::toNativeSeparators(temporary));
 }
 
@@ -129,7 +130,7 @@ bool exportToPhotoshop(const DocumentMetaData &metadata, const InstalledApp &pho
     DocumentGraphicModel *model = metadata.model().get();
     if (!model)
         return false;
-    ExportProgress progress(tr("Exporting document to Photoshop"));
+    ExportProgress progress(Texts::tr("Exporting document to Photoshop"));
     const int layers = static_cast<int>(model->groups().size());
     if (layers > 7)
         progress.setMaximum(layers + 8);
@@ -145,16 +146,18 @@ bool exportToPhotoshop(const DocumentMetaData &metadata, const InstalledApp &pho
             folder + QStringLiteral("/layers.txt"),
             (sketchLayersOf(metadata).layerNames.join(QLatin1Char('\n')) + '\n').toUtf8(), &reason)
         || !writeLayerImages(metadata, folder, progress, &reason)) {
-        sayFailure(tr("The sketch cannot be exported to Photoshop:") + QLatin1Char('\n') + reason);
+        sayFailure(Texts::tr("The sketch cannot be exported to Photoshop:") + QLatin1Char('\n')
+                   + reason);
         return false;
     }
-    progress.setLabel(tr("Launching Adobe Script..."));
+    progress.setLabel(Texts::tr("Launching Adobe Script..."));
     const QString script = photoshopScript(places.programFolder);
     if (script.isEmpty() || !startWith(photoshop, script)) {
-        sayFailure(tr("Photoshop cannot be started: the script %1 %2.")
-                       .arg(QDir::toNativeSeparators(places.programFolder
-                                                     + QStringLiteral("/ExecuteJavaScript.vbs")),
-                            script.isEmpty() ? tr("is missing") : tr("did not start")));
+        sayFailure(
+            Texts::tr("Photoshop cannot be started: the script %1 %2.")
+                .arg(QDir::toNativeSeparators(places.programFolder
+                                              + QStringLiteral("/ExecuteJavaScript.vbs")),
+                     script.isEmpty() ? Texts::tr("is missing") : Texts::tr("did not start")));
         return false;
     }
     return true;
@@ -166,7 +169,7 @@ bool saveForExport(const DocumentMetaData &metadata, QString fileName)
         return false;
     if (!fileName.endsWith(QLatin1String(".vmr"), Qt::CaseInsensitive))
         fileName += QStringLiteral(".vmr");
-    ExportProgress progress(tr("Exporting document"));
+    ExportProgress progress(Texts::tr("Exporting document"));
     progress.setMaximum(8);
     const std::unique_ptr<Nivo::Document> seen = metadata.createDocumentAsSeen();
     progress.setValue(4);
@@ -176,7 +179,7 @@ bool saveForExport(const DocumentMetaData &metadata, QString fileName)
                                                                   : Nivo::InkMLDefinitions());
     progress.setValue(8);
     if (!saved)
-        sayFailure(tr("The sketch cannot be exported: %1 cannot be written.")
+        sayFailure(Texts::tr("The sketch cannot be exported: %1 cannot be written.")
                        .arg(QDir::toNativeSeparators(fileName)));
     return saved;
 }
@@ -224,7 +227,7 @@ bool exportToApplication(const DocumentMetaData &metadata, const InstalledApp &a
         return false;
     if (!startWith(application, file)) {
         const LaunchCommand command = launchCommand(application, file);
-        sayFailure(tr("%1 cannot be started (%2).")
+        sayFailure(Texts::tr("%1 cannot be started (%2).")
                        .arg(application.name, QDir::toNativeSeparators(command.program)));
         return false;
     }

@@ -24,10 +24,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("DocumentExport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DocumentExport)
+};
 
 // An opaque image whose pixels are all grey is stored with one channel: the same picture
 // in a third of the bytes, and much faster to compress.
@@ -121,15 +122,15 @@ QImage onWhite(const QImage &image)
 bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &source,
                const QString &formatName)
 {
-    ExportProgress progress(tr("Saving document as ") + formatName);
+    ExportProgress progress(Texts::tr("Saving document as ") + formatName);
     const QImage image = renderImage(scene, source);
     progress.setValue(5);
     QString reason;
     bool saved = false;
     if (formatName.isEmpty()) {
-        reason = tr("The file name has no suffix that names an image format.");
+        reason = Texts::tr("The file name has no suffix that names an image format.");
     } else if (image.isNull()) {
-        reason = tr("The image is too large to be made.");
+        reason = Texts::tr("The image is too large to be made.");
     } else if (formatName.compare(QLatin1String("PNG"), Qt::CaseInsensitive) == 0) {
         // Lossless and compact without Qt's slow filtered compression.
         AtomicSaveFile file(fileName);
@@ -156,13 +157,14 @@ bool saveImage(QGraphicsScene &scene, const QString &fileName, const QRectF &sou
     }
     progress.setValue(10);
     if (!saved)
-        reportExportFailure(QStringLiteral("eror"), tr("failed saving pixmap"), fileName, reason);
+        reportExportFailure(QStringLiteral("eror"), Texts::tr("failed saving pixmap"), fileName,
+                            reason);
     return saved;
 }
 
 bool savePdf(QGraphicsScene &scene, const QString &fileName, const QRectF &source)
 {
-    ExportProgress progress(tr("Saving document as PDF"));
+    ExportProgress progress(Texts::tr("Saving document as PDF"));
     QByteArray pdf;
     const auto *model = dynamic_cast<DocumentGraphicModel *>(&scene);
     if (model && canWriteInkPdf(*model, source)) {
@@ -172,24 +174,24 @@ bool savePdf(QGraphicsScene &scene, const QString &fileName, const QRectF &sourc
         pdf = qtPdf(scene, fileName, source, progress);
     }
     progress.setValue(8);
-    QString reason = pdf.isEmpty() ? tr("The PDF could not be made.") : QString();
+    QString reason = pdf.isEmpty() ? Texts::tr("The PDF could not be made.") : QString();
     const bool saved = !pdf.isEmpty() && saveBytesAtomically(fileName, pdf, &reason);
     if (!saved)
-        reportExportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
+        reportExportFailure(applicationTitle(), Texts::tr("Unable to save file"), fileName, reason);
     return saved;
 }
 
 bool saveSvg(QGraphicsScene &scene, const QString &fileName, const QRectF &source,
              const SketchLayers &names)
 {
-    ExportProgress progress(tr("Saving document as SVG"));
+    ExportProgress progress(Texts::tr("Saving document as SVG"));
     progress.setValue(3);
     const QByteArray svg = layeredSvg(scene, source, names);
     progress.setValue(8);
-    QString reason = svg.isEmpty() ? tr("The SVG could not be made.") : QString();
+    QString reason = svg.isEmpty() ? Texts::tr("The SVG could not be made.") : QString();
     const bool saved = !svg.isEmpty() && saveBytesAtomically(fileName, svg, &reason);
     if (!saved)
-        reportExportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
+        reportExportFailure(applicationTitle(), Texts::tr("Unable to save file"), fileName, reason);
     return saved;
 }
 

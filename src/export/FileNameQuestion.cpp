@@ -10,10 +10,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("FileNameQuestion", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(FileNameQuestion)
+};
 
 // The suffix of a filter such as "SVG file (*.svg )"; empty when it names none.
 QString suffixOfFilter(const QString &filter)
@@ -29,7 +30,7 @@ bool mayWrite(QWidget *parent, const QString &fileName)
 {
     if (!QFileInfo::exists(fileName))
         return true;
-    const QString text = tr("%1 already exists.\nDo you want to replace it?").arg(fileName);
+    const QString text = Texts::tr("%1 already exists.\nDo you want to replace it?").arg(fileName);
     return dialogs().question(parent, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No)
         == QMessageBox::Yes;

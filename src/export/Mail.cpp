@@ -23,10 +23,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("Mail", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Mail)
+};
 
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
@@ -131,8 +132,9 @@ int DesktopMailer::sendAttachedFile(std::string path)
         return 0;
     const QString xdgEmail = m_desktop.findProgram(QStringLiteral("xdg-email"));
     if (xdgEmail.isEmpty()) {
-        m_error = tr("No mail program can be reached: the desktop offers no e-mail portal and "
-                     "xdg-email (xdg-utils) is not installed.");
+        m_error
+            = Texts::tr("No mail program can be reached: the desktop offers no e-mail portal and "
+                        "xdg-email (xdg-utils) is not installed.");
         if (!portalError.isEmpty())
             m_error += QLatin1Char('\n') + portalError;
         return 1;
@@ -146,12 +148,12 @@ int DesktopMailer::sendAttachedFile(std::string path)
                         QStringLiteral("x-scheme-handler/mailto")})
                .trimmed()
                .isEmpty()) {
-        m_error = tr("No mail program is set up on this computer: no program is chosen for "
-                     "writing e-mails (mailto: links).");
+        m_error = Texts::tr("No mail program is set up on this computer: no program is chosen for "
+                            "writing e-mails (mailto: links).");
         return 2;
     }
     if (!m_desktop.startDetached(xdgEmail, {QStringLiteral("--attach"), file})) {
-        m_error = tr("The mail program could not be started (%1).").arg(xdgEmail);
+        m_error = Texts::tr("The mail program could not be started (%1).").arg(xdgEmail);
         return 3;
     }
     return 0;
@@ -186,8 +188,8 @@ bool emailDocumentasPDF(const DocumentMetaData &metadata)
     QWidget *window = QApplication::activeWindow();
     if (!QDir().mkpath(folder)) {
         dialogs().warning(window, applicationTitle(),
-                          tr("The PDF to attach cannot be written: the folder %1 cannot be "
-                             "made.")
+                          Texts::tr("The PDF to attach cannot be written: the folder %1 cannot be "
+                                    "made.")
                               .arg(QDir::toNativeSeparators(folder)));
         return false;
     }
@@ -201,7 +203,7 @@ bool emailDocumentasPDF(const DocumentMetaData &metadata)
     IEMailClient &client = mailClient();
     if (client.sendAttachedFile(path.toStdString()) != 0) {
         dialogs().warning(window, applicationTitle(),
-                          tr("The sketch cannot be sent by e-mail.") + QLatin1Char('\n')
+                          Texts::tr("The sketch cannot be sent by e-mail.") + QLatin1Char('\n')
                               + client.errorText());
         return false;
     }

@@ -26,10 +26,11 @@ namespace {
 
 constexpr int kThumbnailSide = 256;
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("OpenRasterWriter", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(OpenRasterWriter)
+};
 
 struct Entry
 {
@@ -189,7 +190,7 @@ std::vector<Entry> renderLayers(DocumentGraphicModel &model, const QRectF &sourc
     const QSize size(static_cast<int>(source.width()), static_cast<int>(source.height()));
     QImage merged(size, QImage::Format_ARGB32_Premultiplied);
     if (size.isEmpty() || merged.isNull()) {
-        reason = tr("The picture is empty or too large to be made.");
+        reason = Texts::tr("The picture is empty or too large to be made.");
         return {};
     }
     merged.fill(Qt::transparent);
@@ -200,7 +201,7 @@ std::vector<Entry> renderLayers(DocumentGraphicModel &model, const QRectF &sourc
         const bool shown = groups[i]->isLayerVisible();
         const QImage layer = renderLayerAlone(model, i, source);
         if (layer.isNull()) {
-            reason = tr("The picture is empty or too large to be made.");
+            reason = Texts::tr("The picture is empty or too large to be made.");
             return {};
         }
         encoder.add(layerFile(i), layer);
@@ -219,7 +220,7 @@ std::vector<Entry> renderLayers(DocumentGraphicModel &model, const QRectF &sourc
                                     Qt::SmoothTransformation));
     std::vector<Entry> entries = encoder.finish();
     if (entries.empty())
-        reason = tr("A picture could not be encoded.");
+        reason = Texts::tr("A picture could not be encoded.");
     return entries;
 }
 
@@ -228,7 +229,7 @@ std::vector<Entry> renderLayers(DocumentGraphicModel &model, const QRectF &sourc
 bool saveOpenRaster(DocumentGraphicModel &model, const QString &fileName, const QRectF &source,
                     const SketchLayers &names)
 {
-    ExportProgress progress(tr("Saving document as OpenRaster"));
+    ExportProgress progress(Texts::tr("Saving document as OpenRaster"));
     QString reason;
     std::vector<Entry> entries {
         {"mimetype", "image/openraster", false},
@@ -247,6 +248,6 @@ bool saveOpenRaster(DocumentGraphicModel &model, const QString &fileName, const 
     progress.setValue(9);
     const bool saved = !archive.isEmpty() && saveBytesAtomically(fileName, archive, &reason);
     if (!saved)
-        reportExportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
+        reportExportFailure(applicationTitle(), Texts::tr("Unable to save file"), fileName, reason);
     return saved;
 }

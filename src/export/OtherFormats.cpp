@@ -23,10 +23,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("OtherFormats", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(OtherFormats)
+};
 
 // Marked here, translated where it is shown.
 const char kFilters[] = QT_TRANSLATE_NOOP("OtherFormats",
@@ -69,19 +70,19 @@ QString writableSuffixes()
 // anything is said about it.
 QString printPage(QPrinter &printer, DocumentGraphicModel &model)
 {
-    ExportProgress progress(tr("Printing Sketch"));
+    ExportProgress progress(Texts::tr("Printing Sketch"));
     // After the printer is chosen: choosing one brings its own defaults.
     printer.setResolution(200);
     printer.setPageSize(QPageSize(QPageSize::A4));
     progress.setValue(3);
     QPainter painter;
     if (!painter.begin(&printer))
-        return tr("The printer could not be started; nothing was printed.");
+        return Texts::tr("The printer could not be started; nothing was printed.");
     prepareExportPainter(painter);
     model.render(&painter, QRectF(), model.sceneRect(), Qt::KeepAspectRatio);
     progress.setValue(8);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return tr("The sketch could not be sent to the printer.");
+        return Texts::tr("The sketch could not be sent to the printer.");
     return {};
 }
 
@@ -92,17 +93,19 @@ bool saveAsOtherFormat(const DocumentMetaData &metadata)
     if (!metadata.model())
         return false;
     QWidget *window = QApplication::activeWindow();
-    const QString fileName = askFileNameToWrite(window, tr("Save document as "),
-                                                proposedFileName(metadata.path()), tr(kFilters));
+    const QString fileName
+        = askFileNameToWrite(window, Texts::tr("Save document as "),
+                             proposedFileName(metadata.path()), Texts::tr(kFilters));
     if (fileName.isEmpty())
         return false;
     const QString suffix = QFileInfo(fileName).suffix();
     const Format *format = formatOf(suffix);
     if (!format) {
-        dialogs().warning(window, tr("Invlaid extension"),
-                          tr("%1 was not saved: \"%2\" is not a format that can be written.\n"
-                             "End the file name in one of %3.")
-                              .arg(fileName, suffix, writableSuffixes()));
+        dialogs().warning(
+            window, Texts::tr("Invlaid extension"),
+            Texts::tr("%1 was not saved: \"%2\" is not a format that can be written.\n"
+                      "End the file name in one of %3.")
+                .arg(fileName, suffix, writableSuffixes()));
         return false;
     }
     DocumentGraphicModel &model = *metadata.model();
@@ -127,10 +130,10 @@ bool printDocument(const DocumentMetaData &metadata)
     QString failure;
     switch (printers().direct(printer)) {
     case PrinterService::Target::NoPrinter:
-        failure = tr("No printer is installed.");
+        failure = Texts::tr("No printer is installed.");
         break;
     case PrinterService::Target::NoDefaultPrinter:
-        failure = tr("There is no default printer.");
+        failure = Texts::tr("There is no default printer.");
         break;
     case PrinterService::Target::Ready:
         failure = printPage(printer, *metadata.model());

@@ -32,10 +32,11 @@ constexpr char kHiddenFlag = 0x02;
 constexpr std::array<int, 4> kChannelIds = {-1, 0, 1, 2};
 constexpr std::array<int, 4> kChannelShifts = {24, 16, 8, 0};
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("PsdWriter", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PsdWriter)
+};
 
 void put8(QByteArray &out, int value)
 {
@@ -247,7 +248,7 @@ QByteArray psdBytes(DocumentGraphicModel &model, const QRectF &source, const Ske
     if (!size.isEmpty() && size.width() <= kLargestSide && size.height() <= kLargestSide)
         composite = QImage(size, QImage::Format_RGB32);
     if (composite.isNull()) {
-        reason = tr("The picture is empty or too large to be made.");
+        reason = Texts::tr("The picture is empty or too large to be made.");
         return {};
     }
     composite.fill(Qt::white);
@@ -257,7 +258,7 @@ QByteArray psdBytes(DocumentGraphicModel &model, const QRectF &source, const Ske
     for (int i = 0; i < groups.size(); ++i) {
         const QImage rendered = renderLayerAlone(model, i, source);
         if (rendered.isNull()) {
-            reason = tr("The picture is empty or too large to be made.");
+            reason = Texts::tr("The picture is empty or too large to be made.");
             return {};
         }
         const bool shown = groups[i]->isLayerVisible();
@@ -303,11 +304,11 @@ void appendPackBits(QByteArray &out, QByteArrayView bytes)
 bool saveLayeredPsd(DocumentGraphicModel &model, const QString &fileName, const QRectF &source,
                     const SketchLayers &names)
 {
-    ExportProgress progress(tr("Saving document as Photoshop image"));
+    ExportProgress progress(Texts::tr("Saving document as Photoshop image"));
     QString reason;
     const QByteArray bytes = psdBytes(model, source, names, progress, reason);
     const bool saved = !bytes.isEmpty() && saveBytesAtomically(fileName, bytes, &reason);
     if (!saved)
-        reportExportFailure(applicationTitle(), tr("Unable to save file"), fileName, reason);
+        reportExportFailure(applicationTitle(), Texts::tr("Unable to save file"), fileName, reason);
     return saved;
 }

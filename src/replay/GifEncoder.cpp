@@ -12,10 +12,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("GifEncoder", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(GifEncoder)
+};
 
 // Index 0 marks a pixel that stays as the frame before showed it; 1 to 255 are the shades
 // from white (no ink) to the ink colour (full ink).
@@ -47,7 +48,8 @@ public:
     bool begin(QSize size, int framesPerSecond) override
     {
         if (size.isEmpty() || size.width() > 65535 || size.height() > 65535)
-            return fail(tr("A GIF cannot be %1 × %2 pixels.").arg(size.width()).arg(size.height()));
+            return fail(
+                Texts::tr("A GIF cannot be %1 × %2 pixels.").arg(size.width()).arg(size.height()));
         m_size = size;
         m_framesPerSecond = std::max(1, framesPerSecond);
         int error = 0;
@@ -78,7 +80,7 @@ public:
     bool addFrame(const QImage &frame, const QRect &changed) override
     {
         if (!m_gif || frame.size() != m_size)
-            return fail(tr("The frame does not fit the animation."));
+            return fail(Texts::tr("The frame does not fit the animation."));
         const int tick = m_tick++;
         // Every pixel starts unshown, so the first frame comes out whole.
         const QRect area
@@ -99,7 +101,7 @@ public:
     bool finish(QByteArray &bytes) override
     {
         if (!m_gif)
-            return fail(tr("The animation was not begun."));
+            return fail(Texts::tr("The animation was not begun."));
         if (m_hasPending && !writePending(m_tick))
             return false;
         int error = 0;
@@ -116,7 +118,7 @@ private:
     {
         const char *text = GifErrorString(error);
         close();
-        return fail(tr("The GIF could not be written: %1")
+        return fail(Texts::tr("The GIF could not be written: %1")
                         .arg(QString::fromLatin1(text ? text : "unknown error")));
     }
 

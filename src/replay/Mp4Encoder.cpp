@@ -17,10 +17,11 @@ extern "C" {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("Mp4Encoder", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Mp4Encoder)
+};
 
 // In order of preference; the first that opens is used. A hardware H.264 encoder found
 // by codec id alone may be present but without its device, so only named ones are tried.
@@ -95,21 +96,22 @@ public:
     bool begin(QSize size, int framesPerSecond) override
     {
         if (size.isEmpty() || size.width() % 2 != 0 || size.height() % 2 != 0)
-            return fail(tr("An MP4 video needs an even width and height, not %1 × %2 pixels.")
-                            .arg(size.width())
-                            .arg(size.height()));
+            return fail(
+                Texts::tr("An MP4 video needs an even width and height, not %1 × %2 pixels.")
+                    .arg(size.width())
+                    .arg(size.height()));
         m_size = size;
         m_framesPerSecond = std::max(1, framesPerSecond);
         int error = avformat_alloc_output_context2(&m_format, nullptr, "mp4", nullptr);
         if (error < 0 || !m_format)
-            return failAv(tr("The MP4 format is not available"), error);
+            return failAv(Texts::tr("The MP4 format is not available"), error);
         auto *buffer = static_cast<unsigned char *>(av_malloc(kIoBufferBytes));
         m_io = buffer ? avio_alloc_context(buffer, kIoBufferBytes, 1, &m_file, nullptr,
                                            &MemoryFile::write, &MemoryFile::seek)
                       : nullptr;
         if (!m_io) {
             av_free(buffer);
-            return fail(tr("Not enough memory to encode the video."));
+            return fail(Texts::tr("Not enough memory to encode the video."));
         }
         m_format->pb = m_io;
         m_format->flags |= AVFMT_FLAG_CUSTOM_IO;
@@ -117,27 +119,27 @@ public:
             return false;
         m_stream = avformat_new_stream(m_format, nullptr);
         if (!m_stream)
-            return fail(tr("Not enough memory to encode the video."));
+            return fail(Texts::tr("Not enough memory to encode the video."));
         m_stream->time_base = m_codec->time_base;
         m_stream->avg_frame_rate = m_codec->framerate;
         error = avcodec_parameters_from_context(m_stream->codecpar, m_codec);
         if (error >= 0)
             error = avformat_write_header(m_format, nullptr);
         if (error < 0)
-            return failAv(tr("The video could not be started"), error);
+            return failAv(Texts::tr("The video could not be started"), error);
         return prepareFrames();
     }
 
     bool addFrame(const QImage &frame, const QRect &changed) override
     {
         if (!m_frame || frame.size() != m_size || frame.format() != QImage::Format_RGB32)
-            return fail(tr("The frame does not fit the video."));
+            return fail(Texts::tr("The frame does not fit the video."));
         const int tick = m_tick++;
         // An unchanged picture is sent again as it is; the encoder may still hold it.
         if (tick == 0 || !changed.isEmpty()) {
             const int error = av_frame_make_writable(m_frame);
             if (error < 0)
-                return failAv(tr("The video could not be encoded"), error);
+                return failAv(Texts::tr("The video could not be encoded"), error);
             const QRect rows = tick == 0 ? frame.rect() : changed & frame.rect();
             for (int band = rows.top() / kBandRows; band <= rows.bottom() / kBandRows; ++band)
                 convertBand(frame, band);
@@ -149,12 +151,12 @@ public:
     bool finish(QByteArray &bytes) override
     {
         if (!m_frame)
-            return fail(tr("The video was not begun."));
+            return fail(Texts::tr("The video was not begun."));
         if (!send(nullptr))
             return false;
         const int error = av_write_trailer(m_format);
         if (error < 0)
-            return failAv(tr("The video could not be finished"), error);
+            return failAv(Texts::tr("The video could not be finished"), error);
         avio_flush(m_io);
         bytes = std::move(m_file.bytes);
         release();
@@ -176,7 +178,7 @@ private:
                 continue;
             m_codec = avcodec_alloc_context3(codec);
             if (!m_codec)
-                return fail(tr("Not enough memory to encode the video."));
+                return fail(Texts::tr("Not enough memory to encode the video."));
             configure(*codec);
             AVDictionary *options = nullptr;
             if (std::strcmp(name, "libx264") == 0) {
@@ -192,7 +194,7 @@ private:
             tried += QStringLiteral("\n%1: %2").arg(QLatin1String(name), errorText(error));
             avcodec_free_context(&m_codec);
         }
-        return fail(tr("No video encoder for MP4 could be opened.") + tried);
+        return fail(Texts::tr("No video encoder for MP4 could be opened.") + tried);
     }
 
     void configure(const AVCodec &codec)
@@ -221,13 +223,13 @@ private:
         m_frame = av_frame_alloc();
         m_packet = av_packet_alloc();
         if (!m_frame || !m_packet)
-            return fail(tr("Not enough memory to encode the video."));
+            return fail(Texts::tr("Not enough memory to encode the video."));
         m_frame->format = AV_PIX_FMT_YUV420P;
         m_frame->width = m_size.width();
         m_frame->height = m_size.height();
         const int error = av_frame_get_buffer(m_frame, 0);
         if (error < 0)
-            return failAv(tr("The video could not be started"), error);
+            return failAv(Texts::tr("The video could not be started"), error);
         // QImage's RGB32 is what FFmpeg calls RGB32: one native 32-bit 0xffRRGGBB a pixel.
         const int lastRows = m_size.height() % kBandRows;
         for (int rows : {kBandRows, lastRows}) {
@@ -237,7 +239,7 @@ private:
                     = sws_getContext(m_size.width(), rows, AV_PIX_FMT_RGB32, m_size.width(), rows,
                                      AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr);
             if (rows > 0 && !scaler)
-                return fail(tr("The frames cannot be converted for the video."));
+                return fail(Texts::tr("The frames cannot be converted for the video."));
         }
         return true;
     }
@@ -271,7 +273,7 @@ private:
             m_packet->stream_index = m_stream->index;
             error = av_interleaved_write_frame(m_format, m_packet);
         }
-        return failAv(tr("The video could not be encoded"), error);
+        return failAv(Texts::tr("The video could not be encoded"), error);
     }
 
     void release()

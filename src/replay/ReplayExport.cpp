@@ -17,10 +17,11 @@ namespace {
 constexpr int kSmallestWidth = 16;
 constexpr int kLargestWidth = 4096;
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("ReplayExport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReplayExport)
+};
 
 ReplayExportResult failed(const QString &reason)
 {
@@ -44,7 +45,7 @@ std::unique_ptr<ReplayEncoder> createEncoder(ReplayFormat format, const ReplayPe
 QString checkOptions(const ReplayExportOptions &options)
 {
     if (options.width < kSmallestWidth || options.width > kLargestWidth)
-        return tr("The width must be from %1 to %2 pixels, not %3.")
+        return Texts::tr("The width must be from %1 to %2 pixels, not %3.")
             .arg(kSmallestWidth)
             .arg(kLargestWidth)
             .arg(options.width);
@@ -52,11 +53,11 @@ QString checkOptions(const ReplayExportOptions &options)
     if (timing.asDrawn
         && !(timing.asDrawnSpeed >= ReplayTiming::kSlowestSpeed
              && timing.asDrawnSpeed <= ReplayTiming::kFastestSpeed))
-        return tr("The speed must be from %1 to %2 times as drawn.")
+        return Texts::tr("The speed must be from %1 to %2 times as drawn.")
             .arg(ReplayTiming::kSlowestSpeed)
             .arg(ReplayTiming::kFastestSpeed);
     if (!timing.asDrawn && !(timing.timePerStrokeMs > 0 && std::isfinite(timing.timePerStrokeMs)))
-        return tr("Each stroke must take some time.");
+        return Texts::tr("Each stroke must take some time.");
     return {};
 }
 
@@ -94,12 +95,12 @@ ReplayExportResult exportReplay(const DocumentMetaData &sketch, const QString &p
 {
     const std::optional<ReplayFormat> format = replayFormatOfPath(path);
     if (!format)
-        return failed(tr("%1 names no animation format; end it in .gif, .webp or .mp4.")
+        return failed(Texts::tr("%1 names no animation format; end it in .gif, .webp or .mp4.")
                           .arg(QDir::toNativeSeparators(path)));
     if (const QString problem = checkOptions(options); !problem.isEmpty())
         return failed(problem);
     if (!sketch.document() || !sketch.model())
-        return failed(tr("The sketch is not loaded."));
+        return failed(Texts::tr("The sketch is not loaded."));
 
     // A model of its own: the sketch's may be on show, and the frames change what it shows.
     const QRectF page = sketch.model()->pageRect();
@@ -107,13 +108,14 @@ ReplayExportResult exportReplay(const DocumentMetaData &sketch, const QString &p
     model.setPageVisible(false, true);
     ReplayScene scene(model, options.pen);
     if (scene.strokeCount() == 0)
-        return failed(tr("The sketch has no strokes to replay."));
+        return failed(Texts::tr("The sketch has no strokes to replay."));
     const ReplaySchedule schedule = options.timing.asDrawn
         ? ReplaySchedule::ofDocument(*sketch.document())
         : ReplaySchedule();
     if (options.timing.asDrawn && schedule.strokeCount() != scene.strokeCount())
-        return failed(tr("The strokes of this sketch do not match its ink; it can be replayed "
-                         "at a fixed pace only."));
+        return failed(
+            Texts::tr("The strokes of this sketch do not match its ink; it can be replayed "
+                      "at a fixed pace only."));
 
     const QSize size = replayFrameSize(*format, page.size(), options.width);
     const int framesPerSecond = replayFramesPerSecond(*format);
@@ -134,6 +136,7 @@ ReplayExportResult exportReplay(const DocumentMetaData &sketch, const QString &p
         return failed(encoder->reason());
     QString reason;
     if (!saveBytesAtomically(path, bytes, &reason))
-        return failed(tr("%1 could not be saved: %2").arg(QDir::toNativeSeparators(path), reason));
+        return failed(
+            Texts::tr("%1 could not be saved: %2").arg(QDir::toNativeSeparators(path), reason));
     return {ReplayExportResult::Status::Written, {}};
 }

@@ -11,10 +11,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("WebpEncoder", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(WebpEncoder)
+};
 
 // The fastest lossless effort: line art on white compresses well at any effort, and the
 // higher ones cost several times the time for a few per cent.
@@ -33,38 +34,41 @@ public:
     {
         if (size.isEmpty() || size.width() > WEBP_MAX_DIMENSION
             || size.height() > WEBP_MAX_DIMENSION)
-            return fail(
-                tr("A WebP image cannot be %1 × %2 pixels.").arg(size.width()).arg(size.height()));
+            return fail(Texts::tr("A WebP image cannot be %1 × %2 pixels.")
+                            .arg(size.width())
+                            .arg(size.height()));
         m_size = size;
         m_framesPerSecond = std::max(1, framesPerSecond);
         WebPAnimEncoderOptions options;
         if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&m_config)
             || !WebPConfigLosslessPreset(&m_config, kLosslessLevel))
-            return fail(tr("The installed WebP library does not match the one built against."));
+            return fail(
+                Texts::tr("The installed WebP library does not match the one built against."));
         options.anim_params.loop_count = 0;
         options.anim_params.bgcolor = 0xFFFFFFFF;
         m_encoder = WebPAnimEncoderNew(size.width(), size.height(), &options);
         if (!m_encoder)
-            return fail(tr("Not enough memory to encode the WebP animation."));
+            return fail(Texts::tr("Not enough memory to encode the WebP animation."));
         return true;
     }
 
     bool addFrame(const QImage &frame, const QRect &changed) override
     {
         if (!m_encoder || frame.size() != m_size || frame.format() != QImage::Format_RGB32)
-            return fail(tr("The frame does not fit the animation."));
+            return fail(Texts::tr("The frame does not fit the animation."));
         const int tick = m_tick++;
         // The frame before simply lasts longer.
         if (tick > 0 && changed.isEmpty())
             return true;
         WebPPicture picture;
         if (!WebPPictureInit(&picture))
-            return fail(tr("The installed WebP library does not match the one built against."));
+            return fail(
+                Texts::tr("The installed WebP library does not match the one built against."));
         picture.use_argb = 1;
         picture.width = m_size.width();
         picture.height = m_size.height();
         if (!WebPPictureAlloc(&picture))
-            return fail(tr("Not enough memory to encode the WebP animation."));
+            return fail(Texts::tr("Not enough memory to encode the WebP animation."));
         // Both hold each pixel as one 32-bit 0xAARRGGBB in native byte order.
         for (int y = 0; y < m_size.height(); ++y)
             std::memcpy(picture.argb + static_cast<std::ptrdiff_t>(y) * picture.argb_stride,
@@ -77,7 +81,7 @@ public:
     bool finish(QByteArray &bytes) override
     {
         if (!m_encoder)
-            return fail(tr("The animation was not begun."));
+            return fail(Texts::tr("The animation was not begun."));
         WebPData data;
         WebPDataInit(&data);
         if (!WebPAnimEncoderAdd(m_encoder, nullptr, timestampMs(m_tick), nullptr)
@@ -100,7 +104,7 @@ private:
     bool failWebp()
     {
         const char *text = WebPAnimEncoderGetError(m_encoder);
-        return fail(tr("The WebP animation could not be encoded: %1")
+        return fail(Texts::tr("The WebP animation could not be encoded: %1")
                         .arg(QString::fromUtf8(text && *text ? text : "unknown error")));
     }
 

@@ -22,10 +22,11 @@ namespace {
 constexpr qint64 kMaxSettingsBytes = 4 * 1024 * 1024;
 constexpr int kMaxSettingsDepth = 64;
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("ApplSettings", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ApplSettings)
+};
 
 void showCritical(const QString &text)
 {
@@ -221,8 +222,8 @@ bool ApplSettings::replaceBrokenFile(const QString &userPath, const QString &fac
                               "replaced by the factory settings")
                    .arg(userPath, kept));
     dialogs().warning(nullptr, applicationTitle(),
-                      tr("Your settings file could not be read and has been replaced by the "
-                         "factory settings.\nThe damaged file was kept as \n%1")
+                      Texts::tr("Your settings file could not be read and has been replaced by the "
+                                "factory settings.\nThe damaged file was kept as \n%1")
                           .arg(QDir::toNativeSeparators(kept)));
     return true;
 }
@@ -232,12 +233,12 @@ bool ApplSettings::load(const QString &userPath, const QString &factoryPath)
     {
         QFile file(userPath);
         if (!file.open(QIODevice::ReadOnly)) {
-            showCritical(tr("Cannot open settings file \n%1").arg(userPath));
+            showCritical(Texts::tr("Cannot open settings file \n%1").arg(userPath));
             return false;
         }
     }
     if (!parseFile(userPath) && !replaceBrokenFile(userPath, factoryPath)) {
-        showCritical(tr("Parsing error for settings file \n%1").arg(userPath));
+        showCritical(Texts::tr("Parsing error for settings file \n%1").arg(userPath));
         return false;
     }
     {
@@ -254,12 +255,12 @@ bool ApplSettings::loadReadOnly(const QString &path)
     {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            showCritical(tr("Cannot open settings file \n%1").arg(path));
+            showCritical(Texts::tr("Cannot open settings file \n%1").arg(path));
             return false;
         }
     }
     if (!parseFile(path)) {
-        showCritical(tr("Parsing error for settings file \n%1").arg(path));
+        showCritical(Texts::tr("Parsing error for settings file \n%1").arg(path));
         return false;
     }
     {
@@ -275,7 +276,8 @@ std::optional<ApplSettings::EntryPath> ApplSettings::splitEntryPath(const QStrin
 {
     const QStringList parts = entryPath.split(QLatin1Char('/'), Qt::KeepEmptyParts);
     if (parts.size() != 2) {
-        showCritical(tr("Entry string \"%1\" does not exist in the settings file.").arg(entryPath));
+        showCritical(
+            Texts::tr("Entry string \"%1\" does not exist in the settings file.").arg(entryPath));
         return std::nullopt;
     }
     return EntryPath {parts[0], parts[1]};
@@ -283,7 +285,7 @@ std::optional<ApplSettings::EntryPath> ApplSettings::splitEntryPath(const QStrin
 
 void ApplSettings::reportMissing(const QString &entryPath, const QString &attributeName)
 {
-    showCritical(tr("Entry %1 does not have attribute name %2 in \n%3 settings file.")
+    showCritical(Texts::tr("Entry %1 does not have attribute name %2 in \n%3 settings file.")
                      .arg(entryPath, attributeName, settingsPath()));
 }
 
@@ -402,14 +404,15 @@ bool ApplSettings::save(const QString &path, QString &reason)
     // Qt may read a tree it cannot write back in a readable form (a strange processing
     // instruction read from UTF-16): a file that would not load again is not written.
     if (!parseSettingsBytes(text)) {
-        reason = tr("Cannot write the settings file %1: the settings would not read back")
+        reason = Texts::tr("Cannot write the settings file %1: the settings would not read back")
                      .arg(QDir::toNativeSeparators(path));
         return false;
     }
     QString why;
     if (saveBytesAtomically(path, text, &why))
         return true;
-    reason = tr("Cannot write the settings file %1: %2").arg(QDir::toNativeSeparators(path), why);
+    reason = Texts::tr("Cannot write the settings file %1: %2")
+                 .arg(QDir::toNativeSeparators(path), why);
     return false;
 }
 

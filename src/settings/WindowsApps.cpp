@@ -17,10 +17,11 @@ namespace {
 const QString kPluginName = QStringLiteral("vmrexportfile.aip");
 constexpr int kMaxKeyDepth = 32;
 
-QString tr(const char *text)
+// The texts of this file, translated under one context.
+struct Texts
 {
-    return QCoreApplication::translate("InstalledAppsProbe", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(InstalledAppsProbe)
+};
 
 QList<RegistryView> softwareViews(const RegistryReader &registry)
 {
@@ -165,14 +166,14 @@ void installIllustratorPlugin(const InstalledApp &illustrator, bool is64Bit,
     if (!QFileInfo(source).isFile())
         return;
     const QString destination = plugins.filePath(kPluginName);
-    dialogs().information(nullptr, tr("info copy "),
+    dialogs().information(nullptr, Texts::tr("info copy "),
                           QDir::toNativeSeparators(source) + QStringLiteral(" to ")
                               + QDir::toNativeSeparators(destination));
     // Without the plug-in Illustrator cannot open what it is handed: a failure is said.
     QFile plugin(source);
     if (!plugin.copy(destination))
         dialogs().warning(nullptr, applicationTitle(),
-                          tr("The Illustrator plug-in could not be copied to %1: %2")
+                          Texts::tr("The Illustrator plug-in could not be copied to %1: %2")
                               .arg(QDir::toNativeSeparators(destination), plugin.errorString()));
 }
 
