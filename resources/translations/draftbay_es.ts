@@ -6,63 +6,64 @@
     <message>
         <location filename="../../src/browser/AboutDialog.cpp" line="+42"/>
         <source>Qt %1 (LGPL-3.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt %1 (LGPL-3.0)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Built with</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilado con</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>About Quillo Draftbay</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quillo Draftbay</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Quillo logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Quillo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Quillo Draftbay %1
 Sketch browser and editor for the Quillo digital pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillo Draftbay %1
+Explorador y editor de bocetos para el lápiz digital Quillo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del firmware</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The licence text is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de la licencia no está instalado.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Firmware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del firmware:</translation>
     </message>
 </context>
 <context>
@@ -70,12 +71,12 @@ Sketch browser and editor for the Quillo digital pen</source>
     <message>
         <location filename="../../src/browser/AccessibleNames.cpp" line="+13"/>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de menús</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>More tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Más herramientas</translation>
     </message>
 </context>
 <context>
@@ -85,42 +86,47 @@ Sketch browser and editor for the Quillo digital pen</source>
         <source>Your settings file could not be read and has been replaced by the factory settings.
 The damaged file was kept as 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de configuración y se ha reemplazado por la configuración de fábrica.
+El archivo dañado se ha conservado como 
+%1</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+22"/>
         <source>Cannot open settings file 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de configuración 
+%1</translation>
     </message>
     <message>
         <location line="-17"/>
         <location line="+22"/>
         <source>Parsing error for settings file 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al analizar el archivo de configuración 
+%1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Entry string &quot;%1&quot; does not exist in the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada &quot;%1&quot; no existe en el archivo de configuración.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Entry %1 does not have attribute name %2 in 
 %3 settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 no tiene ningún atributo llamado %2 en el 
+archivo de configuración %3.</translation>
     </message>
     <message>
         <location line="+119"/>
         <source>Cannot write the settings file %1: the settings would not read back</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de configuración %1: la configuración no se pudo volver a leer</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Cannot write the settings file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de configuración %1: %2</translation>
     </message>
 </context>
 <context>
@@ -128,57 +134,57 @@ The damaged file was kept as
     <message>
         <location filename="../../src/export/ApplicationExport.cpp" line="+42"/>
         <source>The image is too large to be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen es demasiado grande para poder crearse.</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>The sketch cannot be exported: no folder can be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar el boceto: no se puede crear ninguna carpeta en %1.</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Exporting document to Photoshop</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando el documento a Photoshop</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The sketch cannot be exported to Photoshop:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar el boceto a Photoshop:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Launching Adobe Script...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando el script de Adobe...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Photoshop cannot be started: the script %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar Photoshop: el script %1 %2.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>did not start</source>
-        <translation type="unfinished"></translation>
+        <translation>no se inició</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Exporting document</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando el documento</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The sketch cannot be exported: %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar el boceto: no se puede escribir %1.</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>%1 cannot be started (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -186,48 +192,49 @@ The damaged file was kept as
     <message>
         <location filename="../../src/preferences/ClickThresholdPage.cpp" line="+30"/>
         <source>Click threshold status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado del umbral de clic</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral de clic</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click threshold test area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de prueba del umbral de clic</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Soft</source>
-        <translation type="unfinished"></translation>
+        <translation>Suave</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Firm</source>
-        <translation type="unfinished"></translation>
+        <translation>Firme</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Connect Quillo to your computer to adjust the click threshold 
 The click threshold controls the pressure required to record your strokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte Quillo al equipo para ajustar el umbral de clic 
+El umbral de clic determina la presión necesaria para registrar sus trazos</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Draw here to test your pen&apos;s click threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuje aquí para probar el umbral de clic de su lápiz</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>You must first Apply the new setting before testing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de probar la nueva configuración, debe hacer clic en Aplicar.</translation>
     </message>
 </context>
 <context>
@@ -235,37 +242,37 @@ The click threshold controls the pressure required to record your strokes</sourc
     <message>
         <location filename="../../src/browser/DirView.cpp" line="+65"/>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta personal</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>My Sketches</source>
-        <translation type="unfinished"></translation>
+        <translation>My Sketches</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>File System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de archivos</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>&amp;Move sketches to local folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover bocetos a una carpeta local</translation>
     </message>
     <message>
         <location line="+100"/>
         <source>Are you sure you want to overwrite file</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea sobrescribir el archivo</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Failed to copy file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar el archivo</translation>
     </message>
 </context>
 <context>
@@ -273,48 +280,48 @@ The click threshold controls the pressure required to record your strokes</sourc
     <message>
         <location filename="../../src/export/DocumentExport.cpp" line="+125"/>
         <source>Saving document as </source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando el documento como </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The file name has no suffix that names an image format.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo no tiene una extensión que indique un formato de imagen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The image is too large to be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen es demasiado grande para poder crearse.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>failed saving pixmap</source>
-        <translation type="unfinished"></translation>
+        <translation>error al guardar el mapa de píxeles</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Saving document as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando el documento como PDF</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el PDF.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+14"/>
         <source>Unable to save file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>Saving document as SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando el documento como SVG</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The SVG could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el SVG.</translation>
     </message>
 </context>
 <context>
@@ -322,133 +329,133 @@ The click threshold controls the pressure required to record your strokes</sourc
     <message>
         <location filename="../../src/browser/EditorSession.cpp" line="+51"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por correo electrónico</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save Document As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar documento como</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rotate Clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar en sentido horario</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+R</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rotate Counterclockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar en sentido antihorario</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+Shift+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+R</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save as Different Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en otro formato</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>&amp;Export to</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar a</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export to</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+F</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>The file has been modified.  Would you like to save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo se ha modificado.  ¿Desea guardar los cambios?</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>The file has been modified. Would you like to save your changes ?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo se ha modificado. ¿Desea guardar los cambios?</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Quillo files (*.vmr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Quillo (*.vmr)</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+2"/>
         <source>Saving document</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando el documento</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Unable to save file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo</translation>
     </message>
 </context>
 <context>
@@ -457,7 +464,8 @@ The click threshold controls the pressure required to record your strokes</sourc
         <location filename="../../src/export/FileNameQuestion.cpp" line="+33"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>
@@ -465,7 +473,7 @@ Do you want to replace it?</source>
     <message>
         <location filename="../../src/browser/FolderTreeModel.cpp" line="+229"/>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
 </context>
 <context>
@@ -473,22 +481,22 @@ Do you want to replace it?</source>
     <message>
         <location filename="../../src/replay/GifEncoder.cpp" line="+52"/>
         <source>A GIF cannot be %1 × %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un GIF no puede medir %1 × %2 píxeles.</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>The frame does not fit the animation.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fotograma no se ajusta a la animación.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>The animation was not begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha iniciado la animación.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>The GIF could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el GIF: %1</translation>
     </message>
 </context>
 <context>
@@ -496,12 +504,12 @@ Do you want to replace it?</source>
     <message>
         <location filename="../../src/settings/WindowsApps.cpp" line="+169"/>
         <source>info copy </source>
-        <translation type="unfinished"></translation>
+        <translation>copia de información </translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The Illustrator plug-in could not be copied to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar el complemento de Illustrator en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -509,259 +517,259 @@ Do you want to replace it?</source>
     <message>
         <location filename="../forms/LayerManager.ui" line="+6"/>
         <source>Layer editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de capas</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Editor pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas del editor</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Edit the layers, or replay the strokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar las capas o reproducir los trazos</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+4"/>
         <source>Layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Capas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Checked layers are shown; selected layers are highlighted</source>
-        <translation type="unfinished"></translation>
+        <translation>Las capas marcadas se muestran; las capas seleccionadas se resaltan</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Strokes of the selected layer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazos de la capa seleccionada:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Stroke scrubber</source>
-        <translation type="unfinished"></translation>
+        <translation>Control deslizante de trazos</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Drag the handles to choose where the layer is cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre los tiradores para elegir dónde se corta la capa</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>First cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer corte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Strokes before this one stay in the first part</source>
-        <translation type="unfinished"></translation>
+        <translation>Los trazos anteriores a este quedan en la primera parte</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Second cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo corte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Strokes from this one on go to the last part</source>
-        <translation type="unfinished"></translation>
+        <translation>Los trazos a partir de este pasan a la última parte</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Split</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dividir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Split layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir capa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cut the selected layer at the scrubber&apos;s handles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar la capa seleccionada en los tiradores del control deslizante de trazos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Split at &amp;pauses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir en &amp;pausas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Split at pauses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir en pausas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cut the selected layer wherever the pen rested</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar la capa seleccionada en cada punto en que el lápiz se detuvo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Combinar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Merge layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar capas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Join the selected neighbouring layers into one</source>
-        <translation type="unfinished"></translation>
+        <translation>Unir en una sola las capas contiguas seleccionadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Delete layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar capas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Delete the selected layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar las capas seleccionadas</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproductor</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Replays the sketch stroke by stroke, in the order it was drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduce el boceto trazo a trazo, en el orden en que se dibujó.</translation>
     </message>
     <message>
         <location line="+14"/>
         <location filename="../../src/editor/LayerManager.cpp" line="+552"/>
         <source>File : </source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Boceto</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Editor and player</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor y reproductor</translation>
     </message>
     <message>
         <location filename="../../src/editor/LayerManager.cpp" line="-441"/>
         <location filename="../../src/export/SketchLayers.cpp" line="+20"/>
         <source>layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>capa %1</translation>
     </message>
     <message>
         <location line="+300"/>
         <location line="+13"/>
         <source>Unable to split selected layer - there is nothing to do!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede dividir la capa seleccionada: ¡no hay nada que hacer!</translation>
     </message>
     <message numerus="yes">
         <location line="+16"/>
         <source>The pen did not rest longer than %n second(s) in this layer.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El lápiz no se detuvo más de %n segundo en esta capa.</numerusform>
+            <numerusform>El lápiz no se detuvo más de %n segundos en esta capa.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Nothing to merge</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que combinar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Unable to merge selected layers.  Must have continuity between layers!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden combinar las capas seleccionadas.  ¡Las capas deben ser consecutivas!</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>Layer name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la capa:</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>File tag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta del archivo:</translation>
     </message>
     <message>
         <location line="+18"/>
         <source> Tag : &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation> Etiqueta: &quot;</translation>
     </message>
     <message>
         <location filename="../../src/editor/LayerViewMenu.cpp" line="+12"/>
         <source>Sketch commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos del boceto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Return to Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver a la vista previa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acercar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lejar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Rotate Clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Girar en sentido horario</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Rotate Counterclockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar en sentido an&amp;tihorario</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Show/Edit Tag...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/&amp;editar etiqueta...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Open File Location...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;ubicación del archivo...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Save Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Guar&amp;dar documento</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Save Document as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar documento &amp;como...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Save Document as Different Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar documento en &amp;otro formato</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Export to</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar a</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export to</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a</translation>
     </message>
 </context>
 <context>
@@ -769,12 +777,12 @@ Do you want to replace it?</source>
     <message>
         <location filename="../../src/editor/LimitedInputDialog.cpp" line="+11"/>
         <source>Quillo Draftbay</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillo Draftbay</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>String is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto es demasiado largo</translation>
     </message>
 </context>
 <context>
@@ -782,22 +790,22 @@ Do you want to replace it?</source>
     <message>
         <location filename="../../src/editor/ListWidgetNivo.cpp" line="+16"/>
         <source>Layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Capas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Layer menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú de la capa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete layer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar capa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Rename layer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;nombre de la capa...</translation>
     </message>
 </context>
 <context>
@@ -805,58 +813,58 @@ Do you want to replace it?</source>
     <message>
         <location filename="../../src/browser/LiveView.cpp" line="+112"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+1"/>
         <source>Live view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en vivo</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Live view status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la vista en vivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop live view</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la vista en vivo</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Draw on the sheet: the strokes appear here as you draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuje en la hoja: los trazos aparecen aquí a medida que dibuja.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The receiver did not start live mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>El receptor no inició el modo en vivo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The receiver was disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>El receptor se desconectó.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Starting live mode...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando el modo en vivo...</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Live view stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en vivo detenida.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Keep the strokes of this live session as the document &quot;%1&quot; in &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Conservar los trazos de esta sesión en vivo como el documento &quot;%1&quot; en &quot;%2&quot;?</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Unable to save file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo</translation>
     </message>
 </context>
 <context>
@@ -864,12 +872,12 @@ Do you want to replace it?</source>
     <message>
         <location line="+12"/>
         <source>Live view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en vivo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>See what the pen draws, as it draws (needs the receiver)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver lo que dibuja el lápiz mientras dibuja (requiere el receptor)</translation>
     </message>
 </context>
 <context>
@@ -877,27 +885,27 @@ Do you want to replace it?</source>
     <message>
         <location filename="../../src/export/Mail.cpp" line="+136"/>
         <source>No mail program can be reached: the desktop offers no e-mail portal and xdg-email (xdg-utils) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acceder a ningún programa de correo: el escritorio no ofrece ningún portal de correo electrónico y xdg-email (xdg-utils) no está instalado.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>No mail program is set up on this computer: no program is chosen for writing e-mails (mailto: links).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún programa de correo configurado en este equipo: no se ha elegido ningún programa para escribir correos electrónicos (enlaces mailto:).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The mail program could not be started (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el programa de correo (%1).</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>The PDF to attach cannot be written: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el PDF que se va a adjuntar: no se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The sketch cannot be sent by e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede enviar el boceto por correo electrónico.</translation>
     </message>
 </context>
 <context>
@@ -906,248 +914,248 @@ Do you want to replace it?</source>
         <location filename="../../src/browser/MainWindow.cpp" line="+64"/>
         <location line="+447"/>
         <source>Quillo Draftbay</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillo Draftbay</translation>
     </message>
     <message>
         <location line="-404"/>
         <source>&amp;Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir archivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+X</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>User&apos;s Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual del usuario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About Quillo</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quillo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>File System Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Árbol del sistema de archivos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Shift+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+O</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+B</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+B</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+377"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <location line="-376"/>
         <location line="+258"/>
         <source>Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+F</translation>
     </message>
     <message>
         <location line="-255"/>
         <source>Important Product Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información importante sobre el producto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Quillo Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutorial de Quillo</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Principal</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Loading sketches</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando bocetos</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+1"/>
         <source>Smaller thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturas más pequeñas</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+1"/>
         <source>Larger thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturas más grandes</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zoom in or out</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar o alejar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thumbnail size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de las miniaturas</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Previous Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Boceto anterior</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+PgUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+PgUp</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Next Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Boceto siguiente</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+PgDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+PgDown</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+5"/>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+=</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+=</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+-</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+-</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la ventana</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ctrl+0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+0</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Back to sketches</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a los bocetos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reload Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a cargar la carpeta</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="+150"/>
         <location line="+152"/>
         <source>%1 - Quillo Draftbay</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Quillo Draftbay</translation>
     </message>
     <message>
         <location line="-146"/>
         <source>The folder %1 was removed; showing %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 se ha eliminado; se muestra %2 en su lugar.</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sketches (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bocetos (%1)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The file is not a readable sketch.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un boceto legible.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The sketch cannot be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el boceto:</translation>
     </message>
 </context>
 <context>
@@ -1155,12 +1163,12 @@ Do you want to replace it?</source>
     <message>
         <location filename="../../src/replay/Mp4Encoder.cpp" line="+100"/>
         <source>An MP4 video needs an even width and height, not %1 × %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un video MP4 necesita un ancho y un alto pares, no %1 × %2 píxeles.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The MP4 format is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato MP4 no está disponible</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1168,44 +1176,44 @@ Do you want to replace it?</source>
         <location line="+59"/>
         <location line="+45"/>
         <source>Not enough memory to encode the video.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente memoria para codificar el video.</translation>
     </message>
     <message>
         <location line="-97"/>
         <location line="+103"/>
         <source>The video could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el video</translation>
     </message>
     <message>
         <location line="-96"/>
         <source>The frame does not fit the video.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fotograma no se ajusta al video.</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+134"/>
         <source>The video could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo codificar el video</translation>
     </message>
     <message>
         <location line="-122"/>
         <source>The video was not begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha iniciado el video.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The video could not be finished</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo finalizar el video</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>No video encoder for MP4 could be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ningún codificador de video para MP4.</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>The frames cannot be converted for the video.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden convertir los fotogramas para el video.</translation>
     </message>
 </context>
 <context>
@@ -1214,22 +1222,22 @@ Do you want to replace it?</source>
         <location filename="../../src/export/OpenRasterWriter.cpp" line="+193"/>
         <location line="+11"/>
         <source>The picture is empty or too large to be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen está vacía o es demasiado grande para poder crearse.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>A picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo codificar una imagen.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saving document as OpenRaster</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando el documento como OpenRaster</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Unable to save file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo</translation>
     </message>
 </context>
 <context>
@@ -1237,48 +1245,49 @@ Do you want to replace it?</source>
     <message>
         <location filename="../../src/export/OtherFormats.cpp" line="+33"/>
         <source>PNG file (*.png);; JPEG file (*.jpg);; PDF file (*.pdf);; SVG file (*.svg );; BMP file (*.bmp);; TIFF file (*.tiff)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo PNG (*.png);; Archivo JPEG (*.jpg);; Archivo PDF (*.pdf);; Archivo SVG (*.svg );; Archivo BMP (*.bmp);; Archivo TIFF (*.tiff)</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Printing Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo el boceto</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The printer could not be started; nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la impresora; no se imprimió nada.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The sketch could not be sent to the printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo enviar el boceto a la impresora.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Save document as </source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar documento como </translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Invlaid extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión no válida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 was not saved: &quot;%2&quot; is not a format that can be written.
 End the file name in one of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se guardó: &quot;%2&quot; no es un formato en el que se pueda escribir.
+Termine el nombre del archivo con una de estas extensiones: %3.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>No printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora instalada.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>There is no default printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada.</translation>
     </message>
 </context>
 <context>
@@ -1286,61 +1295,61 @@ End the file name in one of %3.</source>
     <message>
         <location filename="../forms/PagesStrip.ui" line="+14"/>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+3"/>
         <source>First page</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera página</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+3"/>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Page number; press Enter to go there</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de página; presione Entrar para ir a ella</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Page number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de página</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+3"/>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+3"/>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Última página</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Sketches shown of the folder&apos;s sketches</source>
-        <translation type="unfinished"></translation>
+        <translation>Bocetos mostrados del total de bocetos de la carpeta</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>N-M/TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>N-M/TOTAL</translation>
     </message>
     <message>
         <location filename="../../src/browser/PagesStrip.cpp" line="+29"/>
         <source>%1–%2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2 de %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source> of %1</source>
-        <translation type="unfinished"></translation>
+        <translation> de %1</translation>
     </message>
 </context>
 <context>
@@ -1349,163 +1358,163 @@ End the file name in one of %3.</source>
         <location filename="../forms/PlayerDocument.ui" line="+14"/>
         <location line="+3"/>
         <source>Stroke player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproductor de trazos</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>The sketch as replayed; drag to move it</source>
-        <translation type="unfinished"></translation>
+        <translation>El boceto tal como se reproduce; arrástrelo para moverlo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Replayed sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Boceto reproducido</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Strokes shown; drag to go to another stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazos mostrados; arrastre para ir a otro trazo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Replay position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de reproducción</translation>
     </message>
     <message>
         <location line="+28"/>
         <location line="+3"/>
         <source>Strokes shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazos mostrados</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>0 of 0 strokes</source>
-        <translation type="unfinished"></translation>
+        <translation>0 de 0 trazos</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save the replay as an animated GIF or WebP image or an MP4 video, at this pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la reproducción como imagen animada GIF o WebP o como video MP4, a este ritmo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Export replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar reproducción</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Export replay…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar reproducción…</translation>
     </message>
     <message>
         <location line="+32"/>
         <location line="+3"/>
         <source>First stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer trazo</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+3"/>
         <source>Previous stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazo anterior</translation>
     </message>
     <message>
         <location line="+20"/>
         <location filename="../../src/editor/PlayerDocument.cpp" line="+261"/>
         <location line="+20"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Play or pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir o pausar</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+3"/>
         <source>Next stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazo siguiente</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+3"/>
         <source>Last stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Último trazo</translation>
     </message>
     <message>
         <location line="+36"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Replay as drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir a la velocidad original</translation>
     </message>
     <message>
         <location line="+32"/>
         <location line="+3"/>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lento</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Replay speed; to the right is faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de reproducción; hacia la derecha es más rápida</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+63"/>
         <location line="+3"/>
         <source>Replay speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de reproducción</translation>
     </message>
     <message>
         <location line="-26"/>
         <location line="+3"/>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Más rápido</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>200 ms a stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>200 ms por trazo</translation>
     </message>
     <message>
         <location line="+23"/>
         <location line="+3"/>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+3"/>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+3"/>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <location filename="../../src/editor/PlayerDocument.cpp" line="-16"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>%1 of %2 strokes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 trazos</translation>
     </message>
     <message>
         <location line="+91"/>
         <source>%1× as drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1× la velocidad original</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 ms a stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms por trazo</translation>
     </message>
 </context>
 <context>
@@ -1513,7 +1522,7 @@ End the file name in one of %3.</source>
     <message>
         <location filename="../../src/browser/PreferencesController.cpp" line="+19"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
 </context>
 <context>
@@ -1521,155 +1530,155 @@ End the file name in one of %3.</source>
     <message>
         <location filename="../../src/browser/PreviewThumbnailList.cpp" line="+64"/>
         <source>Sketches</source>
-        <translation type="unfinished"></translation>
+        <translation>Bocetos</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Sketch commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos del boceto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit Layers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar capas</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Copy to...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar a...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;nombre...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Open file location...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;ubicación del archivo...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Save Document as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar documento como...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save as Di&amp;fferent Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en &amp;otro formato</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Export to</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar a</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export to</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a</translation>
     </message>
     <message>
         <location line="+215"/>
         <source>The file is not a readable sketch.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un boceto legible.</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>No sketches in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay bocetos en esta carpeta</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sketches from the pen appear in the folder &quot;My Sketches&quot; on the receiver&apos;s disc when it is plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los bocetos del lápiz aparecen en la carpeta &quot;My Sketches&quot; del disco del receptor cuando este está conectado.</translation>
     </message>
     <message>
         <location line="+139"/>
         <source>Open directory for copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta de destino de la copia</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Rename file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre del archivo:</translation>
     </message>
     <message>
         <location filename="../../src/browser/SketchFileOperations.cpp" line="+35"/>
         <source>The new name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo nombre está vacío.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&quot;%1&quot; is not a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un nombre de archivo.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>A name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre no puede contener &quot;/&quot; ni &quot;\&quot;.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The new name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo nombre es demasiado largo.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Do you want to delete this file?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar este archivo?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Failed to delete file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el archivo</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+77"/>
         <source>Are you sure you want to overwrite file</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea sobrescribir el archivo</translation>
     </message>
     <message>
         <location line="-63"/>
         <source>Failed to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar</translation>
     </message>
     <message>
         <location line="+12"/>
         <location line="+11"/>
         <location line="+8"/>
         <source>Failed to rename file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar el nombre del archivo</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>A file of that name exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un archivo con ese nombre.</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Are you sure you want to merge</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea combinar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> and</source>
-        <translation type="unfinished"></translation>
+        <translation> y</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> files</source>
-        <translation type="unfinished"></translation>
+        <translation> archivos</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Unable to merge</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede combinar</translation>
     </message>
 </context>
 <context>
@@ -1678,17 +1687,17 @@ End the file name in one of %3.</source>
         <location filename="../../src/export/PsdWriter.cpp" line="+251"/>
         <location line="+10"/>
         <source>The picture is empty or too large to be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen está vacía o es demasiado grande para poder crearse.</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Saving document as Photoshop image</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando el documento como imagen de Photoshop</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unable to save file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo</translation>
     </message>
 </context>
 <context>
@@ -1696,43 +1705,43 @@ End the file name in one of %3.</source>
     <message>
         <location filename="../../src/device/ReceiverTexts.cpp" line="+11"/>
         <source>Invalid battery state</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la batería no válido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Battery not operational</source>
-        <translation type="unfinished"></translation>
+        <translation>La batería no funciona</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Battery is critically low</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de batería crítico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Battery charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando la batería</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Battery full</source>
-        <translation type="unfinished"></translation>
+        <translation>Batería llena</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not charging low current</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin carga: corriente demasiado baja</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
         <source>Warning! Your Quillo receiver is not charging. Receiver temperature is too high</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Advertencia! El receptor Quillo no se está cargando. La temperatura del receptor es demasiado alta</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Warning! Your Quillo receiver is not charging. Receiver temperature is too low</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Advertencia! El receptor Quillo no se está cargando. La temperatura del receptor es demasiado baja</translation>
     </message>
 </context>
 <context>
@@ -1740,32 +1749,32 @@ End the file name in one of %3.</source>
     <message>
         <location filename="../../src/browser/ReceiverStatus.cpp" line="+85"/>
         <source>Receiver battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Batería del receptor</translation>
     </message>
     <message>
         <location line="+145"/>
         <source>The Quillo receiver has shutdown.  Please free up receiver memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>El receptor Quillo se ha apagado.  Libere memoria del receptor.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unit was shut down due to low battery.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo se apagó por batería baja.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Warning! Your Quillo receiver is not charging.  If you wish to charge the receiver, please reconnect to a powered USB port.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Advertencia! El receptor Quillo no se está cargando.  Si desea cargar el receptor, vuelva a conectarlo a un puerto USB con alimentación.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Warning! Your Quillo receiver is not charging. Either battery is malfunctioning or it is not properly connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Advertencia! El receptor Quillo no se está cargando. La batería no funciona correctamente o no está bien conectada.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Battery level is critical, please charge the receiver for at least 30 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nivel de batería es crítico; cargue el receptor durante al menos 30 minutos.</translation>
     </message>
 </context>
 <context>
@@ -1773,42 +1782,42 @@ End the file name in one of %3.</source>
     <message>
         <location filename="../../src/replay/ReplayExport.cpp" line="+48"/>
         <source>The width must be from %1 to %2 pixels, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho debe estar entre %1 y %2 píxeles, no %3.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The speed must be from %1 to %2 times as drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>La velocidad debe estar entre %1 y %2 veces la original.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Each stroke must take some time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada trazo debe tener alguna duración.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>%1 names no animation format; end it in .gif, .webp or .mp4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no indica ningún formato de animación; termínelo en .gif, .webp o .mp4.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The sketch is not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El boceto no está cargado.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The sketch has no strokes to replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>El boceto no tiene trazos que reproducir.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The strokes of this sketch do not match its ink; it can be replayed at a fixed pace only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los trazos de este boceto no coinciden con su tinta; solo se puede reproducir a un ritmo fijo.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>%1 could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1816,29 +1825,30 @@ End the file name in one of %3.</source>
     <message>
         <location filename="../../src/editor/ReplayExportQuestion.cpp" line="+22"/>
         <source>GIF animation (*.gif);;WebP animation (*.webp);;MP4 video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Animación GIF (*.gif);;Animación WebP (*.webp);;Video MP4 (*.mp4)</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+6"/>
         <source>Export replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar reproducción</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Saving the replay as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando la reproducción como %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The replay was not saved as %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La reproducción no se guardó como %1.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1847,193 +1857,194 @@ End the file name in one of %3.</source>
         <location filename="../../src/preferences/SettingsDlg.cpp" line="+110"/>
         <location line="+1"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Settings pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas de configuración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lápiz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral de clic</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del papel</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Receiver position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición del receptor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click where the receiver is clipped to the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic donde el receptor está sujeto a la hoja</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Paper size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del papel:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Receiver position on the sheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición del receptor en la hoja:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Pen width</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor del lápiz</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Ball point size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la punta esférica</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Pen colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del lápiz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Highlight colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de resaltado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scrubber left colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color izquierdo del control deslizante</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scrubber middle colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color central del control deslizante</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scrubber right colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color derecho del control deslizante</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Pen width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor del lápiz:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ball point size (mm):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la punta esférica (mm):</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Start folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de inicio</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Choose the start folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta de inicio</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Receiver clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj del receptor</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Set the receiver clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el reloj del receptor</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Start folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de inicio:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Receiver clock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj del receptor:</translation>
     </message>
     <message>
         <location line="+197"/>
         <source>Select Working Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar carpeta de trabajo</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>In order to apply your language selection you have to click &quot;OK&quot;
  on &quot;Setting&quot; dialog and re-start application</source>
-        <translation type="unfinished"></translation>
+        <translation>Para aplicar el idioma seleccionado, debe hacer clic en &quot;Aceptar&quot;
+ en el cuadro de diálogo &quot;Configuración&quot; y reiniciar la aplicación</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -2041,37 +2052,40 @@ End the file name in one of %3.</source>
 the current setting. Click &quot;OK&quot; without 
 testing. Click &quot;Apply&quot; to apply the setting
  and test it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha cambiado la sensibilidad de la punta y no ha probado 
+la configuración actual. Haga clic en &quot;Aceptar&quot; para continuar sin 
+probarla. Haga clic en &quot;Aplicar&quot; para aplicar la configuración
+ y probarla.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración.</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Failed to update the click threshold.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo actualizar el umbral de clic.</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Failed to retrieve the pressure value.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo obtener el valor de presión.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>The receiver is not connected to USB port, can&apos;t update Real-time clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>El receptor no está conectado al puerto USB; no se puede actualizar el reloj en tiempo real.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Would you like to apply clock setting to the receiver?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea aplicar el ajuste del reloj al receptor?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Failed to update Real-time clock!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo actualizar el reloj en tiempo real!</translation>
     </message>
 </context>
 <context>
@@ -2079,30 +2093,33 @@ testing. Click &quot;Apply&quot; to apply the setting
     <message>
         <location filename="../../src/browser/SketchBackupController.cpp" line="+26"/>
         <source>Open destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta de destino</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Are you sure you want to move your sketches to 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea mover sus bocetos a la carpeta 
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> folder?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Unable to create the folder
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta
+%1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>These sketches could not be moved and stay where they were:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos bocetos no se pudieron mover y permanecen en su ubicación original:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2110,12 +2127,12 @@ testing. Click &quot;Apply&quot; to apply the setting
     <message>
         <location filename="../../src/browser/SketchMove.cpp" line="+23"/>
         <source>Moving the sketches to the computer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Moviendo los bocetos al equipo...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2123,32 +2140,32 @@ testing. Click &quot;Apply&quot; to apply the setting
     <message>
         <location filename="../../src/editor/SketchViewer.cpp" line="+36"/>
         <source>Back to sketches</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a los bocetos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Sketch view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista del boceto</translation>
     </message>
 </context>
 <context>
@@ -2156,12 +2173,12 @@ testing. Click &quot;Apply&quot; to apply the setting
     <message>
         <location filename="../../src/editor/SpanSlider.cpp" line="+21"/>
         <source>Span</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <location line="+282"/>
         <source>From %1 to %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a %2 de %3</translation>
     </message>
 </context>
 <context>
@@ -2169,12 +2186,12 @@ testing. Click &quot;Apply&quot; to apply the setting
     <message>
         <location filename="../../src/app/StartUp.cpp" line="+80"/>
         <source>The factory settings file does not exists</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración de fábrica no existe</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Problem to copy the factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema al copiar la configuración de fábrica</translation>
     </message>
 </context>
 <context>
@@ -2182,7 +2199,7 @@ testing. Click &quot;Apply&quot; to apply the setting
     <message>
         <location filename="../../src/browser/ThumbnailItem.cpp" line="+109"/>
         <source>Cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer</translation>
     </message>
 </context>
 <context>
@@ -2190,42 +2207,42 @@ testing. Click &quot;Apply&quot; to apply the setting
     <message>
         <location filename="../../src/browser/TrayController.cpp" line="+15"/>
         <source>Tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú del área de notificación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi&amp;nimizar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;ximizar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Quillo Draftbay is connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillo Draftbay está conectado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quillo Draftbay is disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillo Draftbay está desconectado</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Quillo Draftbay</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillo Draftbay</translation>
     </message>
 </context>
 <context>
@@ -2233,34 +2250,34 @@ testing. Click &quot;Apply&quot; to apply the setting
     <message>
         <location filename="../../src/replay/WebpEncoder.cpp" line="+37"/>
         <source>A WebP image cannot be %1 × %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen WebP no puede medir %1 × %2 píxeles.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+20"/>
         <source>The installed WebP library does not match the one built against.</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca WebP instalada no coincide con la utilizada en la compilación.</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+20"/>
         <source>Not enough memory to encode the WebP animation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente memoria para codificar la animación WebP.</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>The frame does not fit the animation.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fotograma no se ajusta a la animación.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>The animation was not begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha iniciado la animación.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The WebP animation could not be encoded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo codificar la animación WebP: %1</translation>
     </message>
 </context>
 </TS>

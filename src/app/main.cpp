@@ -134,8 +134,10 @@ int runInformationOption(int argc, char **argv, const char *option)
     }
     QCoreApplication application(argc, argv);
     int missing = 0;
-    for (const char *name : {"support/draftbayfactory.xml", "support/brush_pressure.ai", "eula",
-                             "Important Product Information", "tutorial"}) {
+    for (const char *name :
+         {"support/draftbayfactory.xml", "support/brush_pressure.ai", "eula",
+          "Important Product Information", "tutorial", "userguides/Quillo_Manual_EN.pdf",
+          "draftbay_de.qm", "draftbay_fr.qm"}) {
         const QString path = findDataFile(QString::fromUtf8(name));
         const bool found = QFileInfo::exists(path);
         missing += found ? 0 : 1;

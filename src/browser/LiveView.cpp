@@ -219,7 +219,11 @@ void LiveView::finish(const QString &why)
     if (m_live)
         m_receiver->requestLiveMode(false);
     m_live = false;
-    m_stop->setEnabled(false);
+    // The drawing stays to be looked at; the button now closes the view.
+    m_stop->setText(tr("Close"));
+    m_stop->setAccessibleName(tr("Close live view"));
+    disconnect(m_stop, &QPushButton::clicked, this, nullptr);
+    connect(m_stop, &QPushButton::clicked, this, &QWidget::close);
     m_status->setText(why.isEmpty() ? tr("Live view stopped.") : why);
     if (m_session.isEmpty())
         return;

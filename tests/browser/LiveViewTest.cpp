@@ -13,7 +13,9 @@
 #include "ink/InkMLDefinitions.h"
 
 #include <QDir>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 
 using namespace std::chrono_literals;
 using namespace TestSupport;
@@ -107,8 +109,16 @@ TEST_F(LiveViewTest, DrawsTheReceiversPointsAndKeepsTheSessionAsADocument)
     EXPECT_FALSE(isInked(view.sheet(), middle + QPointF(0, 40))) << "ink only on the line";
 
     m_dialogs->buttonAnswers = {QMessageBox::Save};
-    view.stop();
+    auto *button = view.findChild<QPushButton *>();
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_EQ(saved.count(), 1);
+    // The drawing stays until the same button, now "Close", closes the view.
+    EXPECT_EQ(button->text(), "Close");
+    EXPECT_TRUE(view.isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_EQ(m_dialogs->messages.size(), 1) << "closing asks nothing more";
     ASSERT_TRUE(waitUntil([&] { return m_receiver->state().mode == 1u; }))
         << "the receiver is back in its resting mode";
     const QString path = saved.at(0).at(0).toString();

@@ -28,6 +28,10 @@ version=$("$stage/bin/draftbay-cli" --version)
 report=$(QT_QPA_PLATFORM=offscreen "$stage/bin/draftbay" --check-install) || fail "draftbay: $report"
 grep -q "^found $stage/share/draftbay/support/draftbayfactory.xml$" <<<"$report" \
     || fail "factory settings not found in the installed tree: $report"
+grep -q "^found $stage/share/draftbay/draftbay_de.qm$" <<<"$report" \
+    || fail "translations not found in the installed tree: $report"
+grep -q "^found $stage/share/draftbay/userguides/" <<<"$report" \
+    || fail "the manual is not found in the installed tree: $report"
 
 # The thumbnailer entry's own command, given a file:// URI as file managers do.
 "$stage/bin/qpe-synth" --count 1 --points 3000 --seed 5 --prefix thumb --out "$work/in" >/dev/null
