@@ -10,6 +10,11 @@ on disc. Then opens the renamed sketch in the editor, deletes a layer, leaves th
 answers the question with Save and accepts the proposed document name in the file dialog,
 and checks the document beside the untouched pen file. Every wait is bounded; everything started here is stopped by its pid.
 
+With --flow receiver it plugs the simulated receiver instead, waits for the window to
+announce it, opens Tools > Settings, waits for the click threshold read back from the
+receiver, chooses German with the keyboard and presses Ok, then starts the program again and
+finds its German menu.
+
 Exit codes: 0 passed, 1 failed, 77 skipped (a tool is missing).
 """
 
@@ -181,6 +186,11 @@ class Session:
         env.pop('LANGUAGE', None)
         env.update(extra_env)
         self.app = self.spawn('app', argv, env=env)
+
+    def stop_app(self):
+        terminate([self.app.pid])
+        self.processes = [(name, p) for name, p in self.processes if p is not self.app]
+        self.app = None
 
     def run(self, argv, timeout=10):
         try:
@@ -470,6 +480,92 @@ def edit_and_save_through_the_editor(session, screen, sketches, frame, thumbnail
     log(f'saved {os.path.basename(document)} beside {name}')
 
 
+def press_or_click(session, screen, accessible):
+    """Runs the control's press action, or clicks it where it lies when it has none."""
+    actions = accessible.queryAction()
+    if any(actions.getName(i).lower() == 'press' for i in range(actions.nActions)):
+        screen.run_action(accessible, 'press')
+    else:
+        session.xdotool('mousemove', *screen.centre(accessible))
+        session.xdotool('click', '1')
+
+
+def settings_with_the_receiver(session, screen, profile, timeout):
+    """With the simulated receiver plugged: waits until the window announces it, opens
+    Tools > Settings, waits for the click threshold read back from the receiver, chooses
+    German with the keyboard, answers the note about restarting, and presses Ok; the choice
+    must be in the settings file."""
+    app = wait_for(screen.application, timeout, 'program on the accessibility bus')
+    frame = wait_for(lambda: next((w for w in screen.children(app)
+                                   if w.getRoleName() == 'frame'
+                                   and 'showing' in screen.states(w)), None),
+                     timeout, 'showing main window')
+    # The receiver announces itself ten seconds after it arrives; then "Live view" opens up.
+    live = wait_for(lambda: (lambda item: item if item and 'enabled' in screen.states(item)
+                             else None)(screen.find(frame, 'Live view', 'menu item')),
+                    timeout + 15, 'the enabled "Live view" of a connected receiver')
+    log(f'receiver connected ({live.name!r} enabled)')
+    settings = wait_for(lambda: screen.find(frame, 'Settings', 'menu item'), timeout,
+                        'the "Settings" menu item')
+    screen.run_action(settings, 'press')
+    dialog = wait_for(lambda: showing_dialog(screen, app, 'Settings'), timeout,
+                      'the "Settings" dialog')
+    tab = wait_for(lambda: screen.find(dialog, 'Click Threshold', 'page tab'), timeout,
+                   'the "Click Threshold" page')
+    press_or_click(session, screen, tab)
+    slider = wait_for(lambda: (lambda s: s if s and 'enabled' in screen.states(s) else None)(
+        next((a for a in screen.walk(dialog) if a.getRoleName() == 'slider'
+              and 'showing' in screen.states(a)), None)),
+        timeout, 'the click threshold read from the receiver (an enabled slider)')
+    log(f'click threshold read back: {slider.queryValue().currentValue:.0f}')
+
+    press_or_click(session, screen, screen.find(dialog, 'General', 'page tab'))
+    # Qt names a combo box by its current text: the language box says "English".
+    language = wait_for(lambda: screen.find(dialog, 'English', 'combo box'), timeout,
+                        'the language box showing "English"')
+    # Opened with a click, its list finds the language as it is typed; Return chooses it.
+    screen.focus_window(dialog)
+    session.xdotool('mousemove', *screen.centre(language))
+    session.xdotool('click', '1')
+    wait_for(lambda: any('showing' in screen.states(item)
+                         for item in screen.walk(language) if item.getRoleName() == 'list'),
+             timeout, 'the open list of languages')
+    session.xdotool('type', '--delay', '50', 'German')
+    session.xdotool('key', 'Return')
+    note = wait_for(lambda: showing_dialog(screen, app, 'Quillo Draftbay'), timeout,
+                    'the note that the language applies at the next start')
+    ok = next((a for a in screen.walk(note) if a.getRoleName() == 'push button'), None)
+    if ok is None:
+        raise Failure('the note has no button')
+    screen.run_action(ok, 'press')
+    wait_for(lambda: showing_dialog(screen, app, 'Quillo Draftbay') is None, timeout,
+             'the note closed')
+    accept = screen.find(dialog, 'Ok', 'push button') or screen.find(dialog, 'OK', 'push button')
+    if accept is None:
+        raise Failure('no "Ok" in the settings dialog')
+    screen.run_action(accept, 'press')
+    stored = os.path.join(profile, 'Quillo', 'draftbayuser.xml')
+
+    def chose_german():
+        with open(stored, encoding='utf-8') as text:
+            content = text.read()
+        return '<language name="German" status="1"/>' in content
+    wait_for(chose_german, timeout, f'German chosen in {stored}')
+    log('German stored in the settings')
+
+
+def window_in_german(session, screen, timeout):
+    """The program started again on the same settings speaks German."""
+    app = wait_for(screen.application, timeout, 'program on the accessibility bus')
+    frame = wait_for(lambda: next((w for w in screen.children(app)
+                                   if w.getRoleName() == 'frame'
+                                   and 'showing' in screen.states(w)), None),
+                     timeout, 'showing main window')
+    wait_for(lambda: screen.find(frame, 'Einstellungen', 'menu item'), timeout,
+             'the menu item "Einstellungen" of the German window')
+    log('the window speaks German after the restart')
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split('\n\n')[0])
     parser.add_argument('--app', required=True)
@@ -478,6 +574,8 @@ def main():
     parser.add_argument('--timeout', type=float, default=30, help='seconds for each wait')
     parser.add_argument('--limit', type=float, default=240, help='seconds for the whole test')
     parser.add_argument('--keep', action='store_true', help='keep the work folder')
+    parser.add_argument('--flow', choices=('rename', 'receiver'), default='rename',
+                        help='rename and edit a sketch, or the settings with the receiver')
     args = parser.parse_args()
 
     missing = missing_tools()
@@ -503,6 +601,16 @@ def main():
         count = 3
         profile, sketches = make_profile(work, args.synth, args.factory, count)
         session.start_buses(args.timeout)
+        if args.flow == 'receiver':
+            receiver = {'XDG_DATA_HOME': profile,
+                        'DRAFTBAY_SIMULATED_RECEIVER': os.path.dirname(sketches)}
+            session.start_app([args.app], receiver)
+            screen = Screen(session)
+            settings_with_the_receiver(session, screen, profile, args.timeout)
+            session.stop_app()
+            session.start_app([args.app], receiver)
+            window_in_german(session, screen, args.timeout)
+            return 0
         session.start_app([args.app], {'XDG_DATA_HOME': profile})
         screen = Screen(session)
         frame, thumbnails, name = rename_through_the_menu(session, screen, sketches, count,
