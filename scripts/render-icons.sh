@@ -37,6 +37,14 @@ render() {
         rsvg-convert -o "$out" "$svg"
         count=$((count + 1))
     done < <(find "$src" -name '*.svg' -print0 | sort -z)
+    # The file-type icons the package installs beside their scalable form.
+    for svg in "$root"/packaging/application-x-quillo-*.svg; do
+        for size in "${app_icon_sizes[@]}"; do
+            mkdir -p "$root/packaging/icons/$size"
+            rsvg-convert -w "$size" -h "$size" -o "$root/packaging/icons/$size/$(basename "${svg%.svg}").png" "$svg"
+            count=$((count + 1))
+        done
+    done
     echo "rendered $count PNG files"
 }
 

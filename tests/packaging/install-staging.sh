@@ -15,7 +15,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for file in share/applications/org.quillo.Draftbay.desktop share/mime/packages/org.quillo.Draftbay.xml \
     share/metainfo/org.quillo.Draftbay.metainfo.xml share/thumbnailers/draftbay.thumbnailer \
     share/icons/hicolor/scalable/apps/org.quillo.Draftbay.svg \
-    share/icons/hicolor/48x48/apps/org.quillo.Draftbay.png lib/udev/rules.d/70-quillo-receiver.rules; do
+    share/icons/hicolor/48x48/apps/org.quillo.Draftbay.png share/icons/hicolor/48x48/mimetypes/application-x-quillo-pen.png \
+    share/icons/hicolor/256x256/mimetypes/application-x-quillo-document.png lib/udev/rules.d/70-quillo-receiver.rules; do
     [ -f "$stage/$file" ] || fail "not installed: $file"
 done
 
