@@ -1,10 +1,12 @@
 // make-manual: turns the HTML user's manual into the PDF the Help menu opens.
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -24,6 +26,9 @@ int main(int argc, char **argv)
     }
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    // Pictures are named relative to the HTML file, as a browser would take them.
+    const QFileInfo source(in.fileName());
+    document.setBaseUrl(QUrl::fromLocalFile(source.absolutePath() + QLatin1Char('/')));
     document.setHtml(QString::fromUtf8(in.readAll()));
     QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
     writer.setPageLayout(
