@@ -1,10 +1,13 @@
 // make-manual: turns the HTML user's manual into the PDF the Help menu opens.
 #include <QApplication>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -26,10 +29,21 @@ int main(int argc, char **argv)
     }
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    // Pictures are named relative to the HTML file, as a browser would take them.
-    const QFileInfo source(in.fileName());
-    document.setBaseUrl(QUrl::fromLocalFile(source.absolutePath() + QLatin1Char('/')));
-    document.setHtml(QString::fromUtf8(in.readAll()));
+    const QString html = QString::fromUtf8(in.readAll());
+    // Pictures are named relative to the HTML file, as a browser would take them; each is
+    // handed to the document before it lays out, and a missing one fails the build.
+    const QDir folder = QFileInfo(in.fileName()).absoluteDir();
+    const QRegularExpression picture(QStringLiteral("<img[^>]*\\ssrc=\"([^\"]+)\""));
+    for (const QRegularExpressionMatch &match : picture.globalMatch(html)) {
+        const QString name = match.captured(1);
+        const QImage image(folder.filePath(name));
+        if (image.isNull()) {
+            std::fprintf(stderr, "make-manual: cannot read the picture %s\n", qPrintable(name));
+            return 1;
+        }
+        document.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    }
+    document.setHtml(html);
     QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20)));
