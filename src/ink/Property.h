@@ -3,9 +3,9 @@
 
 namespace Nivo {
 
-/// Wraps one value of the ink model. Assignment from an equal property is a no-op,
-/// which matters for points: equality looks at x, y and z only, so assigning an equal
-/// point keeps the target's pressure, tilt and timestamp.
+/// Wraps one value of the ink model, as small as the value itself. Assignment from an
+/// equal property is a no-op, which matters for points: equality looks at x, y and z only,
+/// so assigning an equal point keeps the target's pressure, tilt and timestamp.
 template<typename T> class Property
 {
 public:
@@ -17,8 +17,9 @@ public:
     { }
     Property(const Property &other) = default;
 
-    virtual bool operator==(const Property<T> &other) const { return m_value == other.m_value; }
-    virtual ~Property() = default;
+    // Not virtual: a point holds seven of these, and a table pointer in each would more
+    // than double the size of every point of a document.
+    bool operator==(const Property<T> &other) const { return m_value == other.m_value; }
 
     Property &operator=(const Property &other)
     {

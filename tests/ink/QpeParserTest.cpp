@@ -15,6 +15,7 @@
 #include <cmath>
 #include <filesystem>
 #include <random>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -439,12 +440,17 @@ TEST_F(QpeParserTest, GeneratedSketchesReadBackSampleForSampleFromFileAndMemory)
 // Sanitizers reserve more address space than any limit here would allow.
 TEST_F(QpeParserTest, ASketchTooLargeForTheMemoryIsRefusedNotAnAbort)
 {
-    Synth::SketchOptions options;
-    options.points = 2000000;
-    const std::vector<unsigned char> bytes = Synth::encodePenFile(Synth::generateSketch(options));
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+        // The generated sketch lives in blocks of their own mappings, so that its memory
+        // is gone once freed and the document cannot be read into it.
+        ::mallopt(M_MMAP_THRESHOLD, 4096);
+        Synth::SketchOptions options;
+        options.points = 2000000;
+        const std::vector<unsigned char> bytes
+            = Synth::encodePenFile(Synth::generateSketch(options));
+        ::mallopt(M_MMAP_THRESHOLD, 128 * 1024);
         // Room for a few tens of megabytes more than the process holds now: far less than
         // the document of two million points needs.
         long pages = 0;
