@@ -14,8 +14,8 @@
 #include <cerrno>
 #include <cmath>
 #include <filesystem>
-#include <random>
 #include <malloc.h>
+#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

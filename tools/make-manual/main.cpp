@@ -1,7 +1,7 @@
 // make-manual: turns the HTML user's manual into the PDF the Help menu opens.
 #include <QApplication>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
