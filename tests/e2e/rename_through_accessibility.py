@@ -29,6 +29,7 @@ import sys
 import tempfile
 import time
 import uuid
+from xml.etree import ElementTree
 
 BUS_LAUNCHERS = ('/usr/libexec/at-spi-bus-launcher', '/usr/lib/at-spi2-core/at-spi-bus-launcher')
 TAG = 'DRAFTBAY_E2E_TAG'
@@ -548,9 +549,10 @@ def settings_with_the_receiver(session, screen, profile, timeout):
     stored = os.path.join(profile, 'Quillo', 'draftbayuser.xml')
 
     def chose_german():
-        with open(stored, encoding='utf-8') as text:
-            content = text.read()
-        return '<language name="German" status="1"/>' in content
+        # The attributes' order in the file is not fixed: read them as XML.
+        language = ElementTree.parse(stored).getroot().find('.//translator/language')
+        return language is not None and language.get('name') == 'German' \
+            and language.get('status') == '1'
     wait_for(chose_german, timeout, f'German chosen in {stored}')
     log('German stored in the settings')
 
