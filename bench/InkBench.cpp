@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -30,7 +31,9 @@ using namespace BenchSupport;
 
 constexpr const char *kParseTarget = "target: MB>=200/s points>=10M/s";
 constexpr const char *kLoadTarget = "target: points>=2M/s";
-constexpr const char *kMemoryTarget = "target: heap_MB<=150";
+constexpr const char *kMemoryTarget = "target: bytes_per_point<=48";
+// A layer costs at most 200 bytes beyond its one point; a million of them read within 1 s.
+constexpr const char *kLayerTarget = "target: bytes_per_layer<=248 seconds<=1";
 constexpr std::int64_t kLargest = 1000000;
 
 // One generated sketch in both file formats, made once per process.
@@ -329,6 +332,38 @@ void memoryOfSavedDocument(benchmark::State &state)
     });
 }
 
+// Heap held by a pen file of one-point layers (a tap of the pen each), and the time to
+// read it: what a layer costs beyond its point.
+void memoryOfOnePointLayers(benchmark::State &state)
+{
+    const auto layers = static_cast<std::size_t>(state.range(0));
+    const std::vector<unsigned char> bytes
+        = Synth::encodePenFile(Synth::generateDotLayers(11, layers));
+    std::int64_t held = 0;
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::int64_t before = heapBytesInUse();
+        Nivo::QpeParser parser(bytes.data(), bytes.size());
+        const bool loaded = parser.load();
+        std::unique_ptr<Nivo::QpeDocument> document = parser.takeDocument();
+        const std::int64_t after = heapBytesInUse();
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        state.PauseTiming();
+        if (!loaded || document->elements().size() != layers) {
+            state.SkipWithError("the file did not read back with all its layers");
+            break;
+        }
+        held = std::max(held, after - before);
+        document.reset();
+        state.ResumeTiming();
+    }
+    state.counters["heap_MB"] = static_cast<double>(held) / 1e6;
+    state.counters["bytes_per_layer"] = static_cast<double>(held) / static_cast<double>(layers);
+    state.counters["seconds"] = seconds;
+    state.SetLabel(kLayerTarget);
+}
+
 void sizes(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->ArgName("points")->Arg(10000)->Arg(100000)->Arg(kLargest);
@@ -356,6 +391,13 @@ BENCHMARK(memoryOfPenFileDocument)
     ->ArgName("points")
     ->Arg(kLargest)
     ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(memoryOfOnePointLayers)
+    ->Name("DocumentMemory/one-point-layers")
+    ->ArgName("layers")
+    ->Arg(1000000)
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(memoryOfSavedDocument)
