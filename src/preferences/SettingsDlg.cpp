@@ -4,6 +4,7 @@
 #include "device/DeviceManager.h"
 #include "device/QuilloDeviceObserver.h"
 #include "preferences/ClickThresholdPage.h"
+#include "preferences/ReceiverPositionPicture.h"
 #include "preferences/TipSensitivity.h"
 #include "settings/ApplSettings.h"
 #include "settings/DialogService.h"
@@ -15,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -33,21 +33,6 @@ const QString kReceiver = QStringLiteral("receiver_properties/receiver");
 const QString kStartFolder = QStringLiteral("startup_directory/directory");
 const QString kLanguage = QStringLiteral("translator/language");
 const QString kPictures = QStringLiteral(":/settings/Resources/settings/");
-
-// Receiver positions around the sheet, by index: the angle written and the picture's name.
-struct Position
-{
-    const char *angle;
-    const char *picture;
-};
-constexpr Position kPositions[] = {
-    {"-45", "ul_rpos.png"}, {"0", "um_rpos.png"},    {"45", "ur_rpos.png"},  {"-90", "ml_rpos.png"},
-    {"90", "mr_rpos.png"},  {"-135", "ll_rpos.png"}, {"180", "lm_rpos.png"}, {"135", "lr_rpos.png"},
-};
-constexpr int kUpperMiddle = 1;
-// The position of each cell of the 3 by 3 grid over the picture, row by row; the centre
-// cell chooses nothing.
-constexpr int kCellPositions[3][3] = {{0, 1, 2}, {3, -1, 4}, {5, 6, 7}};
 
 constexpr const char *kPaperNames[] = {"A4", "A5", "A6", "A7", "Legal", "Junior Legal", "Letter"};
 constexpr const char *kBallPointSizes[] = {"0.8", "1.0", "1.2", "1.4"};
@@ -70,19 +55,6 @@ QString readSetting(const QString &entry, const QString &attribute)
     QString value;
     ApplSettings::instance().getAttribute(entry, attribute, value);
     return value;
-}
-
-int positionOfAngle(const QString &angle)
-{
-    bool isNumber = false;
-    const int degrees = angle.trimmed().toInt(&isNumber);
-    if (!isNumber)
-        return -1;
-    for (int index = 0; index < int(std::size(kPositions)); ++index) {
-        if (QString::fromLatin1(kPositions[index].angle).toInt() == degrees)
-            return index;
-    }
-    return -1;
 }
 
 QIcon colorIcon(const QColor &color)
@@ -202,17 +174,15 @@ QWidget *SettingsDlg::makeMappingPage()
     connect(m_landscape_btn, &QToolButton::toggled, this,
             &SettingsDlg::setLandscapeOrientationSlot);
 
-    const auto positionPicture = [this, page](const QString &name) {
-        auto *label = new QLabel(page);
-        label->setObjectName(name);
-        label->setAccessibleName(tr("Receiver position"));
-        label->setToolTip(tr("Click where the receiver is clipped to the sheet"));
-        label->setAlignment(Qt::AlignCenter);
-        label->installEventFilter(this);
-        return label;
+    const auto positionPicture = [this, page](const QString &name, bool landscape) {
+        auto *picture = new ReceiverPositionPicture(landscape, page);
+        picture->setObjectName(name);
+        connect(picture, &ReceiverPositionPicture::positionChosen, this,
+                &SettingsDlg::choosePosition);
+        return picture;
     };
-    m_portrait_lbl = positionPicture(QStringLiteral("m_portrait_lbl"));
-    m_landscape_lbl = positionPicture(QStringLiteral("m_landscape_lbl"));
+    m_portrait_lbl = positionPicture(QStringLiteral("m_portrait_lbl"), false);
+    m_landscape_lbl = positionPicture(QStringLiteral("m_landscape_lbl"), true);
 
     auto *orientations = new QHBoxLayout;
     orientations->addWidget(m_portrait_btn);
@@ -339,7 +309,7 @@ void SettingsDlg::fillFromSettings()
     m_orientation = landscape ? QStringLiteral("Landscape") : QStringLiteral("Portrait");
     (landscape ? m_landscape_btn : m_portrait_btn)->setChecked(true);
     m_angle = readSetting(kPage, QStringLiteral("angle"));
-    m_position = positionOfAngle(m_angle);
+    m_position = ReceiverPositionPicture::positionOfAngle(m_angle);
     showOrientation();
     m_lowPressure = readSetting(kReceiver, QStringLiteral("low_pressure")).toInt();
     m_highPressure = readSetting(kReceiver, QStringLiteral("high_pressure")).toInt();
@@ -470,40 +440,13 @@ void SettingsDlg::showOrientation()
 void SettingsDlg::showPosition()
 {
     const bool landscape = m_orientation != QLatin1String("Portrait");
-    const int shown = m_position >= 0 ? m_position : kUpperMiddle;
-    const QString picture = kPictures
-        + (landscape ? QStringLiteral("land_") : QStringLiteral("port_"))
-        + QString::fromLatin1(kPositions[shown].picture);
-    (landscape ? m_landscape_lbl : m_portrait_lbl)->setPixmap(QPixmap(picture));
+    (landscape ? m_landscape_lbl : m_portrait_lbl)->showPosition(m_position);
 }
 
-bool SettingsDlg::eventFilter(QObject *watched, QEvent *event)
+void SettingsDlg::choosePosition(int position)
 {
-    if ((watched == m_portrait_lbl || watched == m_landscape_lbl)
-        && event->type() == QEvent::MouseButtonPress) {
-        auto *label = static_cast<QLabel *>(watched);
-        // The press counts inside the picture, which the label centres.
-        const QSize picture = label->pixmap().deviceIndependentSize().toSize();
-        const QPoint origin((label->width() - picture.width()) / 2,
-                            (label->height() - picture.height()) / 2);
-        choosePositionAt(static_cast<QMouseEvent *>(event)->position().toPoint() - origin, picture);
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void SettingsDlg::choosePositionAt(const QPoint &point, const QSize &size)
-{
-    if (size.isEmpty() || point.x() < 0 || point.y() < 0 || point.x() >= size.width()
-        || point.y() >= size.height())
-        return;
-    const int column = point.x() * 3 / size.width();
-    const int row = point.y() * 3 / size.height();
-    const int position = kCellPositions[row][column];
-    if (position < 0)
-        return;
     m_position = position;
-    m_angle = QString::fromLatin1(kPositions[position].angle);
+    m_angle = ReceiverPositionPicture::angleOf(position);
     showPosition();
     markModified();
 }

@@ -15,6 +15,7 @@ class QComboBox;
 class QDateTimeEdit;
 class QDialogButtonBox;
 class QLabel;
+class ReceiverPositionPicture;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -79,9 +80,6 @@ signals:
     /// The settings were written to the file (tests, the window).
     void settingsApplied();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     enum class Pen { Default, Highlight, ScrubberLeft, ScrubberMiddle, ScrubberRight, Count };
     enum class Read { None, AfterPlug, AfterSecondPause, AfterWrite };
@@ -94,7 +92,7 @@ private:
     void showColor(Pen pen);
     void showOrientation();
     void showPosition();
-    void choosePositionAt(const QPoint &point, const QSize &size);
+    void choosePosition(int position);
     void markModified();
     /// What the shown sketches are drawn with: paper, orientation, position and pens.
     QString drawingSettings() const;
@@ -112,8 +110,8 @@ private:
     QComboBox *m_paper_sz_cbox = nullptr;
     QToolButton *m_portrait_btn = nullptr;
     QToolButton *m_landscape_btn = nullptr;
-    QLabel *m_portrait_lbl = nullptr;
-    QLabel *m_landscape_lbl = nullptr;
+    ReceiverPositionPicture *m_portrait_lbl = nullptr;
+    ReceiverPositionPicture *m_landscape_lbl = nullptr;
     QSpinBox *m_default_brush_sz_spin = nullptr;
     QComboBox *m_ball_pt_diameter_cbox = nullptr;
     std::array<QPushButton *, static_cast<int>(Pen::Count)> m_colorButtons {};
