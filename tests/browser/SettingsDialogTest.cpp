@@ -3,6 +3,8 @@
 // open, the clock, and the window's "Settings" command.
 #include "../device/DeviceTestSupport.h"
 #include "BrowserTestSupport.h"
+#include "app/StartUp.h"
+#include "app/Translation.h"
 #include "browser/MainWindow.h"
 #include "browser/PreferencesController.h"
 #include "browser/ReceiverStatus.h"
@@ -22,14 +24,18 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 using namespace std::chrono_literals;
 using namespace TestSupport;
@@ -328,4 +334,44 @@ TEST_F(SettingsDialogTest, TheWindowsSettingsCommandOpensTheDialogBesideTheRecei
     controller->actionPreferences()->trigger();
     EXPECT_TRUE(sawDialog);
     EXPECT_EQ(controller->openDialog(), nullptr);
+}
+
+TEST_F(SettingsDialogTest, GermanChosenHereTranslatesTheWindowAndQtsButtonsAtTheNextStart)
+{
+    {
+        SettingsDlg dialog;
+        dialog.show();
+        child<QComboBox>(dialog, "m_lang_cbx")->setCurrentText("German");
+        QTest::mouseClick(button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+    }
+    // The translations the start-up chooses for the stored language, ours and Qt's.
+    const LanguageSetting language = readLanguageSetting(settings());
+    std::unique_ptr<QTranslator> program(setupTranslation(nullptr, language.name, language.status,
+                                                          DRAFTBAY_TRANSLATIONS_DIR,
+                                                          QLocale(QLocale::English)));
+    QTranslator qt;
+    installLibraryTranslation(
+        qt, libraryTranslationName(language.name, language.status, QLocale::system()),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const auto uninstall = qScopeGuard([&] {
+        QCoreApplication::removeTranslator(&qt);
+        QCoreApplication::removeTranslator(program.get());
+    });
+    ASSERT_FALSE(program->isEmpty()) << "no German translation in " DRAFTBAY_TRANSLATIONS_DIR;
+
+    MainWindow window;
+    window.init(path("start"), "user.xml");
+    QStringList titles;
+    for (const QMenu *menu : window.findChildren<QMenu *>())
+        titles << menu->title();
+    for (const char *title : {"Datei", "Bearbeiten", "Ansicht", "Extras", "Hilfe"})
+        EXPECT_TRUE(titles.contains(title))
+            << title << " not in " << titles.join(", ").toStdString();
+    EXPECT_FALSE(titles.contains("File"));
+    EXPECT_EQ(window.findChild<PreferencesController *>()->actionPreferences()->text(),
+              "Einstellungen");
+    SettingsDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Einstellungen");
+    EXPECT_EQ(button(dialog, QDialogButtonBox::Cancel)->text(), "Abbrechen")
+        << "Qt's own texts come from the second translator";
 }
