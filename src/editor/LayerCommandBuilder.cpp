@@ -64,7 +64,7 @@ QList<const GraphicsInkPathItem *> itemsOfLayer(const DocumentGraphicModel &mode
 /// those; otherwise each is built in a temporary group of the model's pen, whose width the
 /// pressure outline follows. Inserting the layer puts them into the model's new group.
 QList<QGraphicsItem *> itemsFor(const DocumentGraphicModel &model,
-                                const std::deque<Nivo::Stroke> &strokes,
+                                const Nivo::Layer::Container &strokes,
                                 const QList<const GraphicsInkPathItem *> &shown)
 {
     QList<QGraphicsItem *> items;

@@ -8,7 +8,7 @@ Document::~Document() = default;
 void Document::prepend(const Layer &layer)
 {
     takeBoundsOf(layer);
-    elements().push_front(layer);
+    insertFront(layer);
 }
 
 void Document::extendBounds(const Layer &layer)

@@ -222,7 +222,9 @@ bool DocumentSerializer::readDocument(const pugi::xml_document &xml, InkMLDefini
     if (const pugi::xml_node definitionsElement = ink.child("definitions"))
         (void)definitions.read(definitionsElement);
 
-    for (const pugi::xpath_node &selected : ink.select_nodes("tracegroup")) {
+    const pugi::xpath_node_set groups = ink.select_nodes("tracegroup");
+    m_document->elements().reserve(m_document->elements().size() + groups.size());
+    for (const pugi::xpath_node &selected : groups) {
         if (isCancelled()) {
             m_errorText = "cancelled";
             return false;

@@ -8,7 +8,7 @@ Layer::~Layer() = default;
 void Layer::prepend(const Stroke &stroke)
 {
     takeBoundsOf(stroke);
-    elements().push_front(stroke);
+    insertFront(stroke);
 }
 
 void Layer::extendBounds(const Stroke &stroke)

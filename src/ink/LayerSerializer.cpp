@@ -60,7 +60,9 @@ bool LayerSerializer::read(const pugi::xml_node &element)
     m_layerIndex = static_cast<int>(parseLeadingInteger(id.value() + 5));
     if (isCancelled())
         return false;
-    for (const pugi::xpath_node &selected : element.select_nodes("trace")) {
+    const pugi::xpath_node_set traces = element.select_nodes("trace");
+    m_layer->elements().reserve(m_layer->elements().size() + traces.size());
+    for (const pugi::xpath_node &selected : traces) {
         if (isCancelled())
             return false;
         const pugi::xml_node trace = selected.node();

@@ -76,6 +76,21 @@ Stroke *QpeParser::lastStroke()
     return &layers.back().elements().back();
 }
 
+void QpeParser::closeLastStroke()
+{
+    // A stroke grows by doubling while it is read; without this, a document would carry a
+    // quarter of its points' size again as spare room.
+    if (Stroke *stroke = lastStroke())
+        stroke->elements().shrink_to_fit();
+}
+
+void QpeParser::closeLastLayer()
+{
+    closeLastStroke();
+    if (auto &layers = m_document->elements(); !layers.empty())
+        layers.back().elements().shrink_to_fit();
+}
+
 bool QpeParser::reject(const std::string &reason, bool logIt)
 {
     if (m_stream.hasError()) {
@@ -142,6 +157,8 @@ bool QpeParser::parse()
     if (m_stream.hasError())
         return reject(std::string(), false);
     m_stream.close();
+    closeLastLayer();
+    document.elements().shrink_to_fit();
     document.complete().set(true);
     return true;
 }
@@ -252,6 +269,7 @@ void QpeParser::placePoint(const CoordinatePoint &coordinate)
             document.extendBounds(layer);
         } else {
             m_newStrokePending = false;
+            closeLastStroke();
             Stroke stroke;
             stroke.add(point);
             layer.addMoved(std::move(stroke));
@@ -259,6 +277,7 @@ void QpeParser::placePoint(const CoordinatePoint &coordinate)
         }
         return;
     }
+    closeLastLayer();
     Stroke stroke;
     stroke.add(point);
     Layer layer;

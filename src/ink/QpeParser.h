@@ -50,6 +50,10 @@ private:
     void skipUnknownPacket();
     void placePoint(const CoordinatePoint &coordinate);
     Stroke *lastStroke();
+    /// Gives back the spare room of the last layer's last stroke, or of the last layer too,
+    /// once nothing more will be added to them.
+    void closeLastStroke();
+    void closeLastLayer();
 
     std::string m_path;
     std::string m_errorText;

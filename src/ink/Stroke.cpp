@@ -8,7 +8,7 @@ Stroke::~Stroke() = default;
 void Stroke::prepend(const Point &point)
 {
     takeBoundsOf(point);
-    elements().push_front(point);
+    insertFront(point);
 }
 
 void Stroke::extendBounds(const Point &point)

@@ -3,6 +3,8 @@
 
 #include "ink/TextCodec.h"
 
+#include <algorithm>
+
 namespace Nivo {
 
 namespace {
@@ -92,6 +94,10 @@ void StrokeSerializer::appendTraceText(std::string &out, const Stroke &stroke)
 
 void StrokeSerializer::readTraceText(std::string_view text, Stroke &stroke)
 {
+    // One point per comma-separated token: room for all of them at once, and none spare.
+    auto &points = stroke.elements();
+    points.reserve(points.size() + static_cast<size_t>(std::count(text.begin(), text.end(), ','))
+                   + 1);
     size_t start = 0;
     while (start <= text.size()) {
         size_t comma = text.find(',', start);

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <thread>
 #include <vector>
 
@@ -115,6 +117,65 @@ TEST(InkModel, CopiesAreDeep)
     copy.setAnnotation("tag", "second");
     EXPECT_EQ(layer.elements().front().elements().front().x.value(), 1);
     EXPECT_EQ(layer.annotations().at("tag"), "first");
+}
+
+// Every channel at its extremes stays bit for bit what it was, through adds at both ends,
+// the growth of the containers, copies and moves of whole layers and documents.
+TEST(InkModel, EveryChannelKeepsItsExtremesThroughGrowthCopiesAndMoves)
+{
+    using D = std::numeric_limits<double>;
+    const Point extremes[] = {
+        Point(D::max(), D::lowest(), D::denorm_min(), std::numeric_limits<unsigned>::max(),
+              std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+              std::numeric_limits<unsigned long>::max()),
+        Point(-0.0, D::min(), -D::max(), 0, std::numeric_limits<int>::max(),
+              std::numeric_limits<int>::min(), 0),
+    };
+    const auto sameBits = [](const Point &a, const Point &b) {
+        return std::memcmp(&a.x.value(), &b.x.value(), sizeof(double)) == 0
+            && std::memcmp(&a.y.value(), &b.y.value(), sizeof(double)) == 0
+            && std::memcmp(&a.z.value(), &b.z.value(), sizeof(double)) == 0
+            && a.pressure.value() == b.pressure.value() && a.xtilt.value() == b.xtilt.value()
+            && a.ytilt.value() == b.ytilt.value() && a.timestamp.value() == b.timestamp.value();
+    };
+    Document document;
+    for (int l = 0; l < 3; ++l) {
+        Layer layer;
+        for (int s = 0; s < 40; ++s) {
+            Stroke stroke;
+            for (int p = 0; p < 100; ++p)
+                stroke.add(extremes[p % 2]);
+            stroke.prepend(extremes[1]);
+            layer.addMoved(std::move(stroke));
+        }
+        layer.prepend(strokeOf({extremes[0]}));
+        document.addMoved(std::move(layer));
+    }
+    // Strokes whose corners lie on the same spot but differ in their other channels: each
+    // keeps its own corners when another is put before it.
+    Layer taps;
+    taps.elements().reserve(4);
+    for (unsigned pressure : {1u, 2u, 3u})
+        taps.prepend(strokeOf({Point(0, 0, 0, pressure, 0, 0, 0)}));
+    for (unsigned i = 0; i < 3; ++i)
+        EXPECT_EQ(taps.elements()[i].topLeft().value().pressure.value(), 3 - i);
+
+    const Document copied = document;
+    const Document moved = std::move(document);
+    for (const Document *seen : {&copied, &moved}) {
+        ASSERT_EQ(seen->elements().size(), 3u);
+        for (const Layer &layer : seen->elements()) {
+            ASSERT_EQ(layer.elements().size(), 41u);
+            EXPECT_TRUE(sameBits(layer.elements().front().elements().front(), extremes[0]));
+            for (std::size_t s = 1; s < layer.elements().size(); ++s) {
+                const auto &points = layer.elements()[s].elements();
+                ASSERT_EQ(points.size(), 101u);
+                EXPECT_TRUE(sameBits(points.front(), extremes[1]));
+                for (std::size_t p = 1; p < points.size(); ++p)
+                    ASSERT_TRUE(sameBits(points[p], extremes[(p - 1) % 2])) << s << ' ' << p;
+            }
+        }
+    }
 }
 
 TEST(RegionOperations, ZeroAngleAndOriginAreExactNoOps)

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <malloc.h>
 #include <random>
@@ -440,17 +441,17 @@ TEST_F(QpeParserTest, GeneratedSketchesReadBackSampleForSampleFromFileAndMemory)
 // Sanitizers reserve more address space than any limit here would allow.
 TEST_F(QpeParserTest, ASketchTooLargeForTheMemoryIsRefusedNotAnAbort)
 {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // The generated sketch lives in blocks of their own mappings, so that its memory
-        // is gone once freed and the document cannot be read into it.
+    // The work happens in a fresh run of this program: a forked copy would inherit the
+    // arenas of earlier tests' threads, whose reserved room malloc falls back on beyond
+    // any address-space limit.
+    if (std::getenv("DRAFTBAY_OUT_OF_MEMORY_CHILD")) {
+        // Every block of a page or more gets a mapping of its own, so that the generated
+        // sketch's memory is gone once freed and the document cannot be read into it.
         ::mallopt(M_MMAP_THRESHOLD, 4096);
         Synth::SketchOptions options;
         options.points = 2000000;
         const std::vector<unsigned char> bytes
             = Synth::encodePenFile(Synth::generateSketch(options));
-        ::mallopt(M_MMAP_THRESHOLD, 128 * 1024);
         // Room for a few tens of megabytes more than the process holds now: far less than
         // the document of two million points needs.
         long pages = 0;
@@ -467,6 +468,15 @@ TEST_F(QpeParserTest, ASketchTooLargeForTheMemoryIsRefusedNotAnAbort)
         const bool refused = !loaded && parser.errorText().starts_with("too large to open")
             && !parser.document()->complete().value();
         ::_exit(refused ? 0 : 1);
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::setenv("DRAFTBAY_OUT_OF_MEMORY_CHILD", "1", 1);
+        ::execl("/proc/self/exe", "ink_tests",
+                "--gtest_filter=QpeParserTest.ASketchTooLargeForTheMemoryIsRefusedNotAnAbort",
+                static_cast<char *>(nullptr));
+        ::_exit(127);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
