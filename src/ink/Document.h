@@ -8,6 +8,13 @@ namespace Nivo {
 class Document : public AnnotatedRegion<Layer>
 {
 public:
+    // The destructor is declared, so the moves are too: a document moved would otherwise be
+    // copied layer by layer.
+    Document() = default;
+    Document(const Document &other) = default;
+    Document(Document &&other) noexcept = default;
+    Document &operator=(const Document &other) = default;
+    Document &operator=(Document &&other) noexcept = default;
     ~Document() override;
     void prepend(const Layer &layer) override;
     void extendBounds(const Layer &layer) override;

@@ -161,7 +161,10 @@ TEST(InkModel, EveryChannelKeepsItsExtremesThroughGrowthCopiesAndMoves)
         EXPECT_EQ(taps.elements()[i].topLeft().value().pressure.value(), 3 - i);
 
     const Document copied = document;
+    const Point *firstPoint = &document.elements()[0].elements()[1].elements()[0];
     const Document moved = std::move(document);
+    // A move hands the points over where they are; a copy would put them elsewhere.
+    EXPECT_EQ(&moved.elements()[0].elements()[1].elements()[0], firstPoint);
     for (const Document *seen : {&copied, &moved}) {
         ASSERT_EQ(seen->elements().size(), 3u);
         for (const Layer &layer : seen->elements()) {
