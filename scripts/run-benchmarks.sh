@@ -23,6 +23,8 @@ if [ $# -ne 1 ]; then
 fi
 build_dir=$1
 bench_dir=$build_dir/bench
+# The video module is beside the programs of the build, not beside the benchmarks.
+export DRAFTBAY_MODULE_DIR=${DRAFTBAY_MODULE_DIR:-$(cd "$build_dir" && pwd)/bin}
 if [ ! -d "$bench_dir" ]; then
     echo "run-benchmarks: no folder $bench_dir (configure with -DDRAFTBAY_BUILD_BENCH=ON)" >&2
     exit 1

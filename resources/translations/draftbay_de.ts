@@ -853,6 +853,16 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <location line="+76"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close live view</source>
+        <translation>Live-Ansicht schließen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Live view stopped.</source>
         <translation>Live-Ansicht beendet.</translation>
     </message>
@@ -1161,7 +1171,7 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>Mp4Encoder</name>
     <message>
-        <location filename="../../src/replay/Mp4Encoder.cpp" line="+100"/>
+        <location filename="../../src/replay/Mp4Encoder.cpp" line="+102"/>
         <source>An MP4 video needs an even width and height, not %1 × %2 pixels.</source>
         <translation>Ein MP4-Video benötigt eine gerade Breite und Höhe, nicht %1 × %2 Pixel.</translation>
     </message>
@@ -1214,6 +1224,11 @@ Möchten Sie die Datei ersetzen?</translation>
         <location line="+45"/>
         <source>The frames cannot be converted for the video.</source>
         <translation>Die Einzelbilder können nicht für das Video umgewandelt werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/replay/Mp4Module.cpp" line="+101"/>
+        <source>MP4 videos cannot be made: the video module could not be loaded (%1).</source>
+        <translation>MP4-Videos können nicht erstellt werden: Das Videomodul konnte nicht geladen werden (%1).</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1760,19 @@ Beenden Sie den Dateinamen mit einer dieser Endungen: %3.</translation>
     </message>
 </context>
 <context>
+    <name>ReceiverPositionPicture</name>
+    <message>
+        <location filename="../../src/preferences/ReceiverPositionPicture.cpp" line="+30"/>
+        <source>Receiver position</source>
+        <translation>Position des Empfängers</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Click where the receiver is clipped to the sheet</source>
+        <translation>Klicken Sie dorthin, wo der Empfänger am Blatt befestigt ist</translation>
+    </message>
+</context>
+<context>
     <name>ReceiverStatus</name>
     <message>
         <location filename="../../src/browser/ReceiverStatus.cpp" line="+85"/>
@@ -1854,7 +1882,7 @@ Beenden Sie den Dateinamen mit einer dieser Endungen: %3.</translation>
 <context>
     <name>SettingsDlg</name>
     <message>
-        <location filename="../../src/preferences/SettingsDlg.cpp" line="+110"/>
+        <location filename="../../src/preferences/SettingsDlg.cpp" line="+82"/>
         <location line="+1"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
@@ -1915,17 +1943,7 @@ Beenden Sie den Dateinamen mit einer dieser Endungen: %3.</translation>
         <translation>Querformat</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Receiver position</source>
-        <translation>Position des Empfängers</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Click where the receiver is clipped to the sheet</source>
-        <translation>Klicken Sie dorthin, wo der Empfänger am Blatt angeklemmt ist</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+20"/>
         <source>Paper size:</source>
         <translation>Papiergröße:</translation>
     </message>
@@ -2035,7 +2053,7 @@ Beenden Sie den Dateinamen mit einer dieser Endungen: %3.</translation>
         <translation>Empfängeruhr:</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+170"/>
         <source>Select Working Directory</source>
         <translation>Arbeitsordner auswählen</translation>
     </message>

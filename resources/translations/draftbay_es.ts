@@ -853,6 +853,16 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+76"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close live view</source>
+        <translation>Cerrar la vista en directo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Live view stopped.</source>
         <translation>Vista en vivo detenida.</translation>
     </message>
@@ -1161,7 +1171,7 @@ Do you want to replace it?</source>
 <context>
     <name>Mp4Encoder</name>
     <message>
-        <location filename="../../src/replay/Mp4Encoder.cpp" line="+100"/>
+        <location filename="../../src/replay/Mp4Encoder.cpp" line="+102"/>
         <source>An MP4 video needs an even width and height, not %1 × %2 pixels.</source>
         <translation>Un video MP4 necesita un ancho y un alto pares, no %1 × %2 píxeles.</translation>
     </message>
@@ -1214,6 +1224,11 @@ Do you want to replace it?</source>
         <location line="+45"/>
         <source>The frames cannot be converted for the video.</source>
         <translation>No se pueden convertir los fotogramas para el video.</translation>
+    </message>
+    <message>
+        <location filename="../../src/replay/Mp4Module.cpp" line="+101"/>
+        <source>MP4 videos cannot be made: the video module could not be loaded (%1).</source>
+        <translation>No se pueden crear vídeos MP4: no se pudo cargar el módulo de vídeo (%1).</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1760,19 @@ Termine el nombre del archivo con una de estas extensiones: %3.</translation>
     </message>
 </context>
 <context>
+    <name>ReceiverPositionPicture</name>
+    <message>
+        <location filename="../../src/preferences/ReceiverPositionPicture.cpp" line="+30"/>
+        <source>Receiver position</source>
+        <translation>Posición del receptor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Click where the receiver is clipped to the sheet</source>
+        <translation>Haga clic donde el receptor está sujeto a la hoja</translation>
+    </message>
+</context>
+<context>
     <name>ReceiverStatus</name>
     <message>
         <location filename="../../src/browser/ReceiverStatus.cpp" line="+85"/>
@@ -1854,7 +1882,7 @@ Termine el nombre del archivo con una de estas extensiones: %3.</translation>
 <context>
     <name>SettingsDlg</name>
     <message>
-        <location filename="../../src/preferences/SettingsDlg.cpp" line="+110"/>
+        <location filename="../../src/preferences/SettingsDlg.cpp" line="+82"/>
         <location line="+1"/>
         <source>Settings</source>
         <translation>Configuración</translation>
@@ -1915,17 +1943,7 @@ Termine el nombre del archivo con una de estas extensiones: %3.</translation>
         <translation>Horizontal</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Receiver position</source>
-        <translation>Posición del receptor</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Click where the receiver is clipped to the sheet</source>
-        <translation>Haga clic donde el receptor está sujeto a la hoja</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+20"/>
         <source>Paper size:</source>
         <translation>Tamaño del papel:</translation>
     </message>
@@ -2035,7 +2053,7 @@ Termine el nombre del archivo con una de estas extensiones: %3.</translation>
         <translation>Reloj del receptor:</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+170"/>
         <source>Select Working Directory</source>
         <translation>Seleccionar carpeta de trabajo</translation>
     </message>

@@ -853,6 +853,16 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <location line="+76"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close live view</source>
+        <translation>Fermer la vue en direct</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Live view stopped.</source>
         <translation>Vue en direct arrêtée.</translation>
     </message>
@@ -1161,7 +1171,7 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>Mp4Encoder</name>
     <message>
-        <location filename="../../src/replay/Mp4Encoder.cpp" line="+100"/>
+        <location filename="../../src/replay/Mp4Encoder.cpp" line="+102"/>
         <source>An MP4 video needs an even width and height, not %1 × %2 pixels.</source>
         <translation>Une vidéo MP4 nécessite une largeur et une hauteur paires, et non %1 × %2 pixels.</translation>
     </message>
@@ -1214,6 +1224,11 @@ Voulez-vous le remplacer ?</translation>
         <location line="+45"/>
         <source>The frames cannot be converted for the video.</source>
         <translation>Les images ne peuvent pas être converties pour la vidéo.</translation>
+    </message>
+    <message>
+        <location filename="../../src/replay/Mp4Module.cpp" line="+101"/>
+        <source>MP4 videos cannot be made: the video module could not be loaded (%1).</source>
+        <translation>Impossible de créer des vidéos MP4 : le module vidéo n&apos;a pas pu être chargé (%1).</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1760,19 @@ Terminez le nom du fichier par l&apos;une de ces extensions : %3.</translation>
     </message>
 </context>
 <context>
+    <name>ReceiverPositionPicture</name>
+    <message>
+        <location filename="../../src/preferences/ReceiverPositionPicture.cpp" line="+30"/>
+        <source>Receiver position</source>
+        <translation>Position du récepteur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Click where the receiver is clipped to the sheet</source>
+        <translation>Cliquez là où le récepteur est fixé à la feuille</translation>
+    </message>
+</context>
+<context>
     <name>ReceiverStatus</name>
     <message>
         <location filename="../../src/browser/ReceiverStatus.cpp" line="+85"/>
@@ -1854,7 +1882,7 @@ Terminez le nom du fichier par l&apos;une de ces extensions : %3.</translation>
 <context>
     <name>SettingsDlg</name>
     <message>
-        <location filename="../../src/preferences/SettingsDlg.cpp" line="+110"/>
+        <location filename="../../src/preferences/SettingsDlg.cpp" line="+82"/>
         <location line="+1"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
@@ -1915,17 +1943,7 @@ Terminez le nom du fichier par l&apos;une de ces extensions : %3.</translation>
         <translation>Paysage</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Receiver position</source>
-        <translation>Position du récepteur</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Click where the receiver is clipped to the sheet</source>
-        <translation>Cliquez à l&apos;endroit où le récepteur est fixé sur la feuille</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+20"/>
         <source>Paper size:</source>
         <translation>Format du papier :</translation>
     </message>
@@ -2035,7 +2053,7 @@ Terminez le nom du fichier par l&apos;une de ces extensions : %3.</translation>
         <translation>Horloge du récepteur :</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+170"/>
         <source>Select Working Directory</source>
         <translation>Sélectionner le dossier de travail</translation>
     </message>

@@ -846,6 +846,16 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+76"/>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close live view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Live view stopped.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1154,7 +1164,7 @@ Do you want to replace it?</source>
 <context>
     <name>Mp4Encoder</name>
     <message>
-        <location filename="../../src/replay/Mp4Encoder.cpp" line="+100"/>
+        <location filename="../../src/replay/Mp4Encoder.cpp" line="+102"/>
         <source>An MP4 video needs an even width and height, not %1 × %2 pixels.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1206,6 +1216,11 @@ Do you want to replace it?</source>
     <message>
         <location line="+45"/>
         <source>The frames cannot be converted for the video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/replay/Mp4Module.cpp" line="+101"/>
+        <source>MP4 videos cannot be made: the video module could not be loaded (%1).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1737,6 +1752,19 @@ End the file name in one of %3.</source>
     </message>
 </context>
 <context>
+    <name>ReceiverPositionPicture</name>
+    <message>
+        <location filename="../../src/preferences/ReceiverPositionPicture.cpp" line="+30"/>
+        <source>Receiver position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Click where the receiver is clipped to the sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReceiverStatus</name>
     <message>
         <location filename="../../src/browser/ReceiverStatus.cpp" line="+85"/>
@@ -1845,7 +1873,7 @@ End the file name in one of %3.</source>
 <context>
     <name>SettingsDlg</name>
     <message>
-        <location filename="../../src/preferences/SettingsDlg.cpp" line="+110"/>
+        <location filename="../../src/preferences/SettingsDlg.cpp" line="+82"/>
         <location line="+1"/>
         <source>Settings</source>
         <translation type="unfinished"></translation>
@@ -1906,17 +1934,7 @@ End the file name in one of %3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Receiver position</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Click where the receiver is clipped to the sheet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+20"/>
         <source>Paper size:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2026,7 +2044,7 @@ End the file name in one of %3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+170"/>
         <source>Select Working Directory</source>
         <translation type="unfinished"></translation>
     </message>

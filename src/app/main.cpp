@@ -6,6 +6,7 @@
 #include "app/Translation.h"
 #include "browser/MainWindow.h"
 #include "ink/Log.h"
+#include "replay/ReplayEncoder.h"
 #include "settings/ApplSettings.h"
 #include "settings/DataFiles.h"
 
@@ -142,6 +143,12 @@ int runInformationOption(int argc, char **argv, const char *option)
         const bool found = QFileInfo::exists(path);
         missing += found ? 0 : 1;
         std::printf("%s %s\n", found ? "found" : "missing", qPrintable(path));
+    }
+    if (const QString problem = mp4ModuleProblem(); problem.isEmpty()) {
+        std::printf("found video module (%s)\n", qPrintable(mp4EncoderName()));
+    } else {
+        ++missing;
+        std::printf("missing video module: %s\n", qPrintable(problem));
     }
     return missing == 0 ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 // MP4 video through FFmpeg: frames converted by libswscale, encoded by libavcodec and muxed
-// by libavformat into memory.
+// by libavformat into memory. This file is the video module, loaded only when a video is
+// made: FFmpeg and its hundred libraries stay out of every other start of the programs.
+#include "replay/Mp4Module.h"
 #include "replay/ReplayEncoder.h"
 
 #include <QCoreApplication>
@@ -312,16 +314,20 @@ private:
 
 } // namespace
 
-std::unique_ptr<ReplayEncoder> createMp4Encoder()
+extern "C" {
+
+ReplayEncoder *draftbay_mp4_create_encoder()
 {
-    return std::make_unique<Mp4Encoder>();
+    return new Mp4Encoder;
 }
 
-QString mp4EncoderName()
+const char *draftbay_mp4_encoder_name()
 {
     for (const char *name : kEncoders) {
         if (avcodec_find_encoder_by_name(name))
-            return QString::fromLatin1(name);
+            return name;
     }
-    return {};
+    return nullptr;
 }
+
+} // extern "C"

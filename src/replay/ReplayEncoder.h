@@ -52,3 +52,5 @@ std::unique_ptr<ReplayEncoder> createWebpEncoder();
 std::unique_ptr<ReplayEncoder> createMp4Encoder();
 /// The name of the video encoder createMp4Encoder() uses, empty when there is none.
 QString mp4EncoderName();
+/// Why the video module that makes MP4 videos could not be loaded; empty once it is.
+QString mp4ModuleProblem();

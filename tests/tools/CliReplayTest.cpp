@@ -1,8 +1,10 @@
 // draftbay-cli replay: animations at the pace and size asked, and the command lines refused.
 #include "CliSketchFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -86,4 +88,30 @@ TEST_F(CliReplayTest, RefusedCommandLinesExitWithTwoAndUnreadableSketchesWithOne
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains("not saved")) << unwritable.err.toStdString();
     EXPECT_FALSE(QFile::exists(file("out.gif")));
+}
+
+// A program installed without its video module still makes GIFs, and says why it makes no MP4.
+TEST_F(CliReplayTest, WithoutTheVideoModuleAVideoFailsWithTheReasonAndLeavesNoFile)
+{
+    ASSERT_TRUE(QDir().mkpath(file("lone")));
+    const QString lone = file("lone/draftbay-cli");
+    ASSERT_TRUE(QFile::copy(TestSupport::cliPath(), lone));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DRAFTBAY_MODULE_DIR"), file("lone"));
+    process.setProcessEnvironment(environment);
+    const QString settings = QStringLiteral(DRAFTBAY_BINARY_DIR "/bin/support/draftbayfactory.xml");
+    for (const char *name : {"v.mp4", "v.gif"}) {
+        process.start(lone, {"replay", file("sketch.qpe"), file(name), "--settings", settings});
+        ASSERT_TRUE(process.waitForFinished(120000));
+        const QByteArray err = process.readAllStandardError();
+        if (QByteArray(name).endsWith(".gif")) {
+            EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
+            EXPECT_TRUE(QFile::exists(file(name)));
+        } else {
+            EXPECT_EQ(process.exitCode(), 1);
+            EXPECT_TRUE(err.contains("video module could not be loaded")) << err.toStdString();
+            EXPECT_FALSE(QFile::exists(file(name)));
+        }
+    }
 }
