@@ -143,13 +143,33 @@ void DocumentMetaData::buildModel()
 
 MetadataPtr DocumentMetaData::createPressureCopy() const
 {
+    return pressureCopyOf(Nivo::SharedHandle<Nivo::Document>(
+                              new Nivo::Document(m_document ? *m_document : Nivo::Document())),
+                          Nivo::SharedHandle<Nivo::InkMLDefinitions>(new Nivo::InkMLDefinitions(
+                              m_definitions ? *m_definitions : Nivo::InkMLDefinitions())));
+}
+
+MetadataPtr DocumentMetaData::takePressureCopy()
+{
+    Nivo::SharedHandle<Nivo::Document> document(
+        new Nivo::Document(m_document ? std::move(*m_document) : Nivo::Document()));
+    Nivo::SharedHandle<Nivo::InkMLDefinitions> definitions(
+        new Nivo::InkMLDefinitions(m_definitions ? *m_definitions : Nivo::InkMLDefinitions()));
+    MetadataPtr copy = pressureCopyOf(std::move(document), std::move(definitions));
+    m_model = Nivo::SharedHandle<DocumentGraphicModel>();
+    m_document = Nivo::SharedHandle<Nivo::Document>();
+    return copy;
+}
+
+MetadataPtr
+DocumentMetaData::pressureCopyOf(Nivo::SharedHandle<Nivo::Document> document,
+                                 Nivo::SharedHandle<Nivo::InkMLDefinitions> definitions) const
+{
     auto copy = std::make_unique<DocumentMetaData>(m_path);
     copy->m_pen = m_pen;
     copy->m_pressureRendering = 1;
-    copy->m_document = Nivo::SharedHandle<Nivo::Document>(
-        new Nivo::Document(m_document ? *m_document : Nivo::Document()));
-    copy->m_definitions = Nivo::SharedHandle<Nivo::InkMLDefinitions>(
-        new Nivo::InkMLDefinitions(m_definitions ? *m_definitions : Nivo::InkMLDefinitions()));
+    copy->m_document = std::move(document);
+    copy->m_definitions = std::move(definitions);
     const QSizeF page = ApplSettings::instance().pageSize();
     const QRectF pageRect(-page.width() / 2, -page.height() / 2, page.width(), page.height());
     copy->m_pageShift = QPointF(0, -page.height() / 2);

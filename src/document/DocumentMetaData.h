@@ -56,6 +56,9 @@ public:
     /// A deep copy with a pressure-rendering model on the page, shifted up by half a page
     /// and taking over this model's rotation and offset.
     MetadataPtr createPressureCopy() const;
+    /// The same copy, made by moving this document's ink into it rather than copying it, for
+    /// callers that draw only the copy: this document is left without ink or model.
+    MetadataPtr takePressureCopy();
     /// A new document of this document's layers followed by the other's, for this path;
     /// nothing when either document is incomplete.
     MetadataPtr merge(const DocumentMetaData &other) const;
@@ -83,6 +86,8 @@ private:
     bool loadSavedDocument();
     bool isStopped();
     void buildModel();
+    MetadataPtr pressureCopyOf(Nivo::SharedHandle<Nivo::Document> document,
+                               Nivo::SharedHandle<Nivo::InkMLDefinitions> definitions) const;
 
     Nivo::SharedHandle<Nivo::Document> m_document;
     Nivo::SharedHandle<Nivo::InkMLDefinitions> m_definitions;

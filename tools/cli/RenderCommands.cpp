@@ -125,7 +125,8 @@ int runConvert(const Arguments &arguments)
     const RenderSession session = startSession(options);
     if (!session.sketch)
         return ExitFailed;
-    const MetadataPtr shown = session.sketch->createPressureCopy();
+    // Only the copy is drawn: the ink moves into it.
+    const MetadataPtr shown = session.sketch->takePressureCopy();
     DocumentGraphicModel &model = *shown->model();
     model.setPageVisible(true, true);
     model.rotate(options.rotationDegrees);
@@ -170,12 +171,15 @@ int runThumbnail(const Arguments &arguments)
     if (QFileInfo(out).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
         return usageError("thumbnail: OUT must end in .png: " + options.paths[1]);
 
-    const RenderSession session = startSession(options);
+    // The file manager starts one of these per file: it reads only the ink and draws the
+    // thumbnail from it as the browser's loader does, with no scene and no widgets.
+    const RenderSession session
+        = startRenderSession(options.settingsFile, options.paths[0], SessionNeeds::InkOnly);
     if (!session.sketch)
         return ExitFailed;
     const MetadataPtr &loaded = session.sketch;
-    QImage thumbnail = renderThumbnail(*loaded->model(), options.thumbnailSize,
-                                       static_cast<int>(loaded->document()->elements().size()));
+    QImage thumbnail
+        = renderThumbnail(*loaded->document(), loaded->pen(), false, options.thumbnailSize);
     if (thumbnail.isNull()) {
         printError(options.paths[0] + ": the sketch has no extent to draw");
         return ExitFailed;

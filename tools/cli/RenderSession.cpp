@@ -7,6 +7,7 @@
 #include "settings/ConsoleDialogService.h"
 #include "settings/DataFiles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -28,7 +29,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 }
 
 // Offscreen unless a platform was chosen: the tool needs no display.
-std::unique_ptr<QApplication> startApplication()
+std::unique_ptr<QGuiApplication> startApplication(SessionNeeds needs)
 {
     qInstallMessageHandler(quietMessages);
     static int argc = 1;
@@ -36,7 +37,11 @@ std::unique_ptr<QApplication> startApplication()
     static char *argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto application = std::make_unique<QApplication>(argc, argv);
+    std::unique_ptr<QGuiApplication> application;
+    if (needs == SessionNeeds::Widgets)
+        application = std::make_unique<QApplication>(argc, argv);
+    else
+        application = std::make_unique<QGuiApplication>(argc, argv);
     setDialogService(std::make_unique<ConsoleDialogService>(QStringLiteral("draftbay-cli")));
     return application;
 }
@@ -68,7 +73,7 @@ MetadataPtr loadSketch(const std::string &path)
         return MetadataPtr();
     }
     MetadataPtr metadata(new DocumentMetaData(QString::fromStdString(path)));
-    if (!metadata->load()) {
+    if (!metadata->load(DocumentMetaData::Model::Later)) {
         printError(path + ": not loaded");
         const QString suffix = QFileInfo(QString::fromStdString(path)).suffix();
         static const QStringList kKnown
@@ -82,12 +87,14 @@ MetadataPtr loadSketch(const std::string &path)
 
 } // namespace
 
-RenderSession startRenderSession(const std::string &settingsFile, const std::string &sketchPath)
+RenderSession startRenderSession(const std::string &settingsFile, const std::string &sketchPath,
+                                 SessionNeeds needs)
 {
     RenderSession session;
-    session.application = startApplication();
-    if (loadSettings(settingsFile))
+    session.application = startApplication(needs);
+    if (loadSettings(settingsFile)) {
         session.sketch = loadSketch(sketchPath);
+    }
     return session;
 }
 

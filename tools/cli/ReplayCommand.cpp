@@ -76,7 +76,7 @@ int runReplay(const Arguments &arguments)
     timing.timePerStrokeMs = ReplayTiming::kDefaultTimePerStrokeMs / parsed.speed;
     parsed.options.pen = replayPenFromSettings();
     const ReplayExportResult result
-        = exportReplay(*session.sketch->createPressureCopy(), out, parsed.options);
+        = exportReplay(*session.sketch->takePressureCopy(), out, parsed.options);
     if (!result.isWritten()) {
         printError(parsed.paths[1] + ": not saved (" + result.reason.toStdString() + ")");
         return ExitFailed;
