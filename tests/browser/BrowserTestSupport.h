@@ -3,9 +3,12 @@
 
 #include "../document/DocumentTestSupport.h"
 #include "browser/LoaderThread.h"
+#include "browser/MainWindow.h"
+#include "browser/PreviewThumbnailList.h"
 #include "browser/SketchDrag.h"
 #include "settings/DesktopServices.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -24,6 +27,12 @@
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
+}
+
+/// The program's compiled-in pictures and style sheet, which a test program must register.
+inline void initDraftbayResources()
+{
+    Q_INIT_RESOURCE(draftbay);
 }
 
 namespace TestSupport {
@@ -70,9 +79,43 @@ inline std::unique_ptr<QMimeData> thumbnailMime(const QString &path)
     return std::unique_ptr<QMimeData>(SketchDrag::mimeFor(path));
 }
 
+/// The first action under the object with the text; null when there is none.
+inline QAction *actionNamed(const QObject &owner, const QString &text)
+{
+    for (QAction *action : owner.findChildren<QAction *>())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+/// A main window whose desktop may or may not have a tray.
+class TestWindow : public MainWindow
+{
+public:
+    explicit TestWindow(bool tray = true)
+        : m_tray(tray)
+    { }
+    QAction *action(const QString &text) const { return actionNamed(*this, text); }
+
+protected:
+    bool isSystemTrayAvailable() const override { return m_tray; }
+
+private:
+    bool m_tray;
+};
+
 class BrowserFixture : public SettingsFixture
 {
 protected:
+    /// Waits until the list has loaded its page of count thumbnails.
+    static ::testing::AssertionResult thumbnailsLoaded(const PreviewThumbnailList &list, int count)
+    {
+        if (waitUntil([&] { return !list.isLoading() && list.count() == count; }))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+            << "items " << list.count() << " of " << count << ", window " << list.windowStart()
+            << "-" << list.windowEnd() << " of " << list.fileCount();
+    }
     /// A folder of the temporary folder holding count generated sketches (s000.qpe, ...)
     /// of one or two layers.
     QString folder(const QString &name, int count = 0, std::size_t points = 150)

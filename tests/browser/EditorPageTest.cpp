@@ -27,12 +27,6 @@ namespace {
 const QString kLeaveQuestion = "The file has been modified.  Would you like to save your changes?";
 const QString kCloseQuestion = "The file has been modified. Would you like to save your changes ?";
 
-class TestWindow : public MainWindow
-{
-protected:
-    bool isSystemTrayAvailable() const override { return true; }
-};
-
 /// Layers, strokes and points of an ink document, and where its points lie.
 struct InkShape
 {
@@ -54,12 +48,6 @@ InkShape shapeOf(const Nivo::Document &ink)
     return shape;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void expectNear(const QRectF &a, const QRectF &b)
 {
     EXPECT_NEAR(a.left(), b.left(), 1.0);
@@ -78,9 +66,7 @@ protected:
         m_window.init(m_folder, "user.xml");
         m_window.show();
         QApplication::setActiveWindow(&m_window);
-        ASSERT_TRUE(waitUntil([&] {
-            return !m_window.thumbnailList()->isLoading() && m_window.thumbnailList()->count() == 3;
-        }));
+        ASSERT_TRUE(thumbnailsLoaded(*m_window.thumbnailList(), 3));
         m_window.thumbnailList()->setCurrentRow(1);
         m_window.editSelectedThumbnail();
         ASSERT_EQ(m_window.currentPage(), 1);
@@ -163,7 +149,7 @@ TEST_F(EditorPageTest, AChangedSketchIsSavedDiscardedOrKeptWhereverItIsLeft)
     EXPECT_EQ(m_dialogs->messages.size(), 3) << "an unchanged sketch is left without a question";
 
     // Save of a pen file asks for a document name; the pen file itself is never written.
-    const QByteArray pen = readAll(m_folder + "/s001.qpe");
+    const QByteArray pen = fileBytes(m_folder + "/s001.qpe");
     deleteFirstLayer();
     m_dialogs->buttonAnswers = {QMessageBox::Save};
     m_dialogs->pathAnswers = {m_folder + "/kept"};
@@ -174,7 +160,7 @@ TEST_F(EditorPageTest, AChangedSketchIsSavedDiscardedOrKeptWhereverItIsLeft)
     EXPECT_EQ(m_dialogs->fileQuestions[0].filters, "Quillo files (*.vmr)");
     EXPECT_EQ(m_dialogs->fileQuestions[0].directory,
               QDir::toNativeSeparators(m_folder + "/s001.vmr"));
-    EXPECT_EQ(readAll(m_folder + "/s001.qpe"), pen);
+    EXPECT_EQ(fileBytes(m_folder + "/s001.qpe"), pen);
     // The saved document's thumbnail joins the list, with what the editor showed.
     ASSERT_TRUE(waitUntil([&] {
         const PreviewThumbnailList &list = *m_window.thumbnailList();
@@ -264,13 +250,13 @@ TEST_F(EditorPageTest, EachPageHasItsOwnCtrlFAndTheSketchGoesToOtherFormatsAndTh
     m_dialogs->pathAnswers = {m_folder + "/drawing.svg"};
     press(QKeySequence("Ctrl+F"));
     ASSERT_EQ(m_dialogs->fileQuestions.size(), 1);
-    EXPECT_TRUE(readAll(m_folder + "/drawing.svg").contains("<svg"));
+    EXPECT_TRUE(fileBytes(m_folder + "/drawing.svg").contains("<svg"));
 
     setPrinterService(std::make_unique<PdfFilePrinterService>(m_folder + "/printed.pdf"));
     press(QKeySequence("Ctrl+P"));
 
     setPrinterService(nullptr);
-    EXPECT_TRUE(readAll(m_folder + "/printed.pdf").startsWith("%PDF"));
+    EXPECT_TRUE(fileBytes(m_folder + "/printed.pdf").startsWith("%PDF"));
 
     // Ctrl+C puts the sketch on the clipboard as a picture and as a drawing of its layers.
     QApplication::clipboard()->clear();
@@ -331,7 +317,7 @@ TEST_F(EditorPageTest, TheThumbnailMenuSavesConvertsAndEditsTheSketchUnderTheMou
 
     m_dialogs->pathAnswers = {m_folder + "/thumb.png"};
     entry("Save as Di&fferent Format")->trigger();
-    EXPECT_TRUE(readAll(m_folder + "/thumb.png").startsWith("\x89PNG"));
+    EXPECT_TRUE(fileBytes(m_folder + "/thumb.png").startsWith("\x89PNG"));
 
     entry("&Edit Layers")->trigger();
     EXPECT_EQ(m_window.currentPage(), 1);

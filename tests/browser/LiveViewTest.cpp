@@ -47,13 +47,8 @@ protected:
     {
         BrowserFixture::SetUp();
         m_folder = folder("sketches");
-        const QString volume = folder("volume");
-        folder("volume/My Sketches");
-        m_receiver = std::make_shared<SimulatedReceiver>(volume);
-        m_receiver->setReplayEnabled(false);
+        m_receiver = DeviceTest::installSimulatedReceiver(folder("volume"));
         DeviceManager &manager = DeviceManager::instance();
-        manager.setBackend(std::make_unique<SimulatedBackend>(m_receiver));
-        manager.setReportDelay(0ms);
         ReceiverIdentity::factoryDefaults().applyTo(manager);
         manager.start();
         ASSERT_TRUE(waitUntil([&] { return manager.currentDevice() != nullptr; }));

@@ -32,28 +32,6 @@ using namespace TestSupport;
 
 namespace {
 
-// A window whose desktop may or may not have a tray.
-class TestWindow : public MainWindow
-{
-public:
-    explicit TestWindow(bool tray)
-        : m_tray(tray)
-    { }
-    QAction *action(const QString &text) const
-    {
-        for (QAction *action : findChildren<QAction *>())
-            if (action->text() == text)
-                return action;
-        return nullptr;
-    }
-
-protected:
-    bool isSystemTrayAvailable() const override { return m_tray; }
-
-private:
-    bool m_tray;
-};
-
 QStringList texts(const QList<QAction *> &actions)
 {
     QStringList texts;
@@ -134,16 +112,7 @@ private:
     const bool *m_windowRan;
 };
 
-class MainWindowTest : public BrowserFixture
-{
-protected:
-    void waitForThumbnails(MainWindow &window, int count)
-    {
-        ASSERT_TRUE(waitUntil([&] {
-            return !window.thumbnailList()->isLoading() && window.thumbnailList()->count() == count;
-        }));
-    }
-};
+using MainWindowTest = BrowserFixture;
 
 } // namespace
 
@@ -151,20 +120,20 @@ TEST_F(MainWindowTest, StartsInTheSettingsFolderElseTheDocumentsFolder)
 {
     const QString documents = folder("documents", 2);
     {
-        TestWindow window(true);
+        TestWindow window;
         window.init(documents, "user.xml");
         EXPECT_EQ(window.currentFolder(), QDir::toNativeSeparators(documents));
         QString saved;
         ASSERT_TRUE(settings().getAttribute("startup_directory/directory", "path", saved));
         EXPECT_EQ(saved, QDir::toNativeSeparators(documents));
-        waitForThumbnails(window, 2);
+        ASSERT_TRUE(thumbnailsLoaded(*window.thumbnailList(), 2));
     }
     const QString start = folder("start", 3);
     ASSERT_TRUE(settings().setAttribute("startup_directory/directory", "path", start));
-    TestWindow window(true);
+    TestWindow window;
     window.init(documents, "user.xml");
     EXPECT_EQ(window.currentFolder(), QDir::toNativeSeparators(start));
-    waitForThumbnails(window, 3);
+    ASSERT_TRUE(thumbnailsLoaded(*window.thumbnailList(), 3));
 }
 
 TEST_F(MainWindowTest, BackAndForwardWalkTheFolderHistory)
@@ -172,7 +141,7 @@ TEST_F(MainWindowTest, BackAndForwardWalkTheFolderHistory)
     const QString a = QDir::toNativeSeparators(folder("a"));
     const QString b = QDir::toNativeSeparators(folder("b"));
     const QString c = QDir::toNativeSeparators(folder("c"));
-    TestWindow window(true);
+    TestWindow window;
     window.init(a, "user.xml");
     window.folderTree()->selectPath(b);
     window.folderTree()->selectPath(c);
@@ -197,7 +166,7 @@ TEST_F(MainWindowTest, BackAndForwardWalkTheFolderHistory)
 
 TEST_F(MainWindowTest, ClosingHidesInTheTrayOrQuitsWithoutOne)
 {
-    TestWindow withTray(true);
+    TestWindow withTray;
     withTray.init(folder("tray"), "user.xml");
     withTray.show();
     EXPECT_FALSE(withTray.close());
@@ -215,7 +184,7 @@ TEST_F(MainWindowTest, ClosingHidesInTheTrayOrQuitsWithoutOne)
 TEST_F(MainWindowTest, FilesAndThumbnailsOpenInTheEditorWithItsMenusAndBackReturns)
 {
     const QString sketches = folder("open", 3);
-    TestWindow window(true);
+    TestWindow window;
     window.init(folder("elsewhere"), "user.xml");
     EXPECT_FALSE(window.openFile(sketches));
     EXPECT_FALSE(window.openFile(sketches + "/missing.qpe"));
@@ -230,7 +199,7 @@ TEST_F(MainWindowTest, FilesAndThumbnailsOpenInTheEditorWithItsMenusAndBackRetur
     window.backToPreviewTab();
     EXPECT_EQ(window.currentPage(), 0);
     EXPECT_EQ(texts(window.menuBar()->actions()), (QStringList {"File", "View", "Tools", "Help"}));
-    waitForThumbnails(window, 3);
+    ASSERT_TRUE(thumbnailsLoaded(*window.thumbnailList(), 3));
 
     // A second start's hand-over opens the file named after the prefix.
     window.handleSentMessageFromAnotherCopyOfApp(
@@ -239,7 +208,7 @@ TEST_F(MainWindowTest, FilesAndThumbnailsOpenInTheEditorWithItsMenusAndBackRetur
     EXPECT_TRUE(window.editorPage()->document()->path().endsWith("s002.qpe"));
     window.editorPage()->backButton()->click();
     EXPECT_EQ(window.currentPage(), 0);
-    waitForThumbnails(window, 3);
+    ASSERT_TRUE(thumbnailsLoaded(*window.thumbnailList(), 3));
 
     // A thumbnail opens as a copy; the thumbnail's own sketch stays as it was loaded.
     window.thumbnailList()->setCurrentRow(0);
@@ -271,7 +240,7 @@ TEST_F(MainWindowTest, HelpOpensTheBundledFilesAndTheLicenceIsShown)
     QList<QUrl> opened;
     setDesktopServices(std::make_unique<RecordingDesktop>(&opened));
     setHelpSearchFolders({QStringLiteral(DRAFTBAY_BINARY_DIR "/bin")});
-    TestWindow window(true);
+    TestWindow window;
     window.init(folder("help"), "user.xml");
     EXPECT_FALSE(window.licenceFile().isEmpty());
     window.action("Important Product Information")->trigger();
@@ -311,7 +280,7 @@ TEST_F(MainWindowTest, EmptyAndRemovedFoldersEndTheLoadAndSaySo)
 {
     const QString empty = folder("empty");
     const QString shown = folder("shown/inner", 2);
-    TestWindow window(true);
+    TestWindow window;
     window.init(empty, "user.xml");
     window.show();
     auto *bar = window.findChild<QProgressBar *>();
@@ -324,7 +293,7 @@ TEST_F(MainWindowTest, EmptyAndRemovedFoldersEndTheLoadAndSaySo)
     EXPECT_TRUE(window.findChild<KeyboardTrackingSlider *>()->isEnabled());
 
     ASSERT_TRUE(window.folderTree()->selectPath(shown));
-    waitForThumbnails(window, 2);
+    ASSERT_TRUE(thumbnailsLoaded(*window.thumbnailList(), 2));
     EXPECT_TRUE(window.windowTitle().contains(QDir::toNativeSeparators(shown)));
     ASSERT_TRUE(QDir(shown).removeRecursively());
     ASSERT_TRUE(waitUntil([&] { return window.thumbnailList()->count() == 0; }));
@@ -343,7 +312,7 @@ TEST_F(MainWindowTest, EmptyAndRemovedFoldersEndTheLoadAndSaySo)
 TEST_F(MainWindowTest, OpenedFilesAreSelectedAndNextCrossesPages)
 {
     const QString many = folder("many", 52, 30);
-    TestWindow window(true);
+    TestWindow window;
     window.init(folder("elsewhere"), "user.xml");
     // A file that is no sketch says so when it is opened, and the page stays.
     const QString broken = folder("broken") + "/broken.qpe";
@@ -397,10 +366,10 @@ TEST_F(MainWindowTest, OpenedFilesAreSelectedAndNextCrossesPages)
 
 TEST_F(MainWindowTest, EveryControlHasAnAccessibleNameAndTheMenusHaveTheirsWhenOpen)
 {
-    TestWindow window(true);
+    TestWindow window;
     window.init(folder("named", 2), "user.xml");
     window.show();
-    waitForThumbnails(window, 2);
+    ASSERT_TRUE(thumbnailsLoaded(*window.thumbnailList(), 2));
     const auto unnamed = [&] {
         return unnamedControls(QAccessible::queryAccessibleInterface(&window)).join('\n');
     };
@@ -476,10 +445,10 @@ TEST_F(MainWindowTest, TheWindowMovesTheReceiverSketchesBehindAModalDialogWithCa
 {
     const QString source = folder("receiver", 4);
     const QString destination = folder("computer");
-    TestWindow window(true);
+    TestWindow window;
     window.init(source, "user.xml");
     window.show();
-    waitForThumbnails(window, 4);
+    ASSERT_TRUE(thumbnailsLoaded(*window.thumbnailList(), 4));
     // The real dialog, its Cancel pressed once the first file has moved.
     bool modal = false;
     setSketchMoveProgressFactory([&](QWidget *parent) {
@@ -526,5 +495,5 @@ TEST_F(MainWindowTest, TheWindowMovesTheReceiverSketchesBehindAModalDialogWithCa
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(QDir(destination + "/" + backups.first()).entryList(QDir::Files).size(), 1);
     EXPECT_EQ(listedFiles(source).size(), 3);
-    waitForThumbnails(window, 3);
+    ASSERT_TRUE(thumbnailsLoaded(*window.thumbnailList(), 3));
 }

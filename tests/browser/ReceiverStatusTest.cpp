@@ -26,11 +26,6 @@
 using namespace std::chrono_literals;
 using namespace TestSupport;
 
-static void initResources()
-{
-    Q_INIT_RESOURCE(draftbay);
-}
-
 namespace {
 
 QImage picture(const QString &resource)
@@ -44,14 +39,11 @@ protected:
     void SetUp() override
     {
         BrowserFixture::SetUp();
-        initResources();
-        m_volume = folder("volume");
+        initDraftbayResources();
         m_sketches = QDir::toNativeSeparators(folder("volume/My Sketches", 1));
         m_start = QDir::toNativeSeparators(folder("start"));
         ASSERT_TRUE(settings().setAttribute("startup_directory/directory", "path", m_start));
-        m_receiver = std::make_shared<SimulatedReceiver>(m_volume);
-        DeviceManager::instance().setBackend(std::make_unique<SimulatedBackend>(m_receiver));
-        DeviceManager::instance().setReportDelay(0ms);
+        m_receiver = DeviceTest::installSimulatedReceiver(folder("volume"));
         setDesktopServices(std::make_unique<RecordingDesktop>(&m_opened));
     }
     void TearDown() override
@@ -69,15 +61,7 @@ protected:
             ASSERT_TRUE(waitUntil([&] { return window.receiverStatus()->isConnected(); }));
         }
     }
-    QAction *action(MainWindow &window, const QString &text)
-    {
-        for (QAction *action : window.findChildren<QAction *>())
-            if (action->text() == text)
-                return action;
-        return nullptr;
-    }
 
-    QString m_volume;
     QString m_sketches;
     QString m_start;
     std::shared_ptr<SimulatedReceiver> m_receiver;
@@ -199,8 +183,8 @@ TEST_F(ReceiverStatusTest, PlugBatteryStatesTheirWarningsOncePerChangeAndUnplugO
     EXPECT_EQ(empty.size(), QSize(32, 24));
     EXPECT_EQ(empty.pixelColor(16, 12).alpha(), 0);
     EXPECT_TRUE(status->batteryIndicator()->toolTip().isEmpty());
-    EXPECT_FALSE(action(window, "Back")->isEnabled());
-    EXPECT_FALSE(action(window, "Forward")->isEnabled());
+    EXPECT_FALSE(actionNamed(window, "Back")->isEnabled());
+    EXPECT_FALSE(actionNamed(window, "Forward")->isEnabled());
     EXPECT_FALSE(status->batteryIndicator()->accessibleName().isEmpty());
 }
 

@@ -40,11 +40,6 @@
 using namespace std::chrono_literals;
 using namespace TestSupport;
 
-static void initResources()
-{
-    Q_INIT_RESOURCE(draftbay);
-}
-
 namespace {
 
 class SettingsDialogTest : public BrowserFixture
@@ -53,18 +48,13 @@ protected:
     void SetUp() override
     {
         BrowserFixture::SetUp();
-        initResources();
+        initDraftbayResources();
         const QString factory = DRAFTBAY_SOURCE_DIR "/resources/support/draftbayfactory.xml";
         m_user = path("user.xml");
         ASSERT_TRUE(QFile::copy(factory, m_user));
         QFile::setPermissions(m_user, QFile::ReadOwner | QFile::WriteOwner);
         ASSERT_TRUE(settings().load(m_user, factory));
-        m_volume = folder("volume");
-        folder("volume/My Sketches");
-        m_receiver = std::make_shared<SimulatedReceiver>(m_volume);
-        m_receiver->setReplayEnabled(false);
-        DeviceManager::instance().setBackend(std::make_unique<SimulatedBackend>(m_receiver));
-        DeviceManager::instance().setReportDelay(0ms);
+        m_receiver = DeviceTest::installSimulatedReceiver(folder("volume"));
     }
     void TearDown() override { DeviceManager::instance().shutdown(); }
 
@@ -87,11 +77,7 @@ protected:
         settings().getAttribute(entry, attribute, value);
         return value;
     }
-    QString savedFile()
-    {
-        QFile file(m_user);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString savedFile() { return QString::fromUtf8(fileBytes(m_user)); }
     template<typename Widget> static Widget *child(SettingsDlg &dialog, const char *name)
     {
         auto *widget = dialog.findChild<Widget *>(QString::fromLatin1(name));
@@ -120,7 +106,6 @@ protected:
     }
 
     QString m_user;
-    QString m_volume;
     std::shared_ptr<SimulatedReceiver> m_receiver;
 };
 

@@ -30,9 +30,7 @@ protected:
     void show(const QString &path, int expected)
     {
         m_list->previewEliFiles(QDir(path));
-        ASSERT_TRUE(waitUntil([&] { return !m_list->isLoading() && m_list->count() == expected; }))
-            << "items " << m_list->count() << " of " << expected << ", window "
-            << m_list->windowStart() << "-" << m_list->windowEnd() << " of " << m_list->fileCount();
+        ASSERT_TRUE(thumbnailsLoaded(*m_list, expected));
     }
     QStringList paths() const
     {
@@ -91,7 +89,7 @@ TEST_F(ThumbnailListTest, FoldersArePagedByFiftyWithAStripForMoreThanOnePage)
     const QStringList all = listedFiles(many);
     EXPECT_EQ(paths(), all.mid(0, 50));
     m_list->handlePageSelectionClick(3, 1);
-    ASSERT_TRUE(waitUntil([&] { return !m_list->isLoading() && m_list->count() == 20; }));
+    ASSERT_TRUE(thumbnailsLoaded(*m_list, 20));
     EXPECT_EQ(m_list->windowStart(), 100u);
     EXPECT_EQ(m_list->windowEnd(), 150u);
     EXPECT_EQ(info.last(), (QList<QVariant> {100u, 150u, 120u, false}));
@@ -100,7 +98,7 @@ TEST_F(ThumbnailListTest, FoldersArePagedByFiftyWithAStripForMoreThanOnePage)
     show(folder("fiftyone", 51), 50);
     EXPECT_EQ(m_list->pageCount(), 2u);
     m_list->handlePageSelectionClick(2, 1);
-    ASSERT_TRUE(waitUntil([&] { return !m_list->isLoading() && m_list->count() == 1; }));
+    ASSERT_TRUE(thumbnailsLoaded(*m_list, 1));
 }
 
 TEST_F(ThumbnailListTest, ResultsOfAnotherPageOrFolderAreDiscarded)
@@ -143,7 +141,7 @@ TEST_F(ThumbnailListTest, RapidFolderAndPageSwitchesEndOnTheLastChoice)
             settle(i % 4);
         }
         list.previewEliFiles(QDir(second));
-        ASSERT_TRUE(waitUntil([&] { return !list.isLoading() && list.count() == 12; }));
+        ASSERT_TRUE(thumbnailsLoaded(list, 12));
         for (int row = 0; row < list.count(); ++row)
             EXPECT_TRUE(
                 list.thumbnailAt(row)->filePath().startsWith(QDir::toNativeSeparators(second)));
@@ -280,16 +278,16 @@ TEST_F(ThumbnailListTest, TheListFollowsTheFolderOnDisc)
     const QString selected = m_list->thumbnailAt(1)->filePath();
     m_list->setCurrentRow(1);
     ASSERT_TRUE(writeSketch(shown + "/s000-new.qpe", 100, 1, 9));
-    ASSERT_TRUE(waitUntil([&] { return !m_list->isLoading() && m_list->count() == 3; }));
+    ASSERT_TRUE(thumbnailsLoaded(*m_list, 3));
     EXPECT_EQ(m_list->currentThumbnail()->filePath(), selected);
     ASSERT_TRUE(QFile::remove(shown + "/s000-new.qpe"));
-    ASSERT_TRUE(waitUntil([&] { return !m_list->isLoading() && m_list->count() == 2; }));
+    ASSERT_TRUE(thumbnailsLoaded(*m_list, 2));
 
     // The same folder opened again, or reloaded, is listed anew.
     m_list->blockSignals(true);
     ASSERT_TRUE(writeSketch(shown + "/s009.qpe", 100, 1, 10));
     m_list->reloadSameFolder(true);
-    ASSERT_TRUE(waitUntil([&] { return !m_list->isLoading() && m_list->count() == 3; }));
+    ASSERT_TRUE(thumbnailsLoaded(*m_list, 3));
     ASSERT_TRUE(writeSketch(shown + "/s010.qpe", 100, 1, 11));
     show(shown, 4);
     m_list->blockSignals(false);

@@ -55,11 +55,7 @@ class DeviceManagerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(m_folder.file("My Sketches"))));
-        m_receiver = std::make_shared<SimulatedReceiver>(QString::fromStdString(m_folder.path()));
-        m_receiver->setReplayEnabled(false);
-        manager().setBackend(std::make_unique<SimulatedBackend>(m_receiver));
-        manager().setReportDelay(0ms);
+        m_receiver = DeviceTest::installSimulatedReceiver(QString::fromStdString(m_folder.path()));
         ReceiverIdentity::factoryDefaults().applyTo(manager());
         manager().setObserver(&m_observer);
     }

@@ -2,16 +2,21 @@
 #pragma once
 
 #include "device/Device.h"
+#include "device/DeviceManager.h"
 #include "device/DeviceObserverInterface.h"
 #include "device/HidConnection.h"
+#include "device/sim/SimulatedBackend.h"
+#include "device/sim/SimulatedReceiver.h"
 #include "ink/Point.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <algorithm>
 #include <deque>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -41,6 +46,18 @@ inline InputReport input(std::initializer_list<unsigned char> bytes)
     std::copy(bytes.begin(), bytes.end(), report.bytes.begin());
     report.size = bytes.size();
     return report;
+}
+
+/// A simulated receiver whose volume is the folder, with its "My Sketches", that replays no
+/// pen file in live mode; installed as the device manager's platform, without report delays.
+inline std::shared_ptr<SimulatedReceiver> installSimulatedReceiver(const QString &volume)
+{
+    QDir().mkpath(volume + "/My Sketches");
+    auto receiver = std::make_shared<SimulatedReceiver>(volume);
+    receiver->setReplayEnabled(false);
+    DeviceManager::instance().setBackend(std::make_unique<SimulatedBackend>(receiver));
+    DeviceManager::instance().setReportDelay(std::chrono::milliseconds(0));
+    return receiver;
 }
 
 /// A device that records every report and answers reads from a script.

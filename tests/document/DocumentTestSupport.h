@@ -7,8 +7,10 @@
 #include "TempDirectory.h"
 #include "document/DocumentMetaData.h"
 #include "ink/Document.h"
+#include "ink/DocumentSerializer.h"
 #include "settings/ApplSettings.h"
 
+#include <QFile>
 #include <QImage>
 #include <QRect>
 
@@ -72,6 +74,25 @@ inline MetadataPtr pressureCopyOf(const Synth::SynthSketch &sketch, const QStrin
     return loaded.isLoaded() ? loaded.createPressureCopy() : MetadataPtr();
 }
 
+/// The ink saved as a document at path and opened as the editor opens it: the pressure copy;
+/// null (with a failed expectation) when it does not save or load.
+inline MetadataPtr pressureCopyOf(const Nivo::Document &ink, const QString &path)
+{
+    Nivo::Document copy = ink;
+    EXPECT_TRUE(Nivo::DocumentSerializer(&copy).saveFileNarrow(path.toStdString(),
+                                                               Nivo::DefaultInkMLDefinitions()));
+    DocumentMetaData loaded(path);
+    EXPECT_TRUE(loaded.load());
+    return loaded.isLoaded() ? loaded.createPressureCopy() : MetadataPtr();
+}
+
+/// The bytes of a file; empty when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 inline Nivo::Stroke lineStroke(QPointF from, QPointF to, int points, unsigned pressure)
 {
     Nivo::Stroke stroke;
@@ -98,6 +119,16 @@ inline Nivo::Document documentOf(std::initializer_list<std::initializer_list<Niv
 inline const Nivo::Point &firstPoint(const Nivo::Document &document)
 {
     return document.elements()[0].elements()[0].elements()[0];
+}
+
+/// Number of pixels of the area with any coverage.
+inline int inkPixels(const QImage &image, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+    return count;
 }
 
 /// Number of pixels of the area darker than the threshold.

@@ -25,12 +25,6 @@ using namespace TestSupport;
 
 namespace {
 
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool isRed(const QColor &c)
 {
     return c.red() > 150 && c.green() < 100 && c.blue() < 100;

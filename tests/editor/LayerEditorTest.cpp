@@ -7,7 +7,6 @@
 #include "editor/LayerCommandBuilder.h"
 #include "editor/LayerManager.h"
 #include "editor/ZoomingGraphicsView.h"
-#include "ink/DocumentSerializer.h"
 
 #include <QListWidget>
 #include <QPainter>
@@ -63,13 +62,11 @@ protected:
             ink.add(layer);
         }
         ink.elements()[2].setAnnotation("tag", "roof");
-        ASSERT_TRUE(Nivo::DocumentSerializer(&ink).saveFileNarrow(path("sketch.vmr").toStdString(),
-                                                                  Nivo::DefaultInkMLDefinitions()));
-        MetadataPtr loaded(new DocumentMetaData(path("sketch.vmr")));
-        ASSERT_TRUE(loaded->load());
+        MetadataPtr shown = pressureCopyOf(ink, path("sketch.vmr"));
+        ASSERT_TRUE(shown);
         m_editor.resize(1000, 700);
         m_editor.show();
-        m_editor.setDocument(loaded->createPressureCopy());
+        m_editor.setDocument(shown);
     }
 
     QListWidget &list() { return *m_editor.layerList(); }
@@ -353,14 +350,9 @@ TEST_F(LayerEditorTest, SplitsAtThePausesOfThePenInOneCommand)
     EXPECT_EQ(m_dialogs->messages.size(), 1);
 }
 
-TEST_F(LayerEditorTest, ScrubberCutsAndPauses)
+// Where the handles cut shows in the splits above; here the pause a restarted clock is not.
+TEST_F(LayerEditorTest, APenClockThatRestartsForANewSheetIsNoPause)
 {
-    EXPECT_EQ(LayerCommandBuilder::scrubberCuts(2, 2, 5), QList<int>({2}));
-    EXPECT_EQ(LayerCommandBuilder::scrubberCuts(0, 3, 5), QList<int>({3}));
-    EXPECT_EQ(LayerCommandBuilder::scrubberCuts(1, 3, 5), QList<int>({1, 3}));
-    EXPECT_EQ(LayerCommandBuilder::scrubberCuts(2, 5, 5), QList<int>({2}));
-    EXPECT_TRUE(LayerCommandBuilder::scrubberCuts(0, 5, 5).isEmpty());
-    // A clock that restarts (a new sheet) is no pause.
     Nivo::Layer layer;
     layer.add(stroke(0, 9000));
     layer.add(stroke(1, 100));

@@ -63,6 +63,7 @@ TEST(ReplaySchedule, UntimedSketchIsPacedAndEmptyStrokesTakeNoTime)
 
 namespace {
 
+using TestSupport::fileBytes;
 using TestSupport::strokeAcross;
 
 class PlayerTest : public TestSupport::SettingsFixture
@@ -386,10 +387,6 @@ TEST_F(PlayerTest, ExportReplayWritesTheReplayShownAndACancelLeavesNothing)
     click("m_as_drawn_button");
     slider("m_speed_slider")->setValue(1);
     click("m_play_button");
-    const auto bytes = [](const QString &file) {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    };
 
     // A bare name takes the suffix of the filter chosen.
     m_dialogs->pathAnswers = {path("replay")};
@@ -407,11 +404,11 @@ TEST_F(PlayerTest, ExportReplayWritesTheReplayShownAndACancelLeavesNothing)
     shown.timing.asDrawnSpeed = 8;
     shown.pen = replayPenFromSettings();
     ASSERT_TRUE(exportReplay(*m_player.document(), path("shown.webp"), shown).isWritten());
-    EXPECT_FALSE(bytes(path("replay.webp")).isEmpty());
-    EXPECT_EQ(bytes(path("replay.webp")), bytes(path("shown.webp")));
+    EXPECT_FALSE(fileBytes(path("replay.webp")).isEmpty());
+    EXPECT_EQ(fileBytes(path("replay.webp")), fileBytes(path("shown.webp")));
     shown.timing.asDrawn = false;
     ASSERT_TRUE(exportReplay(*m_player.document(), path("fixed.webp"), shown).isWritten());
-    EXPECT_NE(bytes(path("replay.webp")), bytes(path("fixed.webp")));
+    EXPECT_NE(fileBytes(path("replay.webp")), fileBytes(path("fixed.webp")));
 
     // Cancel in the progress dialog: no file and no message.
     m_dialogs->pathAnswers = {path("cancelled.gif")};

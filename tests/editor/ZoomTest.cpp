@@ -75,13 +75,28 @@ TEST(ZoomingScrollBar, WheelScrollsUnlessZoomIsOn)
     EXPECT_EQ(zooms[1][0].value<ZoomAction>(), ZoomIn);
 }
 
-TEST(SketchViewer, ControlWheelZoomsOneStepPerTurn)
+namespace {
+
+/// A viewer of 600 × 500 pixels showing an empty A4 sheet.
+class SketchViewerTest : public ::testing::Test
 {
-    QGraphicsScene scene(0, 0, 2100, 2970);
+protected:
+    SketchViewerTest()
+    {
+        viewer.resize(600, 500);
+        viewer.show();
+        viewer.view()->setScene(&scene);
+    }
+    ~SketchViewerTest() override { viewer.view()->setScene(nullptr); }
+
+    QGraphicsScene scene {0, 0, 2100, 2970};
     SketchViewer viewer;
-    viewer.resize(600, 500);
-    viewer.show();
-    viewer.view()->setScene(&scene);
+};
+
+} // namespace
+
+TEST_F(SketchViewerTest, ControlWheelZoomsOneStepPerTurn)
+{
     const double start = viewer.zoomFactor();
     sendWheel(viewer.view()->viewport(), 120, Qt::ControlModifier);
     EXPECT_NEAR(viewer.zoomFactor(), start * 1.100000023841858, 1e-9);
@@ -89,16 +104,10 @@ TEST(SketchViewer, ControlWheelZoomsOneStepPerTurn)
     EXPECT_NEAR(viewer.zoomFactor(), start * 1.100000023841858 * 0.800000011920929, 1e-9);
     sendWheel(viewer.view()->viewport(), -120);
     EXPECT_NEAR(viewer.zoomFactor(), start * 1.100000023841858 * 0.800000011920929, 1e-9);
-    viewer.view()->setScene(nullptr);
 }
 
-TEST(SketchViewer, DraggingPansAZoomedSheetAndFitShowsItWholeAgain)
+TEST_F(SketchViewerTest, DraggingPansAZoomedSheetAndFitShowsItWholeAgain)
 {
-    QGraphicsScene scene(0, 0, 2100, 2970);
-    SketchViewer viewer;
-    viewer.resize(600, 500);
-    viewer.show();
-    viewer.view()->setScene(&scene);
     viewer.fitToView();
     const double fitted = viewer.zoomFactor();
     for (int i = 0; i < 6; ++i)
@@ -128,5 +137,4 @@ TEST(SketchViewer, DraggingPansAZoomedSheetAndFitShowsItWholeAgain)
     viewer.resize(600, 500);
     QApplication::processEvents();
     EXPECT_NEAR(viewer.zoomFactor(), zoomed, 1e-9);
-    viewer.view()->setScene(nullptr);
 }

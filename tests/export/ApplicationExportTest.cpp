@@ -51,16 +51,6 @@ InstalledApp application(const QString &name, const QString &program, HandOff ha
     return app;
 }
 
-/// Whether an image has pixels that are not fully transparent.
-bool hasInk(const QImage &image)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0)
-                return true;
-    return false;
-}
-
 class ApplicationExportTest : public SettingsFixture
 {
 protected:
@@ -133,7 +123,7 @@ TEST_F(ApplicationExportTest, PhotoshopGetsABackgroundAndOneImagePerLayerAndTheS
         const bool drawn = std::any_of(strokes.begin(), strokes.end(), [](const Nivo::Stroke &s) {
             return s.elements().size() > 1;
         });
-        EXPECT_EQ(hasInk(layer), drawn) << "layer " << i;
+        EXPECT_EQ(inkPixels(layer, layer.rect()) > 0, drawn) << "layer " << i;
         EXPECT_EQ(qAlpha(layer.pixel(0, 0)), 0) << "a layer lies on transparency";
         expected << QStringLiteral("%1.png").arg(i);
     }

@@ -8,7 +8,6 @@
 #include "export/OpenRasterWriter.h"
 #include "export/SketchLayers.h"
 #include "ink/AtomicFile.h"
-#include "ink/DocumentSerializer.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -29,21 +28,6 @@ const QRect kLeft(100, 700, 500, 200);
 const QRect kRight(1500, 2100, 500, 200);
 const QRect kCentre(900, 1385, 300, 200);
 
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-int inkPixels(const QImage &image, const QRect &area)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
-    return count;
-}
-
 /// A saved document of three layers far apart, the second tagged with text that needs
 /// escaping, opened as the editor opens it, with the page shown, the second layer red and
 /// the third hidden.
@@ -58,11 +42,8 @@ protected:
                                          {lineStroke({500, 2200}, {900, 2200}, 40, 1024)},
                                          {lineStroke({-100, 1485}, {100, 1485}, 40, 1024)}});
         ink.elements()[1].setAnnotation("tag", "Boats & <\"sea\">");
-        ASSERT_TRUE(Nivo::DocumentSerializer(&ink).saveFileNarrow(
-            path("harbour.v2.vmr").toStdString(), Nivo::DefaultInkMLDefinitions()));
-        DocumentMetaData loaded(path("harbour.v2.vmr"));
-        ASSERT_TRUE(loaded.load());
-        m_shown = loaded.createPressureCopy();
+        m_shown = pressureCopyOf(ink, path("harbour.v2.vmr"));
+        ASSERT_TRUE(m_shown);
         model().setPageVisible(true, true);
         PenDescription red(settings());
         red.color = QColor(200, 20, 30);
@@ -216,9 +197,7 @@ TEST_F(LayeredExportTest, FailedOpenRasterWritesAreReportedAndLeaveNoFileOrTheOl
                   + QString::fromLocal8Bit(std::strerror(ENOENT)));
     EXPECT_FALSE(QFileInfo::exists(path("no")));
 
-    QFile old(path("kept.ora"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    writeFile(path("kept.ora").toStdString(), "old");
     struct FullDisc
     {
         FullDisc()

@@ -20,12 +20,6 @@ using namespace TestSupport;
 
 namespace {
 
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What the bytes of a file are, whatever its name says.
 QString contentFormat(const QString &name)
 {
@@ -148,9 +142,7 @@ TEST_F(OtherFormatsTest, RefusesSuffixesOfNoWritableFormatAndKeepsTheSketch)
 
 TEST_F(OtherFormatsTest, AsksBeforeTheFiltersSuffixMakesTheNameOfAFileThatExists)
 {
-    QFile old(path("out.pdf"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    writeFile(path("out.pdf").toStdString(), "old");
     m_dialogs->buttonAnswers = {QMessageBox::No, QMessageBox::Yes};
     EXPECT_FALSE(saveAs("out", " PDF file (*.pdf)"));
     ASSERT_EQ(m_dialogs->messages.size(), 1);

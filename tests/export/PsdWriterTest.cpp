@@ -7,7 +7,6 @@
 #include "document/DocumentMetaData.h"
 #include "export/DocumentExport.h"
 #include "export/SketchLayers.h"
-#include "ink/DocumentSerializer.h"
 
 #include <QDir>
 #include <QFile>
@@ -257,11 +256,8 @@ protected:
                                          {lineStroke({-900, -900}, {-500, -900}, 40, 1024)},
                                          {lineStroke({500, 2200}, {900, 2200}, 40, 1024)}});
         ink.elements()[0].setAnnotation("tag", m_tag.toStdString());
-        ASSERT_TRUE(Nivo::DocumentSerializer(&ink).saveFileNarrow(path("harbour.vmr").toStdString(),
-                                                                  Nivo::DefaultInkMLDefinitions()));
-        DocumentMetaData loaded(path("harbour.vmr"));
-        ASSERT_TRUE(loaded.load());
-        m_shown = loaded.createPressureCopy();
+        m_shown = pressureCopyOf(ink, path("harbour.vmr"));
+        ASSERT_TRUE(m_shown);
         model().setPageVisible(true, true);
         PenDescription red(settings());
         red.color = QColor(200, 20, 30);

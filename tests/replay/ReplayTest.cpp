@@ -254,11 +254,7 @@ TEST_F(ReplayTest, CancelledAndFailedExportsLeaveNothingBehind)
     QDir folder(path(QStringLiteral("out")));
     ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
     const QString kept = folder.filePath(QStringLiteral("kept.gif"));
-    {
-        QFile file(kept);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("old");
-    }
+    TestSupport::writeFile(kept.toStdString(), "old");
     for (const char *name : {"kept.gif", "new.webp", "new.mp4"}) {
         SCOPED_TRACE(name);
         std::vector<std::pair<int, int>> calls;
@@ -275,9 +271,7 @@ TEST_F(ReplayTest, CancelledAndFailedExportsLeaveNothingBehind)
         EXPECT_GT(calls[0].second, 3);
     }
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList {"kept.gif"});
-    QFile file(kept);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "old");
+    EXPECT_EQ(TestSupport::fileBytes(kept), "old");
 
     // Every failure says why, and writes nothing.
     Synth::SynthSketch empty;

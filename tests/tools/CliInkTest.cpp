@@ -1,7 +1,5 @@
 // draftbay-cli info, dump and convert: output formats, exit codes and every bad path.
-#include "CliProcess.h"
-#include "SketchGenerator.h"
-#include "TempDirectory.h"
+#include "CliSketchFixture.h"
 #include "ink/QpeParser.h"
 #include "ink/TextCodec.h"
 
@@ -17,28 +15,11 @@ using TestSupport::ProcessResult;
 
 namespace {
 
-class CliInkTest : public ::testing::Test
+// info, dump and convert read no settings: the tool runs with its arguments as they are.
+class CliInkTest : public TestSupport::CliSketchFixture
 {
 protected:
-    QString file(const std::string &name) const
-    {
-        return QString::fromStdString(m_directory.file(name));
-    }
-    ProcessResult cli(const QStringList &arguments)
-    {
-        return TestSupport::runTool(TestSupport::cliPath(), arguments,
-                                    QString::fromStdString(m_directory.path()));
-    }
-    QString writeSketch(const std::string &name, std::uint64_t seed, size_t points, int layers)
-    {
-        Synth::SketchOptions options;
-        options.seed = seed;
-        options.points = points;
-        options.layers = layers;
-        const std::string path = m_directory.file(name);
-        EXPECT_TRUE(Synth::writeBytes(path, Synth::encodePenFile(Synth::generateSketch(options))));
-        return QString::fromStdString(path);
-    }
+    ProcessResult cli(const QStringList &arguments) const { return run(arguments); }
     static QJsonObject parseObject(const QByteArray &json)
     {
         QJsonParseError error;
@@ -46,8 +27,6 @@ protected:
         EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
         return document.object();
     }
-
-    TestSupport::TempDirectory m_directory;
 };
 
 void expectBox(const QJsonValue &box, const Nivo::Property<Nivo::Point> &topLeft,
@@ -65,7 +44,7 @@ void expectBox(const QJsonValue &box, const Nivo::Property<Nivo::Point> &topLeft
 
 TEST_F(CliInkTest, InfoPrintsOneLinePerFileAndFailsWhenOneIsIncomplete)
 {
-    const QString good = writeSketch("good.qpe", 3, 1234, 2);
+    const QString good = writeSketch(1234, 2, "good.qpe", 3);
     TestSupport::writeFile(m_directory.file("bad.qpe"), std::string("\x01\x06\x00\x03\x00\x00", 6));
     ProcessResult result = cli({"info", good});
     EXPECT_EQ(result.exitCode, 0);
@@ -90,7 +69,7 @@ TEST_F(CliInkTest, InfoPrintsOneLinePerFileAndFailsWhenOneIsIncomplete)
 
 TEST_F(CliInkTest, DumpIsTheDocumentExactlyAsTheReaderBuiltIt)
 {
-    const QString path = writeSketch("sketch.qpe", 11, 3000, 3);
+    const QString path = writeSketch(3000, 3, "sketch.qpe", 11);
     const ProcessResult result = cli({"dump", path});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.isEmpty());
@@ -187,7 +166,7 @@ TEST_F(CliInkTest, UsageErrorsExitWithTwo)
 
 TEST_F(CliInkTest, ConvertWritesADocumentThatDumpsLikeThePenFile)
 {
-    const QString pen = writeSketch("sketch.qpe", 5, 2000, 2);
+    const QString pen = writeSketch(2000, 2, "sketch.qpe", 5);
     ProcessResult result = cli({"convert", pen, file("sketch.vmr")});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QByteArray fromPen = cli({"dump", pen}).out;
@@ -207,7 +186,7 @@ TEST_F(CliInkTest, ConvertWritesADocumentThatDumpsLikeThePenFile)
 
 TEST_F(CliInkTest, ConvertFailuresLeaveNoHalfFile)
 {
-    const QString pen = writeSketch("sketch.qpe", 5, 500, 1);
+    const QString pen = writeSketch(500, 1, "sketch.qpe", 5);
     ProcessResult result = cli({"convert", pen, file("no/such/folder/out.vmr")});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.err.contains("not saved"));

@@ -68,8 +68,7 @@ TEST_F(CliRenderTest, PdfAndSvgAreTheSheetInMillimetres)
 
 TEST_F(CliRenderTest, OpenRasterAndSvgKeepEveryLayerOfTheSketch)
 {
-    const ProcessResult info
-        = TestSupport::runTool(TestSupport::cliPath(), {"info", file("sketch.qpe")});
+    const ProcessResult info = run({"info", file("sketch.qpe")});
     const QRegularExpressionMatch counted
         = QRegularExpression(R"("layers": (\d+))").match(QString::fromUtf8(info.out));
     ASSERT_TRUE(counted.hasMatch()) << info.out.toStdString();
@@ -114,8 +113,7 @@ TEST_F(CliRenderTest, DocumentAsSeenReadsBackAndThumbnailHasItsSize)
 {
     ASSERT_EQ(cli({"convert", file("sketch.qpe"), file("seen.vmr"), "--rotate", "-45"}).exitCode,
               0);
-    const ProcessResult info
-        = TestSupport::runTool(TestSupport::cliPath(), {"info", file("seen.vmr")});
+    const ProcessResult info = run({"info", file("seen.vmr")});
     EXPECT_EQ(info.exitCode, 0);
     EXPECT_TRUE(info.out.contains("\"points\": 3000"));
     ASSERT_EQ(cli({"thumbnail", file("sketch.qpe"), file("thumb.png"), "--size", "120"}).exitCode,
@@ -165,9 +163,8 @@ TEST_F(CliRenderTest, RejectedInputsAndUnwritableOutputsExitWithOne)
         EXPECT_LE(QImageReader(file("extreme-t.png")).size().width(), 230);
     else
         EXPECT_EQ(small.exitCode, 1) << small.err.toStdString();
-    const ProcessResult badSettings = TestSupport::runTool(
-        TestSupport::cliPath(),
-        {"convert", file("sketch.qpe"), file("x.png"), "--settings", file("missing.xml")});
+    const ProcessResult badSettings
+        = run({"convert", file("sketch.qpe"), file("x.png"), "--settings", file("missing.xml")});
     EXPECT_EQ(badSettings.exitCode, 1);
     EXPECT_TRUE(badSettings.err.contains("Cannot open settings file"));
 }

@@ -1,4 +1,4 @@
-// A temporary folder holding a generated sketch, and draftbay-cli run in it.
+// A temporary folder holding generated sketches, and draftbay-cli run in it.
 #pragma once
 
 #include "CliProcess.h"
@@ -14,24 +14,29 @@ namespace TestSupport {
 class CliSketchFixture : public ::testing::Test
 {
 protected:
-    /// Writes sketch.qpe into the folder: a generated sketch of the points and layers.
-    void writeSketch(std::size_t points, int layers)
+    /// Writes a generated sketch of the points and layers into the folder; its path.
+    QString writeSketch(std::size_t points, int layers, const std::string &name = "sketch.qpe",
+                        std::uint64_t seed = 1)
     {
-        Synth::SketchOptions options;
-        options.points = points;
-        options.layers = layers;
-        ASSERT_TRUE(Synth::writeBytes(m_directory.file("sketch.qpe"),
+        const Synth::SketchOptions options {.seed = seed, .points = points, .layers = layers};
+        EXPECT_TRUE(Synth::writeBytes(m_directory.file(name),
                                       Synth::encodePenFile(Synth::generateSketch(options))));
+        return file(name);
     }
     QString file(const std::string &name) const
     {
         return QString::fromStdString(m_directory.file(name));
     }
+    /// Runs the tool in the folder with the arguments as they are.
+    ProcessResult run(const QStringList &arguments) const
+    {
+        return runTool(cliPath(), arguments, QString::fromStdString(m_directory.path()));
+    }
     /// Runs the tool in the folder with the factory settings.
-    ProcessResult cli(QStringList arguments)
+    ProcessResult cli(QStringList arguments) const
     {
         arguments << "--settings" << m_settings;
-        return runTool(cliPath(), arguments, QString::fromStdString(m_directory.path()));
+        return run(arguments);
     }
 
     TempDirectory m_directory;
