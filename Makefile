@@ -111,6 +111,7 @@ bench: setup
 		-DDRAFTBAY_BUILD_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	scripts/run-benchmarks.sh $(BENCH_DIR)
+	bench/scaling.sh $(BENCH_DIR)
 
 fuzz: setup
 	@scripts/setup.sh clang libclang-rt-14-dev
