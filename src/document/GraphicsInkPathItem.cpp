@@ -18,6 +18,12 @@ namespace {
 // the same; within 1.1 pixels curves turn angular). Every vertex costs about a microsecond:
 // a thick cosmetic pen is outlined and filled vertex by vertex.
 constexpr qreal kToleranceInPixels = 0.6;
+// Drawn at full size or a little larger, as in images of the page, strokes keep their shape
+// within a quarter of a pixel, less than antialiasing can show: a pen sketch has several
+// points per pixel there, and each costs as much to fill as one that shows.
+constexpr qreal kFineToleranceInPixels = 0.25;
+// From this many pixels a unit on, every point is drawn.
+constexpr qreal kExactFromPixelsPerUnit = 4.0;
 // Vector output keeps outlines within this many units (a twentieth of a millimetre).
 constexpr qreal kVectorTolerance = 0.5;
 
@@ -267,10 +273,10 @@ std::vector<QPointF> GraphicsInkPathItem::centreLine() const
 
 const std::vector<int> *GraphicsInkPathItem::simplifiedIndices(qreal pixelsPerUnit) const
 {
-    // At full size and larger every point is drawn: images of the page are exact.
-    if (pixelsPerUnit <= 0 || pixelsPerUnit >= 1.0)
+    if (pixelsPerUnit <= 0 || pixelsPerUnit >= kExactFromPixelsPerUnit)
         return nullptr;
-    const qreal tolerance = kToleranceInPixels / pixelsPerUnit;
+    const qreal tolerance
+        = (pixelsPerUnit < 1.0 ? kToleranceInPixels : kFineToleranceInPixels) / pixelsPerUnit;
     // Tolerances are rounded down to powers of two, so nearby scales share one result.
     const int step = static_cast<int>(std::floor(std::log2(tolerance)));
     if (step == m_simplifiedStep && !m_simplified.empty())

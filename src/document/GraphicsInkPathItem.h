@@ -51,11 +51,13 @@ public:
     /// The polyline of plain rendering (repeated positions dropped).
     const std::vector<QPointF> &polyline() const { return m_polyline; }
 
+    /// Indices of the points to draw when a unit covers `pixelsPerUnit` pixels; null when
+    /// every point is drawn. The result is kept for nearby scales: painting from several
+    /// threads at once only reads it when it was made first, at that scale, on one thread.
+    const std::vector<int> *simplifiedIndices(qreal pixelsPerUnit) const;
+
 private:
     void buildOutline(const Nivo::Stroke &stroke, double baseWidth);
-    /// Indices of the points to draw when a unit covers only `pixelsPerUnit` pixels; all of
-    /// them when every point matters.
-    const std::vector<int> *simplifiedIndices(qreal pixelsPerUnit) const;
     std::vector<QPointF> centreLine() const;
     /// The outline for vector output, in device coordinates: each side simplified within a
     /// fraction of a unit, the vertices on a grid of device units, filled with the winding

@@ -2,6 +2,7 @@
 #include "export/BandRenderer.h"
 
 #include "document/DocumentGraphicModel.h"
+#include "document/GraphicsInkPathItem.h"
 
 #include <QGraphicsItem>
 #include <QImage>
@@ -53,6 +54,9 @@ bool collect(DocumentGraphicModel &model, const QRectF &source, std::vector<Item
         if (opacity <= 0)
             continue;
         const QTransform transform = item->sceneTransform() * toImage;
+        // The simplified outline for this scale is made here, so that the bands only read it.
+        if (const auto *ink = dynamic_cast<const GraphicsInkPathItem *>(item))
+            ink->simplifiedIndices(QStyleOptionGraphicsItem::levelOfDetailFromTransform(transform));
         paints.push_back({item, transform, transform.mapRect(item->boundingRect()), opacity,
                           item->isSelected()});
     }
@@ -98,8 +102,6 @@ void paintBand(const Rows &image, int top, int rows, const std::vector<ItemPaint
 bool renderInBands(DocumentGraphicModel &model, const QRectF &source, QImage &image)
 {
     const int threads = std::min(QThread::idealThreadCount(), 8);
-    // Stroke items change their caches only when drawn smaller than one pixel per unit, so
-    // at exactly one they may be painted by several threads at once.
     // Strokes are turned and moved while they paint, outside their bounds: a band could
     // then miss a stroke that reaches into it, so only an unmoved view is split.
     if (model.rotation() != 0 || !model.offset().isNull())
