@@ -264,9 +264,19 @@ void QpeParser::placePoint(const CoordinatePoint &coordinate)
         if (!m_newStrokePending && !layer.isEmpty()) {
             // The common case, once per point: append in place and let the boxes follow.
             Stroke &stroke = layer.elements().back();
+            const Point &tl = stroke.topLeft().value();
+            const Point &br = stroke.bottomRight().value();
+            const double x = point.x.value();
+            const double y = point.y.value();
+            // Most points fall inside their stroke's box so far, which the layer's and the
+            // document's boxes already hold.
+            const bool inside
+                = x >= tl.x.value() && y >= tl.y.value() && x <= br.x.value() && y <= br.y.value();
             stroke.add(point);
-            layer.extendBounds(stroke);
-            document.extendBounds(layer);
+            if (!inside) {
+                layer.extendBounds(stroke);
+                document.extendBounds(layer);
+            }
         } else {
             m_newStrokePending = false;
             closeLastStroke();
