@@ -40,7 +40,7 @@ QString executableFolder()
 }
 
 // The folder the environment names, then the executable's own, then the installed
-// lib/draftbay beside its bin/.
+// lib/draftbay/modules beside its bin/.
 QStringList moduleFolders()
 {
     QStringList folders;
@@ -48,7 +48,8 @@ QStringList moduleFolders()
         folders << named;
     const QDir executable(executableFolder());
     folders << executable.absolutePath()
-            << QDir::cleanPath(executable.absoluteFilePath(QStringLiteral("../lib/draftbay")));
+            << QDir::cleanPath(
+                   executable.absoluteFilePath(QStringLiteral("../lib/draftbay/modules")));
     return folders;
 }
 
