@@ -58,23 +58,21 @@ LoadedModule loadModule()
     LoadedModule loaded;
     QStringList tried;
     for (const QString &folder : moduleFolders()) {
-        // The library stays loaded for the rest of the run: encoders made by it may outlive
-        // any one caller.
-        auto *library = new QLibrary(QDir(folder).filePath(QString::fromLatin1(kMp4ModuleName)));
-        if (!library->load()) {
-            tried << library->errorString();
-            delete library;
+        // A loaded library stays loaded for the rest of the run once its QLibrary is gone:
+        // encoders made by it may outlive any one caller.
+        QLibrary library(QDir(folder).filePath(QString::fromLatin1(kMp4ModuleName)));
+        if (!library.load()) {
+            tried << library.errorString();
             continue;
         }
         loaded.create
-            = reinterpret_cast<CreateFunction>(library->resolve("draftbay_mp4_create_encoder"));
-        loaded.name = reinterpret_cast<NameFunction>(library->resolve("draftbay_mp4_encoder_name"));
+            = reinterpret_cast<CreateFunction>(library.resolve("draftbay_mp4_create_encoder"));
+        loaded.name = reinterpret_cast<NameFunction>(library.resolve("draftbay_mp4_encoder_name"));
         if (loaded.create && loaded.name)
             return loaded;
-        tried << library->errorString();
+        tried << library.errorString();
         loaded = LoadedModule();
-        library->unload();
-        delete library;
+        library.unload();
     }
     loaded.problem = tried.join(QStringLiteral("; "));
     return loaded;
