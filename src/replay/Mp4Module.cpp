@@ -7,11 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QMutex>
-#include <QMutexLocker>
 
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -78,14 +75,11 @@ LoadedModule loadModule()
     return loaded;
 }
 
+// Looked for once, by whichever thread asks first.
 const LoadedModule &module()
 {
-    static QMutex mutex;
-    static std::optional<LoadedModule> loaded;
-    QMutexLocker lock(&mutex);
-    if (!loaded)
-        loaded = loadModule();
-    return *loaded;
+    static const LoadedModule loaded = loadModule();
+    return loaded;
 }
 
 // Stands in for the encoder when the module is missing: the export fails with the reason.
